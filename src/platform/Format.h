@@ -1,0 +1,15 @@
+#pragma once
+// printf-style formatting that always uses the "C" numeric conventions, whatever locale
+// the GUI library has set from the environment.
+#include <cstdarg>
+#include <string>
+
+namespace platform {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string FormatV(const char* format, va_list args);
+// Formats into a buffer of `capacity` bytes, as a fixed C buffer would: the result keeps at
+// most capacity - 1 characters.
+std::string FormatBoundedV(std::size_t capacity, const char* format, va_list args);
+
+}  // namespace platform
