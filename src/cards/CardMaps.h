@@ -1,0 +1,76 @@
+#pragma once
+// Every card pin map. Each appends one entry per position of its connector, in position
+// order, to the emptied daughter connector.
+#include <cstdint>
+
+class TDaughterBoard;
+
+void D_GPIO_DEFAULT(TDaughterBoard* pDaughter, uint8_t bSingleBus, uint8_t IoStd);
+void D_GPIO_DEFAULT_NAMED(TDaughterBoard* pDaughter, const char* BaseName, uint8_t IoStd);
+void D_GPIO_DEFAULT_Ruskel(TDaughterBoard* pDaughter);
+void D_GPIO_Sollip(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Garvet(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Tennel_FIFO(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Tennel_NATIVE(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Jundle(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Ostrum(TDaughterBoard* pDaughter);
+void D_GPIO_Corvish(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Pelvin(TDaughterBoard* pDaughter);
+void D_GPIO_Ravesh(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO_Rudgel(TDaughterBoard* pDaughter);
+void D_GPIO_TILVARD(TDaughterBoard* pDaughter);
+void D_GPIO_Tesvik(TDaughterBoard* pDaughter);
+void D_GPIO_Omblin(TDaughterBoard* pDaughter);
+void D_GPIO_ARDUINO(TDaughterBoard* pDaughter);
+void D_GPIO_Ferrund(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_GPIO80_Kobbet(TDaughterBoard* pDaughter, uint8_t IoStd);
+void D_HSMC_DEFAULT(TDaughterBoard* pDaughter, int32_t MainBoardId, int32_t Variant, uint8_t XcvrStd, uint8_t IoStd, uint8_t bXcvr, uint8_t bUpperCase);
+void D_HSMC_LVDS_DEFAULT(TDaughterBoard* pDaughter, uint8_t bComputedNames, uint8_t XcvrStd, uint8_t LvdsStd, uint8_t IoStd);
+void D_HSMC_Cobrel(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Wyrsel(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Fobbin(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Kobbet(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Nuppel(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Quillet(TDaughterBoard* pDaughter, uint8_t IoStd, uint8_t MainBoardId);
+void D_HSMC_DEBUG(TDaughterBoard* pDaughter, int32_t MainBoardId);
+void D_HSMC_LOOPBACK(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t XcvrStd);
+void D_HSMC_Sendle(TDaughterBoard* pDaughter, uint8_t XcvrStd);
+void D_HSMC_Dortle(TDaughterBoard* pDaughter, uint8_t XcvrStd);
+void D_HSMC_Hobbard(TDaughterBoard* pDaughter, uint8_t XcvrStd, uint8_t HsmcStd);
+void D_HSMC_Vossil(TDaughterBoard* pDaughter, uint8_t XcvrStd);
+void D_HSMC_Lorrat(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Pemmit(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Wobrin(TDaughterBoard* pDaughter);
+void D_HSMC_Brasket_TX(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Brasket_RX(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Tranmer(TDaughterBoard* pDaughter);
+void D_HSMC_Yellip(TDaughterBoard* pDaughter);
+void D_HSMC_Hasket(TDaughterBoard* pDaughter);
+void D_HSMC_Gantrel(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_HSMC_Quillet_Sollip(TDaughterBoard* pDaughter, uint8_t bJ2, uint8_t bJ3, uint8_t IoStd, uint8_t MainBoardId);
+void D_HSMC_Bellock(TDaughterBoard* pDaughter);
+void D_HSMC_Fermock(TDaughterBoard* pDaughter, uint8_t HsmcStd);
+void D_Kelpin_Brasket(TDaughterBoard* pDaughter);
+void D_Kelpin_Quillet(TDaughterBoard* pDaughter);
+void D_Kelpin_LOOPBACK(TDaughterBoard* pDaughter);
+void D_Ombrel_DEFAULT(TDaughterBoard* pDaughter);
+void D_Ombrel_Velket(TDaughterBoard* pDaughter);
+void D_FMC_HPC_VITA(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t XcvrStd, uint8_t bDropRowK);
+void D_FMC_HPC_VITA_ARRAY(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t XcvrStd, uint8_t bDropRowK);
+void D_FMC_HPC_ALTERA(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t bKeepRowK);
+void D_FMC_HPC_ALTERA_Varnholt(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t bKeepRowK);
+void D_FMC_LPC_VITA(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t XcvrStd);
+void D_FMC_LPC_ALTERA(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t bEnable);
+void D_FMC_Vossil(TDaughterBoard* pDaughter);
+void D_FMC_Dortle(TDaughterBoard* pDaughter);
+void D_FMC_Brasket(TDaughterBoard* pDaughter);
+void D_FMC_Pashard_FOR_TI(TDaughterBoard* pDaughter);
+void D_FMC_TI_ADC34J45(TDaughterBoard* pDaughter, uint8_t bSwap);
+void D_FMC_Wyrsel(TDaughterBoard* pDaughter);
+void D_FMC_Parnish(TDaughterBoard* pDaughter);
+void D_FMC_Ferrund(TDaughterBoard* pDaughter);
+void D_DDR2_SODIMM(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd);
+void D_DDR3_SODIMM_STRATIX4(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd);
+void D_DDR3_SODIMM_STRATIX5(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd);
+void D_DDR3_SODIMM_ARRIA10(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd);
+void D_DDR4_SODIMM(TDaughterBoard* pDaughter, uint8_t Unused, uint8_t SidebandStd, uint8_t SaStd, uint8_t Ecc);

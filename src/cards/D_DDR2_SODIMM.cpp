@@ -1,0 +1,8 @@
+#include "cards/CardMap.h"
+#include "cards/CardMaps.h"
+
+// Pin table not yet transcribed: every position empty.
+void D_DDR2_SODIMM(TDaughterBoard* pDaughter, uint8_t /*DiffDqs*/, uint8_t /*SidebandStd*/, uint8_t /*SaStd*/)
+{
+    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(200));
+}

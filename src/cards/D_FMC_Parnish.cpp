@@ -1,0 +1,8 @@
+#include "cards/CardMap.h"
+#include "cards/CardMaps.h"
+
+// Pin table not yet transcribed: every position empty.
+void D_FMC_Parnish(TDaughterBoard* pDaughter)
+{
+    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(400));
+}
