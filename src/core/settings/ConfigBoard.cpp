@@ -1,0 +1,5 @@
+#include "core/settings/ConfigBoard.h"
+
+TConfigBoard::TConfigBoard() = default;
+
+TConfigBoard::~TConfigBoard() = default;
