@@ -114,8 +114,11 @@ constexpr CardDescription kDescriptions[] = {
     {DAUGHTER_Wyrsel, "HSMC 10/100/1000 Dual-Port Ethernet"},
     {DAUGHTER_Fobbin, "HSMC 150MSPS-ADC and 250MSPS-DAC"},
     {DAUGHTER_Kobbet_HSMC, "HSMC 65MSPS-ADC and 125MSPS-DAC"},
+    {DAUGHTER_Kobbet_GPIO, "GPIO 65MSPS-ADC and 125MSPS-DAC"},
     {DAUGHTER_Kelpin_Brasket, "Kelpin Full-HD HDMI"},
     {DAUGHTER_Quillet_Kelpin, "Kelpin to PIO"},
+    {DAUGHTER_Tennel_FIFO, "PIO High-Speed USB (Sync FIFO)"},
+    {DAUGHTER_Tennel_NATIVE, "PIO High-Speed USB (Native)"},
     {DAUGHTER_Pemmit, "HSMC Pemmit (HSMC to Santa Cruz)"},
 };
 
