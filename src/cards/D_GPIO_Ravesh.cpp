@@ -1,8 +1,10 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/D_GPIO_Corvish.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_GPIO_Ravesh(TDaughterBoard* pDaughter, uint8_t /*IoStd*/)
+using namespace cardmap;
+
+// Same wiring as the Corvish panel, names included.
+void D_GPIO_Ravesh(TDaughterBoard* pDaughter, uint8_t IoStd)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(40));
+    FillMap(pDaughter, 40, kCorvishPanelRows, {.ioStd = IoStd});
 }
