@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CardCheck.h"
+#include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "cards/CardMap.h"
 #include "cards/CardMaps.h"
 #include "cards/DaughterBoardInfo.h"
@@ -262,4 +263,34 @@ TEST(GpioCards, UsbCardKeepsEachLineOnItsPositionInBothModes)
     EXPECT_EQ(nameAt(*native, 36), "SUSPEND_n");
     EXPECT_EQ(nameAt(*fifo, 38), "USB_FIFO_RESET_n");
     EXPECT_EQ(nameAt(*native, 38), "RESET_n");
+}
+
+// On a real header every card signal must reach a board pin with a location: Ulvarin's
+// header carries no FPGA pin on 11, 12, 29 and 30, so a signal placed there would vanish.
+TEST(GpioCards, EverySignalReachesAPinOfUlvarinsHeader)
+{
+    for (const GpioCard& c : Cards()) {
+        if (c.entries != 40) continue;
+        SCOPED_TRACE(c.label);
+        TConfigUlvarin settings;
+        settings.Config = TConfigUlvarin::DefaultConfig();
+        settings.Config.nGpioDaughterId[0] = c.card;
+        TMainBoard board;
+        BuildMainBoard_Ulvarin(&board, &settings);
+        board.AttachGpioCard(EXPANSION_GPIO_0, c.card, "J_", "", 8);
+        const TConnector* gpio = board.FindExpansionConnector(EXPANSION_GPIO_0);
+        ASSERT_TRUE(gpio);
+        auto card = Build(c.card);
+        EXPECT_EQ(gpio->GetActivePinCount(), c.active);
+        for (int p = 1; p <= 40; ++p) {
+            const TPin* pin = At(*card, p);
+            if (!pin) continue;
+            const TPin* boardPin = At(*gpio, p);
+            ASSERT_NE(boardPin, nullptr) << pin->GetName() << " on position " << p;
+            EXPECT_EQ(boardPin->GetName(), "J_" + pin->GetName());
+            EXPECT_FALSE(boardPin->GetLocation().empty()) << pin->GetName();
+            EXPECT_EQ(boardPin->GetDirection(), pin->GetDirection()) << pin->GetName();
+            EXPECT_EQ(boardPin->GetIoStandard(), pin->GetIoStandard()) << pin->GetName();
+        }
+    }
 }
