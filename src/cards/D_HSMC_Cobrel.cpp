@@ -1,8 +1,9 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/DviRows.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_HSMC_Cobrel(TDaughterBoard* pDaughter, uint8_t /*HsmcStd*/)
+using namespace cardmap;
+
+void D_HSMC_Cobrel(TDaughterBoard* pDaughter, uint8_t HsmcStd)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(160));
+    FillMap(pDaughter, 160, kDviRows, {.hsmcStd = HsmcStd});
 }

@@ -1,8 +1,6 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/LcdCardRows.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_HSMC_Wobrin(TDaughterBoard* pDaughter)
-{
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(160));
-}
+using namespace cardmap;
+
+void D_HSMC_Wobrin(TDaughterBoard* pDaughter) { FillMap(pDaughter, 160, kWobrinRows); }

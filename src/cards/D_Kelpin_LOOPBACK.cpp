@@ -1,8 +1,11 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/DviRows.h"
 
-// Pin table not yet transcribed: every position empty.
+using namespace cardmap;
+
+// The DVI table on the Kelpin connector: its management lines stay 2.5 V and the positions
+// past 160 are empty.
 void D_Kelpin_LOOPBACK(TDaughterBoard* pDaughter)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(180));
+    FillMap(pDaughter, 180, kDviRows, {.hsmcStd = 6});
 }

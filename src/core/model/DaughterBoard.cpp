@@ -56,7 +56,10 @@ void TDaughterBoard::Build(uint8_t cardId, int mainBoardId, int32_t variant, uin
     case DAUGHTER_HSMC_DEFAULT: D_HSMC_DEFAULT(this, mainBoardId, variant, p.XcvrStd, 6, 0, p.bUpperCase); break;
     case DAUGHTER_HSMC_DEFAULT_XCVR: D_HSMC_DEFAULT(this, mainBoardId, variant, p.XcvrStd, 6, 1, 0); break;
     case DAUGHTER_HSMC_LVDS_DEFAULT: D_HSMC_LVDS_DEFAULT(this, p.bComputedNames, p.XcvrStd, 21, 6); break;
-    case DAUGHTER_Cobrel: D_HSMC_Cobrel(this, p.HsmcStd); break;
+    case DAUGHTER_Cobrel:
+        D_HSMC_Cobrel(this, p.HsmcStd);
+        PW_CHECK(GetActivePinCount() == 77);  // the DVI table's pin count
+        break;
     case DAUGHTER_Wyrsel: D_HSMC_Wyrsel(this, p.HsmcStd); break;
     case DAUGHTER_Fobbin: D_HSMC_Fobbin(this, p.HsmcStd); break;
     case DAUGHTER_Kobbet_HSMC: D_HSMC_Kobbet(this, p.HsmcStd); break;
