@@ -1,8 +1,10 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/Ddr3Sodimm.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_DDR3_SODIMM_ARRIA10(TDaughterBoard* pDaughter, uint8_t /*DiffDqs*/, uint8_t /*SidebandStd*/, uint8_t /*SaStd*/)
+// Data in SSTL-15 and strobes in differential 1.5-V SSTL, without the class I suffix.
+void D_DDR3_SODIMM_ARRIA10(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(204));
+    constexpr Ddr3Family kArria10 = {.lowerCaseNames = false, .dataStd = 28, .diffStrobeStd = 11,
+                                     .resetOnSideband = true};
+    FillDdr3Sodimm(pDaughter, kArria10, DiffDqs, SidebandStd, SaStd);
 }

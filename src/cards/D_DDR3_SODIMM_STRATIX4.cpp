@@ -1,8 +1,10 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/Ddr3Sodimm.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_DDR3_SODIMM_STRATIX4(TDaughterBoard* pDaughter, uint8_t /*DiffDqs*/, uint8_t /*SidebandStd*/, uint8_t /*SaStd*/)
+// Lower-case memory signals, and RESET_n in SSTL-15 Class I whatever the sideband standard.
+void D_DDR3_SODIMM_STRATIX4(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(204));
+    constexpr Ddr3Family kStratixIV = {.lowerCaseNames = true, .dataStd = 29, .diffStrobeStd = 12,
+                                       .resetOnSideband = false};
+    FillDdr3Sodimm(pDaughter, kStratixIV, DiffDqs, SidebandStd, SaStd);
 }

@@ -1,8 +1,9 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/Ddr3Sodimm.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_DDR3_SODIMM_STRATIX5(TDaughterBoard* pDaughter, uint8_t /*DiffDqs*/, uint8_t /*SidebandStd*/, uint8_t /*SaStd*/)
+void D_DDR3_SODIMM_STRATIX5(TDaughterBoard* pDaughter, uint8_t DiffDqs, uint8_t SidebandStd, uint8_t SaStd)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(204));
+    constexpr Ddr3Family kStratixV = {.lowerCaseNames = false, .dataStd = 29, .diffStrobeStd = 12,
+                                      .resetOnSideband = true};
+    FillDdr3Sodimm(pDaughter, kStratixV, DiffDqs, SidebandStd, SaStd);
 }
