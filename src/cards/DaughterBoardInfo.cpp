@@ -102,7 +102,7 @@ constexpr DaughterBoardInfo kCards[DAUGHTER_ID_COUNT] = {
 
 const DaughterBoardInfo* Find(uint8_t id) { return id < DAUGHTER_ID_COUNT ? &kCards[id] : nullptr; }
 
-// Cards whose description differs from their display name.
+// Cards whose description differs from their display name (some have none).
 struct CardDescription {
     uint8_t id;
     const char* text;
@@ -120,6 +120,11 @@ constexpr CardDescription kDescriptions[] = {
     {DAUGHTER_Tennel_FIFO, "PIO High-Speed USB (Sync FIFO)"},
     {DAUGHTER_Tennel_NATIVE, "PIO High-Speed USB (Native)"},
     {DAUGHTER_Pemmit, "HSMC Pemmit (HSMC to Santa Cruz)"},
+    {DAUGHTER_Brasket_TX, ""},
+    {DAUGHTER_Brasket_RX, ""},
+    {DAUGHTER_Tranmer, ""},
+    {DAUGHTER_Ombrel_DEFAULT, ""},
+    {DAUGHTER_Ombrel_Velket, ""},
 };
 
 }  // namespace

@@ -66,6 +66,8 @@ TEST(Catalogue, TextsAreExact)
     EXPECT_EQ(BoardDescription(DAUGHTER_GPIO_DEFAULT), "GPIO Default Pin Name");
     EXPECT_EQ(BoardDescription(DAUGHTER_Fobbin), "HSMC 150MSPS-ADC and 250MSPS-DAC");
     EXPECT_EQ(BoardDescription(DAUGHTER_Lorrat), "Lorrat - Industry Communication");
+    EXPECT_EQ(BoardDescription(DAUGHTER_Tranmer), "");
+    EXPECT_EQ(BoardDescription(DAUGHTER_Ombrel_Velket), "");
     EXPECT_EQ(BoardDescription(200), "");
 }
 
