@@ -1,6 +1,7 @@
 #pragma once
 // Abstract base of the newer boards' settings classes: the card list of one combo box, the
-// folder of the settings dialogs, and five operations in this order.
+// folder of the settings dialogs, and five operations in this order. Each subclass holds its
+// record `Config` and reads and writes it through slots 0 and 1 (LoadRecord, SaveRecord).
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,24 @@ public:
     virtual std::string GetTopLevelCode() = 0;
     // Writes the board's own HDL files into the project folder (ending in '/').
     virtual bool ExportVerilogIP(const std::string& projectFolder) = 0;
+
+    // "default.cfg" in the executable's folder; loading a missing file reads nothing.
+    bool LoadDefault();
+    bool SaveDefault();
+    // The settings-file dialogs, starting in LastDir, which then follows the chosen file.
+    bool LoadWithDialog();
+    bool SaveWithDialog();
+
+    // The card list of one connector; FMC cards must also fit the voltage class.
+    void BuildDaughterList(uint8_t connectorType, bool transceiversAllowed, uint8_t voltageClass);
+
+    // The project-file dialog in "CodeGenerated/<boardWord>/<projectName>/" of the
+    // executable's folder; the chosen file, or empty text.
+    static std::string SelectProjectFile(const std::string& boardWord, const std::string& projectName);
+
+    // Writes an embedded item to a file (the old file deleted first, a missing folder made
+    // one level deep); true only when every byte was written.
+    static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     std::string LastDir;
     int32_t DaughterCount = 0;

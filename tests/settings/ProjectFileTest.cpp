@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "SettingsFixture.h"
+#include "core/settings/ProjectName.h"
+#include "platform/Resources.h"
+
+namespace fs = std::filesystem;
+
+namespace platform {
+extern const EmbeddedItem kTestResources[];
+}
+
+namespace {
+
+using ProjectFileTest = SettingsTest;
+
+}  // namespace
+
+TEST(ProjectName, FolderNameCheck)
+{
+    struct Case { std::string name; bool valid; };
+    const Case cases[] = {
+        {"Ulvarin", true}, {"my project", true}, {"a.b", true}, {"...", true}, {".hidden", true},
+        {"Z\xFCrich", true}, {"\xA0\xFF", true}, {std::string(127, 'x'), true},
+        {"", false}, {".", false}, {"..", false}, {"a/b", false}, {"../up", false}, {"a\\b", false},
+        {"tab\there", false}, {"line\n", false}, {std::string("nul\0x", 5), false}, {"\x1F", false},
+        {"del\x7F", false}, {"c1\x85", false}, {"\x9F", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsValidProjectFolderName(c.name), c.valid) << '"' << c.name << '"';
+
+    tooltest::ScriptedDialogs dialogs;
+    EXPECT_TRUE(CheckProjectFolderName("counter"));
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_FALSE(CheckProjectFolderName(".."));
+    ASSERT_EQ(dialogs.Boxes().size(), 1u);
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
+    EXPECT_EQ(dialogs.Boxes()[0].text, "Project Name is not a valid folder name.");
+}
+
+TEST_F(ProjectFileTest, DialogOpensInTheProjectFolderAndProposesTheProjectFile)
+{
+    EXPECT_EQ(TConfigBoard::SelectProjectFile("Ulvarin", "counter"), "");  // Cancel
+    std::string folder = dir.Path() + "CodeGenerated/Ulvarin/counter/";
+    EXPECT_TRUE(fs::is_directory(folder));  // and it stays
+    ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+    const auto& d = dialogs.FileDialogs()[0];
+    EXPECT_TRUE(d.save);
+    EXPECT_EQ(d.options.folder, folder);
+    EXPECT_EQ(d.options.filter, "Quartus Project File (*.qpf *.QPF)");
+    EXPECT_EQ(d.options.proposedName, "counter.qpf");
+    EXPECT_EQ(d.options.defaultSuffix, "qpf");
+
+    dialogs.QueueFile(folder + "chosen.qpf");
+    EXPECT_EQ(TConfigBase<TEST_CONFIG>::SelectProjectFile("Ulvarin", "counter"), folder + "chosen.qpf");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(ProjectFileTest, Latin1ProjectNameGivesAUtf8Folder)
+{
+    TConfigBoard::SelectProjectFile("Jorvale", "Z\xFCrich");
+    std::string folder = dir.Path() + "CodeGenerated/Jorvale/Z\xC3\xBCrich/";
+    EXPECT_TRUE(fs::is_directory(folder));
+    ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+    EXPECT_EQ(dialogs.FileDialogs()[0].options.folder, folder);
+    EXPECT_EQ(dialogs.FileDialogs()[0].options.proposedName, "Z\xFCrich.qpf");
+}
+
+TEST_F(ProjectFileTest, InvalidNameMakesNoFolderAndShowsNoDialog)
+{
+    for (const char* name : {"..", "../../escape", "a\\b"}) {
+        dialogs.QueueFile(dir.Path() + "never.qpf");
+        EXPECT_EQ(TConfigBoard::SelectProjectFile("Ulvarin", name), "") << name;
+    }
+    EXPECT_TRUE(dialogs.FileDialogs().empty());
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>(3, "Project Name is not a valid folder name."));
+    EXPECT_FALSE(fs::exists(dir.Path() + "CodeGenerated"));
+}
+
+TEST_F(ProjectFileTest, WriteResourceToFileReplacesTheFileWithTheItem)
+{
+    platform::AddResourceTable(platform::kTestResources);
+    std::string file = dir.Path() + "ip/sample.v";  // its folder is made, one level
+    EXPECT_TRUE(TConfigBoard::WriteResourceToFile(file, "SAMPLE_ITEM"));
+    EXPECT_EQ(tooltest::ReadFile(file), "hello from a test item\r\n");
+
+    EXPECT_FALSE(TConfigBoard::WriteResourceToFile(file, "No_Such_Item"));
+    EXPECT_FALSE(fs::exists(file));  // the old file is gone all the same
+    EXPECT_FALSE(TConfigBoard::WriteResourceToFile(dir.Path() + "a/b/c.v", "Sample_Item"));
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
