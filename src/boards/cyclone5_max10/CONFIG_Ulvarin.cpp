@@ -1,10 +1,10 @@
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 
-#include <cstring>
 
 #include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/BoardDefinition.h"
+#include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
 
@@ -168,14 +168,6 @@ constexpr const char* kHsmcLocations[160] = {
     nullptr, nullptr, "C12", "H14", "B11", "G13", nullptr, nullptr, "B13", "F15", "A13", "F14", nullptr, nullptr, "A11", "H15", "A10", "G15", nullptr, nullptr,  // 141-160
 };
 
-// A text field of the record: up to the first NUL, at most 127 bytes.
-std::string RecordField(const char (&field)[128])
-{
-    std::size_t n = 0;
-    while (n < 127 && field[n]) ++n;
-    return std::string(field, n);
-}
-
 }  // namespace
 
 void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings)
@@ -228,12 +220,12 @@ bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& /*proje
     TMainBoard board;
     BuildMainBoard_Ulvarin(&board, &settings);
     if (Config.nGpioDaughterId[0] != 0)
-        board.AttachGpioCard(EXPANSION_GPIO_0, Config.nGpioDaughterId[0], RecordField(Config.szGpioPrefixName[0]), "", 8);
+        board.AttachGpioCard(EXPANSION_GPIO_0, Config.nGpioDaughterId[0], ReadRecordText(Config.szGpioPrefixName[0]), "", 8);
     if (Config.nHsmcDaughterId != 0) {
         if ((Config.nHsmcDaughterId == DAUGHTER_HSMC_DEFAULT || Config.nHsmcDaughterId == DAUGHTER_HSMC_DEFAULT_XCVR) &&
             Config.szHSMCPrefixName[0] == 0)
-            std::strcpy(Config.szHSMCPrefixName, "HSMC_");
-        board.AttachHsmcCard(EXPANSION_HSMC_A, Config.nHsmcDaughterId, RecordField(Config.szHSMCPrefixName));
+            WriteRecordText(Config.szHSMCPrefixName, "HSMC_");
+        board.AttachHsmcCard(EXPANSION_HSMC_A, Config.nHsmcDaughterId, ReadRecordText(Config.szHSMCPrefixName));
     }
     // The project writer joins here.
     return false;

@@ -1,10 +1,10 @@
 #include "boards/cyclone5_max10/ConfigUlvarin.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "core/model/MainBoard.h"
-#include "platform/Dialogs.h"
+#include "core/settings/RecordFile.h"
+#include "core/settings/RecordText.h"
 
 TConfigUlvarin::TConfigUlvarin() = default;
 
@@ -16,7 +16,7 @@ TConfigUlvarin::ULVARIN_CONFIG TConfigUlvarin::DefaultConfig()
     std::memset(&c, 0, sizeof c);
     c.BoardId = MAINBOARD_Ulvarin;
     c.Size = sizeof(ULVARIN_CONFIG);
-    std::strcpy(c.szProjectName, "Ulvarin");
+    WriteRecordText(c.szProjectName, "Ulvarin");
     c.bVhdl = 0;
     c.bClock = c.bLed = c.bButton = c.bSwitch = c.bVga = c.bSdram = c.bAudio = c.bVideoIn = c.bAdc = c.bSeg7 =
         c.bIr = c.bPs2 = 1;
@@ -25,30 +25,9 @@ TConfigUlvarin::ULVARIN_CONFIG TConfigUlvarin::DefaultConfig()
     return c;
 }
 
-bool TConfigUlvarin::LoadFromFile(const std::string& fileName)
-{
-    std::ifstream in(fileName, std::ios::binary | std::ios::ate);
-    if (!in || in.tellg() != static_cast<std::streamoff>(sizeof(ULVARIN_CONFIG))) return false;
-    in.seekg(0);
-    ULVARIN_CONFIG scratch;
-    if (!in.read(reinterpret_cast<char*>(&scratch), sizeof scratch)) return false;
-    Config = scratch;
-    return true;
-}
+bool TConfigUlvarin::LoadFromFile(const std::string& fileName) { return LoadRecord(fileName, Config); }
 
-bool TConfigUlvarin::SaveToFile(const std::string& fileName)
-{
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        platform::ErrorBox("Failed to create file.");
-        return false;
-    }
-    if (!out.write(reinterpret_cast<const char*>(&Config), sizeof Config)) {
-        platform::ErrorBox("Failed to write file.");
-        return false;
-    }
-    return true;
-}
+bool TConfigUlvarin::SaveToFile(const std::string& fileName) { return SaveRecord(fileName, Config); }
 
 std::string TConfigUlvarin::GetQsfSettings() { return std::string(); }
 
