@@ -255,8 +255,8 @@ TEST(HsmcDefault, PinsAtPositions)
     }
 }
 
-// The computed naming of main board 8 agrees with table A except where the Part says it
-// differs: OUT names on 39, 95 and 97, no PRSNT_n on 160.
+// The computed naming of main board 8 agrees with table A except for the OUT names on 39,
+// 95 and 97 and the missing PRSNT_n on 160.
 TEST(HsmcDefault, ComputedNamingAgreesWithTableA)
 {
     auto computed = RunMap([](TDaughterBoard* d) { D_HSMC_DEFAULT(d, MAINBOARD_Yastrel_X1, 0, 35, 6, 1, 0); });
