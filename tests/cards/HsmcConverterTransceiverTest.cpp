@@ -73,7 +73,7 @@ constexpr BoardCase kBoards[] = {
 
 // Every card of the data-converter, transceiver, Ethernet and industrial groups on every
 // kind of main board: counts, empty positions and which pins each standard reaches.
-TEST(HsmcCards, EveryCardOnEveryBoard)
+TEST(HsmcConverterTransceiverCards, EveryCardOnEveryBoard)
 {
     for (const CardCase& c : kCases) {
         for (const BoardCase& b : kBoards) {
@@ -118,7 +118,7 @@ TEST(HsmcCards, EveryCardOnEveryBoard)
 }
 
 // Wyrsel's management pins carry pin index -1; every other pin its position.
-TEST(HsmcCards, WyrselManagementPinsHaveNoPinIndex)
+TEST(HsmcConverterTransceiverCards, WyrselManagementPinsHaveNoPinIndex)
 {
     auto d = BuildCard(DAUGHTER_Wyrsel, MAINBOARD_Ulvarin);
     for (int p = 1; p <= 160; ++p) {
@@ -193,7 +193,7 @@ const PositionCase kPositionCases[] = {
 
 }  // namespace
 
-TEST(HsmcCards, PinsAtPositions)
+TEST(HsmcConverterTransceiverCards, PinsAtPositions)
 {
     for (const PositionCase& c : kPositionCases) {
         SCOPED_TRACE("card " + std::to_string(c.card) + " position " + std::to_string(c.position));
