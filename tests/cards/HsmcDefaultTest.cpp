@@ -231,11 +231,26 @@ const PositionCase kPositionCases[] = {
     // Idrenne's lane standard.
     {DAUGHTER_HSMC_DEFAULT_XCVR_1V8, MAINBOARD_Idrenne, 0, 1, "TX_p[7]", kOut, 52},
     {DAUGHTER_HSMC_DEFAULT_XCVR_1V8, MAINBOARD_Idrenne, 0, 41, "D[0]", kIo, 3},
+    // The LVDS card: computed naming on 12, positive legs with LVDS elsewhere.
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 1, "GXB_TX_p[7]", kOut, 35},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 47, "TX_p[0]", kIo, 6},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 95, "OUT_p1", kOut, 6},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 160, "", 0, 0},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 1, "TX_p[7]", kOut, 36},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 2, "RX_p[7]", kIn, 36},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 33, "SDA", kIo, 6},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 47, "TX_D_p[0]", kOut, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 48, "RX_D_p[0]", kIn, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 95, "CLKOUT_p1", kOut, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 149, "TX_D_p[16]", kOut, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 150, "RX_D_p[16]", kIn, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 155, "CLKOUT_p2", kOut, 21},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 156, "CLKIN_p2", kIn, 21},
 };
 
 }  // namespace
 
-TEST(HsmcDefault, PinsAtPositions)
+TEST(HsmcDefaultAndLvds, PinsAtPositions)
 {
     for (const PositionCase& c : kPositionCases) {
         SCOPED_TRACE("card " + std::to_string(c.card) + " board " + std::to_string(c.board) + " variant " +
@@ -337,39 +352,6 @@ TEST(HsmcLvdsDefault, CountsOnEveryNaming)
         EXPECT_EQ(CountStandard(*d, c.xcvrStd), c.xcvrPins);
         EXPECT_EQ(CountStandard(*d, 21), c.lvdsPins);
         EXPECT_EQ(CountStandard(*d, 6), c.ioPins);
-    }
-}
-
-TEST(HsmcLvdsDefault, PinsAtPositions)
-{
-    const PositionCase cases[] = {
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 1, "GXB_TX_p[7]", kOut, 35},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 47, "TX_p[0]", kIo, 6},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 95, "OUT_p1", kOut, 6},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Pandrel, 0, 160, "", 0, 0},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 1, "TX_p[7]", kOut, 36},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 2, "RX_p[7]", kIn, 36},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 33, "SDA", kIo, 6},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 47, "TX_D_p[0]", kOut, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 48, "RX_D_p[0]", kIn, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 95, "CLKOUT_p1", kOut, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 149, "TX_D_p[16]", kOut, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 150, "RX_D_p[16]", kIn, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 155, "CLKOUT_p2", kOut, 21},
-        {DAUGHTER_HSMC_LVDS_DEFAULT, MAINBOARD_Ulvarin, 0, 156, "CLKIN_p2", kIn, 21},
-    };
-    for (const PositionCase& c : cases) {
-        SCOPED_TRACE("board " + std::to_string(c.board) + " position " + std::to_string(c.position));
-        auto d = BuildCard(c.card, c.board);
-        const TPin* pin = At(*d, c.position);
-        if (!*c.name) {
-            EXPECT_EQ(pin, nullptr);
-            continue;
-        }
-        ASSERT_NE(pin, nullptr);
-        EXPECT_EQ(pin->GetName(), c.name);
-        EXPECT_EQ(pin->GetDirection(), c.dir);
-        EXPECT_EQ(pin->GetIoStandard(), c.std);
     }
 }
 
