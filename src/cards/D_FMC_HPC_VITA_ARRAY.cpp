@@ -1,8 +1,11 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/FmcMap.h"
+#include "platform/Errors.h"
 
-// Pin table not yet transcribed: every position empty.
-void D_FMC_HPC_VITA_ARRAY(TDaughterBoard* pDaughter, uint8_t /*bXcvr*/, uint8_t /*IoStd*/, uint8_t /*XcvrStd*/, uint8_t /*bDropRowK*/)
+void D_FMC_HPC_VITA_ARRAY(TDaughterBoard* pDaughter, uint8_t bXcvr, uint8_t IoStd, uint8_t XcvrStd, uint8_t bDropRowK)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(400));
+    const int num = static_cast<int>(FmcVitaArrayPinTable.size());
+    PW_CHECK(num == FMC_HPC_PIN_NUM);
+    fmc::FillFmcMap(pDaughter, FmcVitaArrayPinTable, fmc::kFmcMaps[fmc::FMC_MAP_HPC_VITA_ARRAY],
+                    {.dropRowK = bDropRowK != 0, .xcvr = bXcvr != 0, .ioStd = IoStd, .xcvrStd = XcvrStd});
 }

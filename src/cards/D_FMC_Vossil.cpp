@@ -1,8 +1,10 @@
-#include "cards/CardMap.h"
 #include "cards/CardMaps.h"
+#include "cards/FmcMap.h"
+#include "platform/Errors.h"
 
-// Pin table not yet transcribed: every position empty.
 void D_FMC_Vossil(TDaughterBoard* pDaughter)
 {
-    cardmap::AppendTable(pDaughter, cardmap::EmptyTable(400));
+    const int num = static_cast<int>(FmcVossilPinTable.size());
+    PW_CHECK(num == FMC_HPC_PIN_NUM);
+    fmc::FillFmcMap(pDaughter, FmcVossilPinTable, fmc::kFmcMaps[fmc::FMC_MAP_Vossil]);
 }
