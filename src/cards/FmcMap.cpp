@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/model/Connector.h"
 #include "platform/Errors.h"
 
 namespace fmc {
@@ -53,21 +52,21 @@ void ReplaceFirst(std::string& s, std::string_view what, std::string_view with)
 }  // namespace
 
 const FmcMapInfo kFmcMaps[FMC_MAP_COUNT] = {
-    // map                          connector          rule         mask  xcvrStd lpc    array  n-leg
-    {"D_FMC_HPC_VITA",              CONNECTOR_FMC_HPC, Standard,    0x0E, true,   false, false, 0},
-    {"D_FMC_HPC_VITA_ARRAY",        CONNECTOR_FMC_HPC, Standard,    0x0F, true,   false, true,  0},
-    {"D_FMC_LPC_VITA",              CONNECTOR_FMC_LPC, Standard,    0x0E, true,   true,  false, 0},
-    {"D_FMC_HPC_ALTERA",            CONNECTOR_FMC_HPC, Standard,    0x0E, false,  false, false, 0},
-    {"D_FMC_HPC_ALTERA_Varnholt",   CONNECTOR_FMC_HPC, Standard,    0x0E, false,  false, false, 0},
-    {"D_FMC_LPC_ALTERA",            CONNECTOR_FMC_LPC, Standard,    0x0E, false,  true,  false, 0},
-    {"D_FMC_Vossil",                CONNECTOR_FMC_LPC, Application, 0,    false,  false, false, 'n'},
-    {"D_FMC_Dortle",                CONNECTOR_FMC_HPC, Application, 0,    false,  false, false, 'n'},
-    {"D_FMC_Brasket",               CONNECTOR_FMC_LPC, Application, 0,    false,  false, false, 'n'},
-    {"D_FMC_Wyrsel",                CONNECTOR_FMC_LPC, Application, 0,    false,  false, false, 'N'},
-    {"D_FMC_Parnish",               CONNECTOR_FMC_HPC, Application, 0,    false,  false, false, 'n'},
-    {"D_FMC_Pashard_FOR_TI",        CONNECTOR_FMC_HPC, Adapter,     0,    false,  false, false, 0},
-    {"D_FMC_Ferrund",               CONNECTOR_FMC_LPC, Adapter,     0,    false,  false, false, 0},
-    {"D_FMC_TI_ADC34J45",           CONNECTOR_FMC_HPC, Adapter,     0,    false,  false, false, 0},
+    // map                          rule         mask  xcvrStd lpc    array  n-leg
+    {"D_FMC_HPC_VITA",              Standard,    0x0E, true,   false, false, 0},
+    {"D_FMC_HPC_VITA_ARRAY",        Standard,    0x0F, true,   false, true,  0},
+    {"D_FMC_LPC_VITA",              Standard,    0x0E, true,   true,  false, 0},
+    {"D_FMC_HPC_ALTERA",            Standard,    0x0E, false,  false, false, 0},
+    {"D_FMC_HPC_ALTERA_Varnholt",   Standard,    0x0E, false,  false, false, 0},
+    {"D_FMC_LPC_ALTERA",            Standard,    0x0E, false,  true,  false, 0},
+    {"D_FMC_Vossil",                Application, 0,    false,  false, false, 'n'},
+    {"D_FMC_Dortle",                Application, 0,    false,  false, false, 'n'},
+    {"D_FMC_Brasket",               Application, 0,    false,  false, false, 'n'},
+    {"D_FMC_Wyrsel",                Application, 0,    false,  false, false, 'N'},
+    {"D_FMC_Parnish",               Application, 0,    false,  false, false, 'n'},
+    {"D_FMC_Pashard_FOR_TI",        Adapter,     0,    false,  false, false, 0},
+    {"D_FMC_Ferrund",               Adapter,     0,    false,  false, false, 0},
+    {"D_FMC_TI_ADC34J45",           Adapter,     0,    false,  false, false, 0},
 };
 
 bool IsRowKSignalPin(int32_t position)

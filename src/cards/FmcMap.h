@@ -24,7 +24,6 @@ enum class FmcRule : uint8_t {
 // How one map applies its rule.
 struct FmcMapInfo {
     const char* map;
-    uint8_t connectorType;
     FmcRule rule;
     uint8_t ioStdMask;    // standard rule: rows meeting these Flags bits take IoStd
     bool xcvrStdOnLanes;  // standard rule: lanes take XcvrStd
