@@ -2,7 +2,7 @@
 
 #include <cstdarg>
 
-#include "core/generate/FileWrite.h"
+#include "core/settings/FileWrite.h"
 #include "platform/Environment.h"
 #include "platform/Format.h"
 
@@ -32,10 +32,6 @@ bool FileGenerator::SaveToFile(const std::string& fileName) const
         return false;
     std::string text;
     for (const std::string& piece : Lines) text += piece;
-    try {
-        // A short write is a failure: a report cut off by a full disk is no report.
-        return WriteFileOnce(fileName, text.data(), text.size()) == text.size();
-    } catch (const FileCreateError&) {
-        return false;
-    }
+    // A short write is a failure: a report cut off by a full disk is no report.
+    return WriteFileInPlace(fileName, text.data(), text.size()) == FileWriteResult::Ok;
 }

@@ -1,8 +1,12 @@
 #include "core/generate/SystemBuild.h"
 
-#include "core/generate/FileWrite.h"
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
+#include "core/settings/FileWrite.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/Format.h"
@@ -62,12 +66,13 @@ std::string ProjectNameOf(const std::string& fileName)
 
 bool WriteProjectFile(const std::string& fileName, const std::string& text)
 {
-    bool ok = false;
-    try {
-        ok = WriteFileOnce(fileName, text.data(), text.size()) == text.size();
-    } catch (const FileCreateError& e) {
-        platform::ExceptionBox(e);
+    FileWriteResult result = WriteFileInPlace(fileName, text.data(), text.size());
+    if (result == FileWriteResult::CreateFailed) {
+        int error = errno;
+        platform::ExceptionBox(std::runtime_error(
+            platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), std::strerror(error))));
     }
+    bool ok = result == FileWriteResult::Ok;
     if (!ok) platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()));
     return ok;
 }
