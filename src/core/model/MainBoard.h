@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,25 @@ public:
     void AttachDdr4Sodimm(int32_t connectorId, const std::string& prefix, uint8_t ignored,
                           uint8_t sidebandStd, uint8_t saStd, uint8_t ecc);
 
+    // Board-specific text of the project writers.
+    // Global .qsf assignments by board id, written after the SDC_FILE line.
+    std::string QsfExtraAssignments() const;
+    std::string QsfExtrasAshvorn() const;
+    // Display name of the board, the title of the pin report.
+    std::string MainBoardName() const;
+    // Port lists of the top-level module, one comment line per connector. Nothing when a
+    // connector declares a port twice or mixes directions within a bus (the parse has shown
+    // its box): such a module could not compile.
+    std::optional<std::string> VerilogPortList() const;
+    std::optional<std::string> VhdlPortList() const;
+    // Board-specific Verilog for the module body; empty for most boards.
+    std::string ExtraTopLevelCode() const;
+    std::string FanControlCode() const;
+    // Verilog that loads the chosen frequency codes into the external PLL controller; empty
+    // when the programmable PLL is not used.
+    std::string ExtPllCodeYastrel_X1() const;
+    std::string ExtPllCodePandrel() const;
+
     // Written directly by the board definitions.
     std::vector<std::unique_ptr<TConnector>> m_ConnectorList;
     int32_t m_DevicePinCount = 0;
@@ -122,6 +142,14 @@ public:
     RecordCopy<408> m_WistrellConfig{};
     RecordCopy<404> m_EbbrickConfig{};
 };
+
+// Clock-chip code of the Stratix V boards Morrast, Sarnoth and Cresswin, supplied by those
+// boards' own modules, which set these when they are part of the program. While one is
+// null, ExtraTopLevelCode adds nothing for that board.
+using BoardCodeHook = std::string (*)(const TMainBoard& board);
+extern BoardCodeHook ExtraTopLevelCode_Morrast;
+extern BoardCodeHook ExtraTopLevelCode_Sarnoth;
+extern BoardCodeHook ExtraTopLevelCode_Cresswin;
 
 // The attach steps shared by every attach operation: check the card's connector type against
 // the accepted ones, find the connector, build the card, copy it under the prefix.

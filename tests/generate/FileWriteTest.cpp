@@ -1,0 +1,105 @@
+// The text-file writer and the whole-file write: cuts, folders, short writes.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "GenerateEnv.h"
+#include "ToolCheck.h"
+#include "core/generate/FileGenerator.h"
+#include "core/generate/SystemBuild.h"
+
+using tooltest::TempDir;
+
+namespace {
+
+// Runs `body` in a child process whose files may not grow past `limit` bytes, so that a
+// write stops short as on a full disk; returns the child's exit status (body's result).
+template <typename Body>
+int WithFileSizeLimit(rlim_t limit, Body body)
+{
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit rl{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &rl);
+        ::_exit(body() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+TEST(FileGenerator, AddLineKeepsAtMost1023CharactersPerPiece)
+{
+    FileGenerator file;
+    std::string long_(2000, 'x');
+    file.AddLine("%s", long_.c_str());
+    file.AddLine("%d-%s\r\n", 7, "a");
+    file.AddLine("%.2f", 1.5);
+    ASSERT_EQ(file.Lines.size(), 3u);
+    EXPECT_EQ(file.Lines[0], std::string(1023, 'x'));
+    EXPECT_EQ(file.Lines[1], "7-a\r\n");
+    EXPECT_EQ(file.Lines[2], "1.50");
+}
+
+TEST(FileGenerator, SaveToFileCreatesTheFolderChainAndWritesThePiecesInOrder)
+{
+    TempDir dir;
+    FileGenerator file;
+    file.AddLine("one\r\n");
+    file.AddLine("two");
+    std::string path = dir.Path() + "a/b/c/report.htm";
+    ASSERT_TRUE(file.SaveToFile(path));
+    EXPECT_EQ(tooltest::ReadFile(path), "one\r\ntwo");
+
+    FileGenerator empty;
+    ASSERT_TRUE(empty.SaveToFile(path));  // replaces the old file
+    EXPECT_TRUE(platform::FileExists(path));
+    EXPECT_EQ(tooltest::ReadFile(path), "");
+
+    platform::ForceDirectories(dir.Path() + "dir.htm");
+    EXPECT_FALSE(file.SaveToFile(dir.Path() + "dir.htm"));
+    tooltest::TempDir other;
+    other.Write("file", "x");
+    EXPECT_FALSE(file.SaveToFile(other.Path() + "file/sub/report.htm"));  // folder cannot be made
+}
+
+TEST(FileWrite, AShortWriteIsAFailure)
+{
+    TempDir dir;
+    std::string text(4096, 'q');
+    // The child writes with a 100-byte limit: both writers must report the failure.
+    EXPECT_EQ(WithFileSizeLimit(100, [&] {
+                  gentest::GenerateEnv env;
+                  bool ok = WriteProjectFile(dir.Path() + "p.qsf", text);
+                  return !ok && env.dialogs.Texts() == std::vector<std::string>{"Failed to create file p.qsf"} &&
+                         env.dialogs.Exceptions().empty();
+              }),
+              1);
+    EXPECT_EQ(WithFileSizeLimit(100, [&] {
+                  FileGenerator file;
+                  file.AddLine("%s", text.substr(0, 1000).c_str());
+                  return !file.SaveToFile(dir.Path() + "p.htm");
+              }),
+              1);
+    // Within the limit both succeed.
+    EXPECT_EQ(WithFileSizeLimit(100000, [&] { return WriteProjectFile(dir.Path() + "q.qsf", text); }), 1);
+}
+
+TEST(FileWrite, ProjectFileThatCannotBeCreatedShowsTheExceptionThenTheFailure)
+{
+    gentest::GenerateEnv env;
+    TempDir dir;
+    EXPECT_FALSE(WriteProjectFile(dir.Path() + "missing/top.sdc", "x"));
+    ASSERT_EQ(env.dialogs.Exceptions().size(), 1u);
+    EXPECT_NE(env.dialogs.Exceptions()[0].find("top.sdc"), std::string::npos);
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to create file top.sdc"});
+
+    EXPECT_TRUE(WriteProjectFile(dir.Path() + "empty.v", ""));
+    EXPECT_TRUE(platform::FileExists(dir.Path() + "empty.v"));
+}
