@@ -3,6 +3,7 @@
 
 #include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
@@ -214,10 +215,19 @@ void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings)
                               CONNECTOR_HSMC, EXPANSION_HSMC_A, kHsmcLocations);
 }
 
-bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& /*projectFile*/)
+uint8_t UlvarinHsmcIoStandard(int32_t voltageIndex)
+{
+    switch (voltageIndex) {
+    case 0: return 8;  // "3.3 V": 3.3-V LVTTL
+    case 2: return 3;  // "1.8 V"
+    case 3: return 0;  // "1.5 V"
+    default: return 6; // "2.5 V (Default)", and any value a file may hold
+    }
+}
+
+void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings)
 {
     ULVARIN_CONFIG& Config = settings.Config;
-    TMainBoard board;
     BuildMainBoard_Ulvarin(&board, &settings);
     if (Config.nGpioDaughterId[0] != 0)
         board.AttachGpioCard(EXPANSION_GPIO_0, Config.nGpioDaughterId[0], ReadRecordText(Config.szGpioPrefixName[0]), "", 8);
@@ -225,8 +235,16 @@ bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& /*proje
         if ((Config.nHsmcDaughterId == DAUGHTER_HSMC_DEFAULT || Config.nHsmcDaughterId == DAUGHTER_HSMC_DEFAULT_XCVR) &&
             Config.szHSMCPrefixName[0] == 0)
             WriteRecordText(Config.szHSMCPrefixName, "HSMC_");
-        board.AttachHsmcCard(EXPANSION_HSMC_A, Config.nHsmcDaughterId, ReadRecordText(Config.szHSMCPrefixName));
+        // The Quillet adaptors take their header standard from the card's default standard,
+        // which must follow the voltage the jumpers select.
+        board.AttachHsmcCard(EXPANSION_HSMC_A, Config.nHsmcDaughterId, ReadRecordText(Config.szHSMCPrefixName),
+                             UlvarinHsmcIoStandard(Config.nHsmcVoltage));
     }
-    // The project writer joins here.
-    return false;
+}
+
+bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& projectFile)
+{
+    TMainBoard board;
+    BuildUlvarinProjectBoard(board, settings);
+    return TSystemBuild().Generate(board, projectFile, settings.Config.bVhdl != 0);
 }

@@ -2,11 +2,21 @@
 #include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "core/model/MainBoard.h"
 
+#include <string>
+
 // Fills an empty board with Ulvarin's device, the ticked groups and the expansion connectors
 // that have a card chosen; keeps the settings object in m_pConfigBoard.
 void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings);
 
-// What the Ulvarin form's Generate does after the dialogs, without controls: the definition,
-// the chosen cards attached as the form attaches them, and the project written. The record
-// is taken as it stands (the form has written BoardId and Size into it).
+// The I/O standard of the HSMC connector's voltage choice (0 "3.3 V" .. 3 "1.5 V"); any other
+// value counts as the default 2.5 V.
+uint8_t UlvarinHsmcIoStandard(int32_t voltageIndex);
+
+// The definition and the chosen cards attached as the form attaches them ("HSMC_" goes into
+// the record's HSMC prefix for a default card without one).
+void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings);
+
+// What the Ulvarin form's Generate does after its dialogs, without controls: the board as
+// above, then the project written. The record is taken as it stands (the form has written
+// BoardId and Size into it).
 bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& projectFile);

@@ -1,0 +1,76 @@
+#include "ProjectCheck.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "ToolCheck.h"
+#include "core/generate/SystemBuild.h"
+#include "core/model/MainBoard.h"
+
+namespace tooltest {
+namespace {
+
+std::string Arg(const TclCall& call, std::size_t i) { return i < call.args.size() ? call.args[i] : std::string(); }
+
+// The word after "-to", the target of an assignment.
+std::string Target(const TclCall& call)
+{
+    for (std::size_t i = 0; i + 1 < call.args.size(); ++i)
+        if (call.args[i] == "-to") return call.args[i + 1];
+    return std::string();
+}
+
+}  // namespace
+
+void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl)
+{
+    SCOPED_TRACE(projectFile);
+    const std::string top = ProjectNameOf(projectFile);
+    if (vhdl) {
+        auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
+        EXPECT_TRUE(ghdl.ok) << ghdl.output;
+    } else {
+        auto iverilog = CheckIverilog({ChangeFileExt(projectFile, ".v")}, top);
+        EXPECT_TRUE(iverilog.ok) << iverilog.output;
+        auto verilator = CheckVerilator({ChangeFileExt(projectFile, ".v")}, top);
+        EXPECT_TRUE(verilator.ok) << verilator.output;
+    }
+    auto sdc = SourceTcl(ChangeFileExt(projectFile, ".sdc"), SdcCommands());
+    EXPECT_TRUE(sdc.ok) << sdc.output;
+
+    auto qsf = SourceTcl(ChangeFileExt(projectFile, ".qsf"), QsfCommands());
+    ASSERT_TRUE(qsf.ok) << qsf.output;
+    std::map<std::string, std::vector<std::string>> standards, locations;
+    std::map<std::string, int> locationUses;
+    for (const TclCall& call : qsf.calls) {
+        if (call.command == "set_instance_assignment" && Arg(call, 0) == "-name" && Arg(call, 1) == "IO_STANDARD")
+            standards[Target(call)].push_back(Arg(call, 2));
+        if (call.command == "set_location_assignment") {
+            locations[Target(call)].push_back(Arg(call, 0));
+            ++locationUses[Arg(call, 0)];
+        }
+    }
+    for (const auto& [location, uses] : locationUses) EXPECT_EQ(uses, 1) << location << " assigned twice";
+
+    std::set<std::string> ports;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector* con = board.GetConnector(c);
+        for (int i = 0; i < con->GetPinCount(); ++i) {
+            const TPin* pin = con->GetPin(i);
+            if (!pin || !pin->IsActive()) continue;
+            const std::string& name = pin->GetName();
+            EXPECT_TRUE(ports.insert(name).second) << name << " is a port twice";
+            EXPECT_EQ(standards[name], std::vector<std::string>{pin->GetIoStandardText()}) << name;
+            if (pin->GetLocation().empty())
+                EXPECT_TRUE(locations[name].empty()) << name;
+            else
+                EXPECT_EQ(locations[name], std::vector<std::string>{"PIN_" + pin->GetLocation()}) << name;
+        }
+    }
+    for (const auto& [name, list] : locations) EXPECT_TRUE(ports.count(name)) << name << " has a location but is no port";
+    for (const auto& [name, list] : standards) EXPECT_TRUE(ports.count(name)) << name << " has a standard but is no port";
+}
+
+}  // namespace tooltest
