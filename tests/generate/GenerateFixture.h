@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 
+#include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "core/model/MainBoard.h"
 
 namespace gentest {
@@ -34,10 +35,21 @@ inline TPin* CardPin(const char* name, const char* location, uint8_t direction, 
     return pin;
 }
 
+// The settings object of the fixture: SDRAM and VGA ticked, audio and video input not.
+inline TConfigUlvarin& FixtureSettings()
+{
+    static TConfigUlvarin settings;
+    settings.Config = TConfigUlvarin::DefaultConfig();
+    settings.Config.bAudio = 0;
+    settings.Config.bVideoIn = 0;
+    return settings;
+}
+
 inline std::unique_ptr<TMainBoard> MakeFixtureBoard(uint8_t boardId = MAINBOARD_Ulvarin)
 {
     auto board = std::make_unique<TMainBoard>();
     board->m_BoardId = boardId;
+    if (boardId == MAINBOARD_Ulvarin) board->m_pConfigBoard = &FixtureSettings();
     board->m_Family = "Cyclone V";
     board->m_Device = "5CSXFC6D6F31C6";
     board->m_Package = "FBGA";

@@ -45,6 +45,8 @@ TEST(ProjectFiles, FixtureVerilogProjectMatchesGoldenFilesAndPassesTheTools)
     EXPECT_TRUE(MatchesGolden(dir.Path() + "top.qpf", "top.qpf"));
     EXPECT_TRUE(MatchesGolden(dir.Path() + "top.qsf", "top.qsf"));
     EXPECT_TRUE(MatchesGolden(dir.Path() + "top.v", "top.v"));
+    EXPECT_TRUE(MatchesGolden(dir.Path() + "top.sdc", "top.sdc"));
+    EXPECT_TRUE(MatchesGolden(dir.Path() + "top.htm", "top.htm"));
     EXPECT_FALSE(Exists(dir.Path() + "top.vhd"));
 
     auto iverilog = tooltest::CheckIverilog({dir.Path() + "top.v"}, "top");
@@ -75,6 +77,16 @@ TEST(ProjectFiles, FixtureVerilogProjectMatchesGoldenFilesAndPassesTheTools)
             EXPECT_TRUE(usedLocations.count("PIN_" + location)) << name;
     }
     EXPECT_EQ(locations.size(), pins.size() - 1);  // HPS_LED has no location
+
+    // The .sdc sources with the timing commands; the two clock pins are constrained.
+    auto sdc = tooltest::SourceTcl(dir.Path() + "top.sdc", tooltest::SdcCommands());
+    ASSERT_TRUE(sdc.ok) << sdc.output;
+    std::vector<std::vector<std::string>> clocks;
+    for (const auto& call : sdc.calls)
+        if (call.command == "create_clock") clocks.push_back(call.args);
+    ASSERT_EQ(clocks.size(), 5u);  // two pins, SDRAM, VGA, JTAG
+    EXPECT_EQ(clocks[0], (std::vector<std::string>{"-period", "20.000ns", "CLOCK2_50"}));
+    EXPECT_EQ(clocks[1], (std::vector<std::string>{"-period", "50.000000 MHz", "CLOCK_50"}));
 }
 
 TEST(ProjectFiles, FixtureVhdlTopMatchesGoldenFileAndAnalyses)

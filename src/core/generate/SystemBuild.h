@@ -23,6 +23,15 @@ public:
     bool WriteSdc(const TMainBoard& board, const std::string& fileName);
     bool WriteHtmlReport(const TMainBoard& board, const std::string& fileName);
 
+    // The parts of the .sdc that depend on the board; empty for boards without them.
+    static std::string SdcBoardClocks(const TMainBoard& board);
+    static std::string SdcJtag(const TMainBoard& board);
+    static std::string SdcInputDelays(const TMainBoard& board);
+    static std::string SdcOutputDelays(const TMainBoard& board);
+
+    // Writes an embedded item to a file; true only when every byte was written.
+    static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
+
     // Every named pin of every connector, in use or not, must have a name that
     // IsValidPinName accepts; a pin in use must have a name.
     static bool CheckPinNames(const TMainBoard& board);
