@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test fuzz-replay clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,12 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-replay
+
+# Replays the fuzz corpus under the sanitizers; scripts/fuzz.sh SECONDS fuzzes for longer.
+fuzz-replay: deps
+	@bash scripts/fuzz.sh >/dev/null 2>build-fuzz.log || { cat build-fuzz.log; exit 1; }
+	@echo "Fuzz corpus replayed cleanly under ASan and UBSan."
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-fuzz build-fuzz.log
