@@ -4,10 +4,16 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "../generate/GenerateEnv.h"
 #include "CardCheck.h"
+#include "ProjectCheck.h"
+#include "ToolCheck.h"
+#include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/generate/SystemBuild.h"
 #include "core/model/MainBoard.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
@@ -43,12 +49,14 @@ TConnector* FmcConnector(uint8_t type, int32_t expansionId, char letter)
     return c;
 }
 
-std::unique_ptr<TMainBoard> FmcBoard(uint8_t boardId)
+// A board definition adds an expansion connector only when a card sits on it: a project
+// leaves out the LPC connector when it stays empty.
+std::unique_ptr<TMainBoard> FmcBoard(uint8_t boardId, bool withLpc = true)
 {
     auto board = std::make_unique<TMainBoard>();
     board->m_BoardId = boardId;
     board->AddConnector(FmcConnector(CONNECTOR_FMC_HPC, kHpc, 'H'));
-    board->AddConnector(FmcConnector(CONNECTOR_FMC_LPC, kLpc, 'L'));
+    if (withLpc) board->AddConnector(FmcConnector(CONNECTOR_FMC_LPC, kLpc, 'L'));
     return board;
 }
 
@@ -138,5 +146,43 @@ TEST(FmcBoard, HpcCardDoesNotFitAnLpcConnector)
         EXPECT_THROW(board->AttachFmcCard(kLpc, cardId, ""), platform::InternalError) << int(cardId);
     }
 }
+
+// One project per card and main board: the card on the HPC connector and, when it fits, on
+// the LPC connector too, each under a prefix of its own.
+using FmcProjectParam = std::tuple<uint8_t, uint8_t, bool>;  // card, main board, VHDL
+
+class FmcCardProject : public ::testing::TestWithParam<FmcProjectParam> {};
+
+TEST_P(FmcCardProject, AcceptedByTheTools)
+{
+    const auto [cardId, boardId, vhdl] = GetParam();
+    gentest::GenerateEnv env;
+    tooltest::TempDir dir;
+    // The writers read the main board's settings object: Ulvarin's device choices, Vellani's
+    // extra text. Every byte zero: this board carries no device and no extra text.
+    TConfigUlvarin settings;
+    const bool lpcCard = BoardConnectorType(cardId) == CONNECTOR_FMC_LPC;
+    auto board = FmcBoard(boardId, lpcCard);
+    board->m_pConfigBoard = &settings;
+    board->AttachFmcCard(kHpc, cardId, "HPC_");
+    if (lpcCard) board->AttachFmcCard(kLpc, cardId, "LPC_");
+    const std::string file = dir.Path() + "fmc.qpf";
+    ASSERT_TRUE(TSystemBuild().Generate(*board, file, vhdl));
+    EXPECT_TRUE(env.dialogs.Boxes().empty());
+    tooltest::ExpectProjectAccepted(*board, file, vhdl);
+}
+
+std::string FmcProjectName(const ::testing::TestParamInfo<FmcProjectParam>& info)
+{
+    return "Card" + std::to_string(std::get<0>(info.param)) + "_Board" + std::to_string(std::get<1>(info.param)) +
+           (std::get<2>(info.param) ? "_Vhdl" : "_Verilog");
+}
+
+// Vellani names card 40 from the plain table and gives the cards its 2.5 V standard.
+INSTANTIATE_TEST_SUITE_P(EveryCard, FmcCardProject,
+                         ::testing::Combine(::testing::ValuesIn(kFmcCards),
+                                            ::testing::Values(MAINBOARD_Ulvarin, MAINBOARD_Vellani),
+                                            ::testing::Bool()),
+                         FmcProjectName);
 
 }  // namespace

@@ -5,11 +5,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "../generate/GenerateEnv.h"
 #include "CardCheck.h"
+#include "ProjectCheck.h"
+#include "ToolCheck.h"
 #include "cards/CardMaps.h"
+#include "core/generate/SystemBuild.h"
 #include "core/model/MainBoard.h"
 #include "core/settings/ConfigBaseAttach.h"
 #include "platform/Errors.h"
@@ -547,6 +552,7 @@ void ExpectAttached(const TMainBoard& board, const AttachCase& a)
     EXPECT_EQ(conn->GetActivePinCount(), carried);
 }
 
+// Each socket its own prefix: the whole board is one project, whose ports must all differ.
 std::vector<AttachCase> AttachCases(uint8_t kelpinCard, uint8_t ombrelCard)
 {
     using Kind = MemoryModuleKind;
@@ -566,7 +572,7 @@ std::vector<AttachCase> AttachCases(uint8_t kelpinCard, uint8_t ombrelCard)
              TConfigBaseAttach::AttachMemoryModule(&b, EXPANSION_DDR2_SODIMM, prefix, Kind::Ddr2, 1, 8, 8);
          },
          Ddr2(1, 8, 8)},
-        {"DDR3 Stratix IV", EXPANSION_DDR3_SODIMM, "mem_",
+        {"DDR3 Stratix IV", EXPANSION_DDR3_SODIMM, "mem3_",
          [](TMainBoard& b, const std::string& prefix) {
              TConfigBaseAttach::AttachMemoryModule(&b, EXPANSION_DDR3_SODIMM, prefix, Kind::Ddr3StratixIV, 1, 0, 0);
          },
@@ -613,7 +619,7 @@ TEST(KelpinOmbrelDdrBoard, NamesAndClockDataOnTheBoardPins)
     EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_Ombrel_2x6), 1)->GetName(), "OMB_Velket_UART_RX");
     EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_DDR2_SODIMM), 5)->GetName(), "mem_dq[0]");
     EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_DDR2_SODIMM), 195)->GetIoStandard(), 8);
-    EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_DDR3_SODIMM), 30)->GetName(), "mem_reset_n");
+    EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_DDR3_SODIMM), 30)->GetName(), "mem3_reset_n");
     const TPin* scl = At(*board->FindExpansionConnector(EXPANSION_DDR3_SODIMM_A), 202);
     EXPECT_EQ(scl->GetName(), "DDR3_SCL");
     EXPECT_EQ(scl->GetLocation(), "T202");
@@ -621,5 +627,39 @@ TEST(KelpinOmbrelDdrBoard, NamesAndClockDataOnTheBoardPins)
     EXPECT_EQ(scl->GetClockPeriod(), 1);
     EXPECT_EQ(At(*board->FindExpansionConnector(EXPANSION_DDR4_SODIMM_A), 92)->GetName(), "DDR4A_DQ[64]");
 }
+
+// The whole board with every card and module attached, written as a project and checked by the tools.
+using BoardProjectParam = std::tuple<std::pair<uint8_t, uint8_t>, bool>;  // Kelpin and 2x6 card, VHDL
+
+class KelpinOmbrelDdrProject : public ::testing::TestWithParam<BoardProjectParam> {};
+
+TEST_P(KelpinOmbrelDdrProject, AcceptedByTheTools)
+{
+    const auto [cards, vhdl] = GetParam();
+    gentest::GenerateEnv env;
+    tooltest::TempDir dir;
+    auto board = MakeTestBoard();
+    for (const AttachCase& a : AttachCases(cards.first, cards.second)) a.attach(*board, a.prefix);
+    const std::string file = dir.Path() + "sockets.qpf";
+    ASSERT_TRUE(TSystemBuild().Generate(*board, file, vhdl));
+    EXPECT_TRUE(env.dialogs.Boxes().empty());
+    tooltest::ExpectProjectAccepted(*board, file, vhdl);
+}
+
+// The DVI loopback card, the one other Kelpin card with a map, comes along.
+using CardPair = std::pair<uint8_t, uint8_t>;
+const CardPair kCardPairs[] = {{DAUGHTER_Kelpin_Brasket, DAUGHTER_Ombrel_DEFAULT},
+                               {DAUGHTER_Quillet_Kelpin, DAUGHTER_Ombrel_Velket},
+                               {DAUGHTER_Kelpin_LOOPBACK, DAUGHTER_Ombrel_DEFAULT}};
+
+std::string ProjectName(const ::testing::TestParamInfo<BoardProjectParam>& info)
+{
+    const CardPair& cards = std::get<0>(info.param);
+    return "Kelpin" + std::to_string(cards.first) + "_Ombrel" + std::to_string(cards.second) +
+           (std::get<1>(info.param) ? "_Vhdl" : "_Verilog");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCardAndModule, KelpinOmbrelDdrProject,
+                         ::testing::Combine(::testing::ValuesIn(kCardPairs), ::testing::Bool()), ProjectName);
 
 }  // namespace
