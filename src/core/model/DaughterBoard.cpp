@@ -146,49 +146,45 @@ void TDaughterBoard::Build(uint8_t cardId, int mainBoardId, int32_t variant, uin
     SetFromCatalogue(cardId);
 }
 
-void TDaughterBoard::BuildDdr2Sodimm(uint8_t diffDqs, uint8_t sidebandStd, uint8_t saStd)
+// A memory module: the catalogue's name and description, the map with the operation's own
+// arguments, then the type.
+template <typename Map>
+void TDaughterBoard::BuildModule(uint8_t cardId, uint8_t type, Map map)
 {
     ClearPins();
-    SetName(BoardName(DAUGHTER_DDR2_SODIMM));
-    SetDescription(BoardDescription(DAUGHTER_DDR2_SODIMM));
-    D_DDR2_SODIMM(this, diffDqs, sidebandStd, saStd);
-    SetType(CONNECTOR_DDR2_SODIMM);
+    SetName(BoardName(cardId));
+    SetDescription(BoardDescription(cardId));
+    map();
+    SetType(type);
+}
+
+void TDaughterBoard::BuildDdr2Sodimm(uint8_t diffDqs, uint8_t sidebandStd, uint8_t saStd)
+{
+    BuildModule(DAUGHTER_DDR2_SODIMM, CONNECTOR_DDR2_SODIMM, [&] { D_DDR2_SODIMM(this, diffDqs, sidebandStd, saStd); });
 }
 
 void TDaughterBoard::BuildDdr3SodimmStratixIV(uint8_t diffDqs, uint8_t sidebandStd, uint8_t saStd)
 {
-    ClearPins();
-    SetName(BoardName(DAUGHTER_DDR3_SODIMM));
-    SetDescription(BoardDescription(DAUGHTER_DDR3_SODIMM));
-    D_DDR3_SODIMM_STRATIX4(this, diffDqs, sidebandStd, saStd);
-    SetType(CONNECTOR_DDR3_SODIMM);
+    BuildModule(DAUGHTER_DDR3_SODIMM, CONNECTOR_DDR3_SODIMM,
+                [&] { D_DDR3_SODIMM_STRATIX4(this, diffDqs, sidebandStd, saStd); });
 }
 
 void TDaughterBoard::BuildDdr3SodimmStratixV(uint8_t diffDqs, uint8_t sidebandStd, uint8_t saStd)
 {
-    ClearPins();
-    SetName(BoardName(DAUGHTER_DDR3_SODIMM));
-    SetDescription(BoardDescription(DAUGHTER_DDR3_SODIMM));
-    D_DDR3_SODIMM_STRATIX5(this, diffDqs, sidebandStd, saStd);
-    SetType(CONNECTOR_DDR3_SODIMM);
+    BuildModule(DAUGHTER_DDR3_SODIMM, CONNECTOR_DDR3_SODIMM,
+                [&] { D_DDR3_SODIMM_STRATIX5(this, diffDqs, sidebandStd, saStd); });
 }
 
 void TDaughterBoard::BuildDdr3SodimmArria10(uint8_t diffDqs, uint8_t sidebandStd, uint8_t saStd)
 {
-    ClearPins();
-    SetName(BoardName(DAUGHTER_DDR3_SODIMM));
-    SetDescription(BoardDescription(DAUGHTER_DDR3_SODIMM));
-    D_DDR3_SODIMM_ARRIA10(this, diffDqs, sidebandStd, saStd);
-    SetType(CONNECTOR_DDR3_SODIMM);
+    BuildModule(DAUGHTER_DDR3_SODIMM, CONNECTOR_DDR3_SODIMM,
+                [&] { D_DDR3_SODIMM_ARRIA10(this, diffDqs, sidebandStd, saStd); });
 }
 
 void TDaughterBoard::BuildDdr4Sodimm(uint8_t ignored, uint8_t sidebandStd, uint8_t saStd, uint8_t ecc)
 {
-    ClearPins();
-    SetName(BoardName(DAUGHTER_DDR4_SODIMM));
-    SetDescription(BoardDescription(DAUGHTER_DDR4_SODIMM));
-    D_DDR4_SODIMM(this, ignored, sidebandStd, saStd, ecc);
-    SetType(CONNECTOR_DDR4_SODIMM);
+    BuildModule(DAUGHTER_DDR4_SODIMM, CONNECTOR_DDR4_SODIMM,
+                [&] { D_DDR4_SODIMM(this, ignored, sidebandStd, saStd, ecc); });
 }
 
 namespace {

@@ -42,4 +42,6 @@ public:
 
 private:
     void SetFromCatalogue(uint8_t cardId);
+    template <typename Map>
+    void BuildModule(uint8_t cardId, uint8_t type, Map map);
 };
