@@ -1,21 +1,27 @@
-#include <QApplication>
-#include <QMainWindow>
 #include <clocale>
 
+#include "core/shell/Application.h"
+#include "core/shell/Pictures.h"
+#include "core/shell/UnitMain.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     // Qt takes the locale from the environment; generated numbers must not follow it.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Pinwright");
     platform::qt::InstallQtPlatform();
+    RegisterPictures();
 
-    QMainWindow window;
-    window.setWindowTitle("Pinwright");
-    window.resize(789, 536);
-    window.show();
-    platform::qt::SetDialogParent(&window);
-    return app.exec();
+    TFormMain* mainForm = nullptr;
+    TApplication::Guarded([&] {
+        mainForm = new TFormMain();
+        platform::qt::SetDialogParent(mainForm);
+        mainForm->show();
+        app.exec();
+        return true;
+    });
+    delete mainForm;
+    return 0;
 }

@@ -1,0 +1,101 @@
+#include "core/shell/FormLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+namespace formlayout {
+namespace {
+
+const QColor kOutlineYellow{0xFF, 0xE0, 0x00};
+const QColor kOutlineAqua{0x00, 0xFF, 0xFF};
+constexpr int kOutlinePen = 3;
+
+QWidget* ParentOf(QWidget* window, const ControlRow& row)
+{
+    if (!row.parent) return window;
+    return FindControl<QWidget>(window, row.parent);
+}
+
+QWidget* Create(QWidget* parent, const ControlRow& row)
+{
+    const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
+    switch (row.kind) {
+    case Kind::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setLineWidth(1);
+        return panel;
+    }
+    case Kind::GroupBox: return new QGroupBox(caption, parent);
+    case Kind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setAlignment((row.style & kCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        return label;
+    }
+    case Kind::Image: return new TImage(parent);
+    case Kind::Shape:
+        if (row.style & kDotted) return new TShape(parent, Qt::black, 1, Qt::DotLine);
+        return new TShape(parent, row.style & kAqua ? kOutlineAqua : kOutlineYellow, kOutlinePen, Qt::SolidLine);
+    case Kind::Edit: return new QLineEdit(caption, parent);
+    case Kind::ComboBox: return new QComboBox(parent);  // a drop-down list: not editable
+    case Kind::CheckBox: return new QCheckBox(caption, parent);
+    case Kind::Button: return new QPushButton(caption, parent);
+    case Kind::ListBox: return new QListWidget(parent);
+    }
+    PW_CHECK(0);
+}
+
+}  // namespace
+
+void BuildControls(QWidget* window, std::span<const ControlRow> rows)
+{
+    for (const ControlRow& row : rows) {
+        QWidget* control = Create(ParentOf(window, row), row);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
+        if (row.style & (kBold | kTitle)) {
+            QFont font = control->font();
+            font.setBold(true);
+            if (row.style & kTitle) font.setPixelSize(kFontPixelSize + 6);
+            control->setFont(font);
+        }
+        if (row.style & kHidden) control->setVisible(false);
+    }
+}
+
+TShape::TShape(QWidget* parent, const QColor& colour, int penWidth, Qt::PenStyle penStyle)
+    : QWidget(parent), m_colour(colour), m_penWidth(penWidth), m_penStyle(penStyle)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TShape::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    QPen pen(m_colour, m_penWidth, m_penStyle);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    // The pen lies wholly inside the control, as an outline of the control's own size.
+    const qreal half = m_penWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}
+
+TImage::TImage(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+
+void TImage::SetPicture(const QPixmap& picture) { setPixmap(picture); }
+
+void TImage::SetPictureAutoSize(const QPixmap& picture)
+{
+    setPixmap(picture);
+    resize(picture.size());
+}
+
+}  // namespace formlayout

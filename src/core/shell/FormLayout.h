@@ -1,0 +1,81 @@
+#pragma once
+// Windows are built in code from a table of controls, one row per control: kind, name,
+// parent, caption and geometry. Controls keep their names as objectName, so code and tests
+// find them by name.
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+#include <span>
+
+#include "platform/Errors.h"
+
+namespace formlayout {
+
+enum class Kind { Panel, GroupBox, Label, Image, Shape, Edit, ComboBox, CheckBox, Button, ListBox };
+
+// Style flags; which apply depends on the kind.
+enum Style : unsigned {
+    kPlain = 0,
+    kHidden = 1u << 0,   // not visible when built
+    kBold = 1u << 1,     // labels and buttons
+    kTitle = 1u << 2,    // a larger bold label
+    kAqua = 1u << 3,     // shapes: aqua in place of yellow
+    kDotted = 1u << 4,   // shapes: a thin dotted line
+    kCentred = 1u << 5,  // labels and images: contents centred
+};
+
+struct Rect {
+    int left, top, width, height;
+};
+
+struct ControlRow {
+    Kind kind;
+    const char* name;
+    const char* parent;   // nullptr: the window itself
+    const char* caption;  // shapes over a board picture: the label drawn under them
+    Rect geometry;
+    unsigned style = kPlain;
+};
+
+// The window's client area and colour.
+constexpr int kFontPixelSize = 12;
+inline const QColor kFormColour{0xEB, 0xE9, 0xED};
+
+// Creates every control of the table, in table order (later rows lie over earlier ones).
+void BuildControls(QWidget* window, std::span<const ControlRow> rows);
+
+// The control of that name; a missing control is a slip in the window's table.
+template <class T>
+T* FindControl(const QWidget* window, const char* name)
+{
+    T* control = window->findChild<T*>(QString::fromLatin1(name));
+    PW_CHECK(control != nullptr);
+    return control;
+}
+
+// An unfilled outline drawn over a picture; it never takes the mouse.
+class TShape : public QWidget {
+public:
+    TShape(QWidget* parent, const QColor& colour, int penWidth, Qt::PenStyle penStyle);
+    QColor Colour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_colour;
+    int m_penWidth;
+    Qt::PenStyle m_penStyle;
+};
+
+// A picture in a fixed frame: the picture centred in the control's rectangle.
+class TImage : public QLabel {
+public:
+    explicit TImage(QWidget* parent);
+    void SetPicture(const QPixmap& picture);
+    // Takes the picture's size, as an auto-sized image does.
+    void SetPictureAutoSize(const QPixmap& picture);
+};
+
+}  // namespace formlayout

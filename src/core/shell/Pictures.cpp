@@ -1,0 +1,482 @@
+#include "core/shell/Pictures.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+
+#include "cards/DaughterBoardInfo.h"
+#include "core/model/Connector.h"
+#include "core/shell/UI_Selector.h"
+#include "core/shell/UnitMain.h"
+#include "platform/Resources.h"
+#include "platform/qt/Jpeg.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace pictures {
+namespace {
+
+const QColor kBoardGreen{0x1C, 0x63, 0x3F};
+const QColor kBoardGreenDark{0x12, 0x47, 0x2C};
+const QColor kBoardEdge{0x0B, 0x30, 0x1D};
+const QColor kSilk{0xF2, 0xF2, 0xEA};
+const QColor kPackage{0x1E, 0x1F, 0x22};
+const QColor kMetal{0xB9, 0xBF, 0xC6};
+const QColor kMetalDark{0x6F, 0x76, 0x7E};
+const QColor kGold{0xD9, 0xB3, 0x4A};
+
+QFont LabelFont(int pixels, bool bold = true)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The largest font up to `pixels` at which the text fits the width.
+QFont FittingFont(const QString& text, int width, int pixels)
+{
+    QFont font = LabelFont(pixels);
+    while (pixels > 7 && QFontMetrics(font).horizontalAdvance(text) > width) font.setPixelSize(--pixels);
+    return font;
+}
+
+void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+{
+    p.setFont(FittingFont(text, static_cast<int>(area.width()) - 2, pixels));
+    p.setPen(colour);
+    p.drawText(area, Qt::AlignCenter, text);
+}
+
+// A label that reads upwards, for tall narrow parts.
+void DrawUprightLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+{
+    p.save();
+    p.translate(area.center());
+    p.rotate(-90);
+    QRectF turned(-area.height() / 2, -area.width() / 2, area.height(), area.width());
+    DrawLabel(p, turned, text, colour, pixels);
+    p.restore();
+}
+
+void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColor& body)
+{
+    // Pins along every side, then the body over them.
+    p.setPen(QPen(kMetal, 1));
+    for (qreal x = r.left() + 4; x < r.right() - 3; x += 4) {
+        p.drawLine(QPointF(x, r.top()), QPointF(x, r.top() + 3));
+        p.drawLine(QPointF(x, r.bottom() - 3), QPointF(x, r.bottom()));
+    }
+    for (qreal y = r.top() + 4; y < r.bottom() - 3; y += 4) {
+        p.drawLine(QPointF(r.left(), y), QPointF(r.left() + 3, y));
+        p.drawLine(QPointF(r.right() - 3, y), QPointF(r.right(), y));
+    }
+    QRectF inner = r.adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(0x55, 0x57, 0x5C), 1));
+    p.setBrush(body);
+    p.drawRoundedRect(inner, 2, 2);
+    p.setBrush(QColor(0x3A, 0x3C, 0x41));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(inner.left() + 5, inner.top() + 5), 1.8, 1.8);
+    DrawLabel(p, inner.adjusted(2, 2, -2, -2), label, kSilk, 10);
+}
+
+void DrawJack(QPainter& p, const QRectF& r, const QString& label)
+{
+    QLinearGradient shine(r.topLeft(), r.bottomLeft());
+    shine.setColorAt(0, kMetal.lighter(115));
+    shine.setColorAt(1, kMetalDark);
+    p.setPen(QPen(kMetalDark.darker(130), 1));
+    p.setBrush(shine);
+    p.drawRoundedRect(r, 3, 3);
+    DrawLabel(p, r.adjusted(2, r.height() / 2, -2, -1), label, QColor(0x1A, 0x1A, 0x1A), 9);
+    // The opening of the connector.
+    QRectF mouth(r.left() + r.width() * 0.2, r.top() + 4, r.width() * 0.6, r.height() / 2 - 6);
+    p.setBrush(QColor(0x2A, 0x2C, 0x30));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(mouth, 2, 2);
+}
+
+void DrawHeader(QPainter& p, const QRectF& r, const QString& label)
+{
+    p.setPen(QPen(QColor(0x0A, 0x0A, 0x0A), 1));
+    p.setBrush(QColor(0x25, 0x26, 0x29));
+    p.drawRect(r);
+    bool upright = r.height() > r.width();
+    p.setBrush(kGold);
+    p.setPen(Qt::NoPen);
+    if (upright) {
+        for (qreal y = r.top() + 4; y < r.bottom() - 2; y += 5) {
+            p.drawRect(QRectF(r.left() + 3, y, 2.5, 2.5));
+            p.drawRect(QRectF(r.right() - 5.5, y, 2.5, 2.5));
+        }
+        QRectF band(r.left() + 7, r.top() + 2, r.width() - 14, r.height() - 4);
+        p.setBrush(QColor(0x25, 0x26, 0x29));
+        p.drawRect(band);
+        DrawUprightLabel(p, band, label, kSilk, 10);
+    } else {
+        for (qreal x = r.left() + 4; x < r.right() - 2; x += 5) {
+            p.drawRect(QRectF(x, r.top() + 3, 2.5, 2.5));
+            p.drawRect(QRectF(x, r.bottom() - 5.5, 2.5, 2.5));
+        }
+        QRectF band(r.left() + 2, r.top() + 7, r.width() - 4, r.height() - 14);
+        p.setBrush(QColor(0x25, 0x26, 0x29));
+        p.drawRect(band);
+        DrawLabel(p, band, label, kSilk, 10);
+    }
+}
+
+// Parts in a row with the label on their left: LEDs, switches, keys and digits.
+QRectF LabelColumn(QPainter& p, const QRectF& r, const QString& label)
+{
+    QFont font = LabelFont(9);
+    int width = QFontMetrics(font).horizontalAdvance(label) + 8;
+    QRectF column(r.left(), r.top(), width, r.height());
+    p.setFont(font);
+    p.setPen(kSilk);
+    p.drawText(column, Qt::AlignCenter, label);
+    return QRectF(r.left() + width, r.top(), r.width() - width, r.height());
+}
+
+// Keys are square: their label goes above them.
+QRectF LabelAbove(QPainter& p, const QRectF& r, const QString& label)
+{
+    QFont font = LabelFont(9);
+    qreal height = QFontMetrics(font).height();
+    p.setFont(font);
+    p.setPen(kSilk);
+    p.drawText(QRectF(r.left(), r.top(), r.width(), height), Qt::AlignCenter, label);
+    return QRectF(r.left(), r.top() + height, r.width(), r.height() - height);
+}
+
+void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part)
+{
+    QRectF parts = part == Part::Keys ? LabelAbove(p, r, label) : LabelColumn(p, r, label);
+    int count = part == Part::Keys ? 4 : part == Part::Seg7 ? 6 : 10;
+    qreal step = parts.width() / count;
+    for (int i = 0; i < count; ++i) {
+        QRectF cell(parts.left() + i * step, parts.top(), step, parts.height());
+        switch (part) {
+        case Part::Leds: {
+            QRectF led(cell.center().x() - 3, cell.center().y() - 3, 6, 6);
+            p.setPen(QPen(QColor(0x7A, 0x10, 0x10), 1));
+            p.setBrush(QColor(0xF0, 0x3A, 0x2E));
+            p.drawRect(led);
+            break;
+        }
+        case Part::Switches: {
+            QRectF body = cell.adjusted(2, 1, -2, -1);
+            p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
+            p.setBrush(QColor(0xEE, 0xEE, 0xEE));
+            p.drawRect(body);
+            p.setBrush(QColor(0x3A, 0x3C, 0x41));
+            p.setPen(Qt::NoPen);
+            p.drawRect(QRectF(body.left() + 2, body.top() + 2, body.width() - 4, body.height() / 2 - 2));
+            break;
+        }
+        case Part::Keys: {
+            qreal side = std::min(cell.width(), cell.height()) - 4;
+            QRectF key(cell.center().x() - side / 2, cell.center().y() - side / 2, side, side);
+            p.setPen(QPen(kMetalDark, 1));
+            p.setBrush(kMetal);
+            p.drawRect(key);
+            p.setBrush(QColor(0x26, 0x27, 0x2A));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(key.center(), side * 0.3, side * 0.3);
+            break;
+        }
+        case Part::Seg7: {
+            QRectF digit = cell.adjusted(1, 1, -1, -1);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x14, 0x14, 0x14));
+            p.drawRect(digit);
+            QFont font(QStringLiteral("DejaVu Sans Mono"));
+            font.setPixelSize(static_cast<int>(digit.height()) - 6);
+            font.setBold(true);
+            p.setFont(font);
+            p.setPen(QColor(0xFF, 0x45, 0x30));
+            p.drawText(digit, Qt::AlignCenter, QStringLiteral("8"));
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+void DrawRegion(QPainter& p, const QRectF& r, const QString& label)
+{
+    p.setPen(QPen(QColor(0xA8, 0xC8, 0xE8, 150), 1, Qt::DashLine));
+    p.setBrush(QColor(0x2E, 0x5E, 0x8A, 110));
+    p.drawRoundedRect(r, 4, 4);
+    // The hard processor's parts inside the area.
+    QRectF cpu(r.left() + 8, r.top() + 24, r.width() * 0.42, r.height() - 34);
+    DrawPackage(p, cpu, QStringLiteral("ARM"), kPackage);
+    QRectF ram(cpu.right() + 8, cpu.top(), r.right() - cpu.right() - 16, cpu.height() / 2 - 3);
+    DrawPackage(p, ram, QStringLiteral("DDR3"), kPackage);
+    QRectF eth(ram.left(), ram.bottom() + 6, ram.width(), cpu.bottom() - ram.bottom() - 6);
+    DrawJack(p, eth, QStringLiteral("ETH/USB"));
+    DrawLabel(p, QRectF(r.left(), r.top() + 3, r.width(), 18), label, kSilk, 12);
+}
+
+void DrawBlock(QPainter& p, const Block& block)
+{
+    QRectF r(block.rect);
+    switch (block.part) {
+    case Part::Chip: DrawPackage(p, r, block.label, kPackage); break;
+    case Part::Memory: DrawPackage(p, r, block.label, QColor(0x2B, 0x2D, 0x33)); break;
+    case Part::Oscillator: {
+        p.setPen(QPen(kMetalDark, 1));
+        p.setBrush(kMetal);
+        p.drawRoundedRect(r, 4, 4);
+        DrawLabel(p, r, block.label, QColor(0x1A, 0x1A, 0x1A), 9);
+        break;
+    }
+    case Part::Jack: DrawJack(p, r, block.label); break;
+    case Part::Header: DrawHeader(p, r, block.label); break;
+    case Part::Leds:
+    case Part::Switches:
+    case Part::Keys:
+    case Part::Seg7: DrawRow(p, r, block.label, block.part); break;
+    case Part::Region: DrawRegion(p, r, block.label); break;
+    case Part::Silkscreen: {
+        QFont font = LabelFont(static_cast<int>(r.height()) - 2);
+        font.setItalic(true);
+        p.setFont(font);
+        p.setPen(kSilk);
+        p.drawText(r, Qt::AlignCenter, block.label);
+        break;
+    }
+    }
+}
+
+void DrawPcb(QPainter& p, QSize size)
+{
+    QRectF board(1, 1, size.width() - 2, size.height() - 2);
+    QLinearGradient shade(board.topLeft(), board.bottomRight());
+    shade.setColorAt(0, kBoardGreen);
+    shade.setColorAt(1, kBoardGreenDark);
+    p.setPen(QPen(kBoardEdge, 2));
+    p.setBrush(shade);
+    p.drawRoundedRect(board, 8, 8);
+    // Mounting holes in the corners.
+    for (QPointF hole : {QPointF(7, 7), QPointF(size.width() - 7, 7), QPointF(7, size.height() - 7),
+                         QPointF(size.width() - 7, size.height() - 7)}) {
+        p.setPen(QPen(kGold, 1.5));
+        p.setBrush(QColor(0x0A, 0x0A, 0x0A));
+        p.drawEllipse(hole, 3, 3);
+    }
+}
+
+QPixmap NewPixmap(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The colour of a card's board by the connector it plugs into.
+QColor CardColour(uint8_t type)
+{
+    switch (type) {
+    case CONNECTOR_HSMC: return QColor(0x1D, 0x4E, 0x89);
+    case CONNECTOR_Kelpin: return QColor(0x7A, 0x2E, 0x3A);
+    case CONNECTOR_GPIO40:
+    case CONNECTOR_GPIO80: return QColor(0x17, 0x6E, 0x6A);
+    case CONNECTOR_FMC_HPC:
+    case CONNECTOR_FMC_LPC: return QColor(0x54, 0x36, 0x85);
+    case CONNECTOR_Ombrel_2x6: return QColor(0x8A, 0x5A, 0x12);
+    case CONNECTOR_MEMORY_MODULE:
+    case CONNECTOR_DDR2_SODIMM:
+    case CONNECTOR_DDR3_SODIMM:
+    case CONNECTOR_DDR4_SODIMM: return QColor(0x2C, 0x5E, 0x2C);
+    default: return QColor(0x3B, 0x46, 0x52);
+    }
+}
+
+// The card's name without the words that tell what it does, and those words.
+std::pair<QString, QString> CardTitle(uint8_t cardId, const std::string& bitmapName)
+{
+    QString name = QString::fromLatin1(BoardName(cardId).c_str());
+    if (name.isEmpty()) {
+        // Cards the catalogue does not name are named after their picture.
+        name = QString::fromLatin1(bitmapName.c_str());
+        name.remove(QRegularExpression(QStringLiteral("(_80)?_BITMAP$"), QRegularExpression::CaseInsensitiveOption));
+        name.remove(QRegularExpression(QStringLiteral("_80(?=_)")));
+        name.replace(QLatin1Char('_'), QLatin1Char(' '));
+    }
+    int dash = name.indexOf(QStringLiteral(" - "));
+    if (dash < 0) dash = name.indexOf(QStringLiteral(" -"));
+    if (dash < 0) return {name, QString()};
+    return {name.left(dash).trimmed(), name.mid(dash + 2).trimmed()};
+}
+
+QString ConnectorText(uint8_t type)
+{
+    switch (type) {
+    case CONNECTOR_HSMC: return QStringLiteral("HSMC");
+    case CONNECTOR_Kelpin: return QStringLiteral("Kelpin");
+    case CONNECTOR_GPIO40: return QStringLiteral("2x20 GPIO");
+    case CONNECTOR_GPIO80: return QStringLiteral("2 x 2x20 GPIO");
+    case CONNECTOR_FMC_HPC: return QStringLiteral("FMC HPC");
+    case CONNECTOR_FMC_LPC: return QStringLiteral("FMC LPC");
+    case CONNECTOR_Ombrel_2x6: return QStringLiteral("2x6 header");
+    case CONNECTOR_MEMORY_MODULE: return QStringLiteral("Module");
+    default: return QStringLiteral("Header");
+    }
+}
+
+}  // namespace
+
+QPixmap DrawBoard(QSize size, std::span<const Block> blocks)
+{
+    QPixmap pixmap = NewPixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    DrawPcb(p, size);
+    for (const Block& block : blocks) DrawBlock(p, block);
+    return pixmap;
+}
+
+QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> rows)
+{
+    QPixmap pixmap = NewPixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QRectF area(0.5, 0.5, size.width() - 1, size.height() - 1);
+    p.setPen(QPen(QColor(0x9A, 0x9A, 0xA0), 1));
+    p.setBrush(QColor(0xFA, 0xFA, 0xFB));
+    p.drawRoundedRect(area, 4, 4);
+    p.setFont(LabelFont(10));
+    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.drawText(QRectF(0, 4, size.width(), 18), Qt::AlignCenter, title);
+    for (const Block& row : rows) {
+        QRectF r(row.rect);
+        p.setFont(LabelFont(11, false));
+        p.setPen(QColor(0x20, 0x20, 0x20));
+        p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
+        // Three pins; the jumper joins the middle one to the row's own.
+        QRectF base(r.right() - 50, r.top() + 3, 44, r.height() - 6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x26, 0x27, 0x2A));
+        p.drawRect(base);
+        p.setBrush(kGold);
+        for (int i = 0; i < 3; ++i)
+            p.drawEllipse(QPointF(base.left() + 8 + i * 14, base.center().y()), 3, 3);
+    }
+    return pixmap;
+}
+
+QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName)
+{
+    const QSize size(124, 80);
+    QPixmap pixmap = NewPixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    uint8_t type = BoardConnectorType(cardId);
+    // A card the catalogue leaves without a connector: a GPIO card by its picture's name.
+    if (type == CONNECTOR_NONE && QString::fromLatin1(bitmapName.c_str()).startsWith(QStringLiteral("GPIO")))
+        type = CONNECTOR_GPIO40;
+    QColor colour = CardColour(type);
+    QRectF card(1, 1, size.width() - 2, size.height() - 2);
+    QLinearGradient shade(card.topLeft(), card.bottomLeft());
+    shade.setColorAt(0, colour.lighter(120));
+    shade.setColorAt(1, colour.darker(125));
+    p.setPen(QPen(colour.darker(170), 1.5));
+    p.setBrush(shade);
+    p.drawRoundedRect(card, 6, 6);
+
+    // The connector along the top edge: a memory module has gold fingers instead.
+    if (type == CONNECTOR_MEMORY_MODULE) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kGold);
+        for (qreal x = 8; x < size.width() - 8; x += 4) p.drawRect(QRectF(x, size.height() - 10, 2.5, 8));
+    } else {
+        QRectF strip(12, 5, size.width() - 24, 9);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1A, 0x1A, 0x1C));
+        p.drawRect(strip);
+        p.setBrush(kGold);
+        qreal pitch = type == CONNECTOR_HSMC || type == CONNECTOR_Kelpin || type == CONNECTOR_FMC_HPC ||
+                              type == CONNECTOR_FMC_LPC
+                          ? 2.5
+                          : 5.0;
+        for (qreal x = strip.left() + 2; x < strip.right() - 1; x += pitch)
+            p.drawRect(QRectF(x, strip.top() + 3, pitch > 3 ? 2.0 : 1.2, 3));
+    }
+
+    auto [title, subtitle] = CardTitle(cardId, bitmapName);
+    QRectF text(6, 16, size.width() - 12, size.height() - 34);
+    if (subtitle.isEmpty()) {
+        // Long names wrap, in the largest font at which they fit the card.
+        int pixels = 13;
+        QFont font = LabelFont(pixels);
+        auto fits = [&] {
+            QRect needed = QFontMetrics(font).boundingRect(text.toRect(), Qt::AlignCenter | Qt::TextWordWrap, title);
+            return needed.height() <= text.height() && needed.width() <= text.width();
+        };
+        while (pixels > 8 && !fits()) font.setPixelSize(--pixels);
+        p.setFont(font);
+        p.setPen(kSilk);
+        p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, title);
+    } else {
+        DrawLabel(p, QRectF(text.left(), text.top(), text.width(), 18), title, kSilk, 13);
+        p.setFont(LabelFont(9, false));
+        p.setPen(kSilk);
+        p.drawText(QRectF(text.left(), text.top() + 18, text.width(), text.height() - 18),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, subtitle);
+    }
+    if (type != CONNECTOR_MEMORY_MODULE) {
+        p.setFont(LabelFont(8, false));
+        p.setPen(kSilk.darker(115));
+        p.drawText(QRectF(6, size.height() - 16, size.width() - 12, 12), Qt::AlignRight | Qt::AlignVCenter,
+                   ConnectorText(type));
+    }
+    return pixmap;
+}
+
+QPixmap DrawPlainBoard(const QString& name)
+{
+    const QSize size(400, 300);
+    const Block blocks[] = {
+        {QRect(150, 100, 100, 90), QStringLiteral("FPGA"), Part::Chip},
+        {QRect(40, 230, 320, 30), name, Part::Silkscreen},
+    };
+    return DrawBoard(size, blocks);
+}
+
+QPixmap MakerLogo()
+{
+    auto bytes = platform::FindResource(kMakerLogo);
+    if (!bytes) return QPixmap();
+    return QPixmap::fromImage(platform::qt::DecodeJpeg(*bytes));
+}
+
+}  // namespace pictures
+
+void RegisterPictures()
+{
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+
+    for (const CardPicture& card : CardPictureTable()) {
+        if (platform::qt::HasBitmap(card.bitmap)) continue;  // shared by two cards: the first draws it
+        uint8_t id = card.id;
+        std::string name = card.bitmap;
+        platform::qt::RegisterBitmap(name, [id, name] { return pictures::DrawCard(id, name); });
+    }
+    for (const BoardFormRow& row : BoardFormTable())
+        if (row.registerPictures) row.registerPictures();
+    // Boards without a form of their own yet still show a picture in the selector.
+    for (const SelectorEntry& entry : SelectorTable()) {
+        if (platform::qt::HasBitmap(entry.bitmap)) continue;
+        QString text = QString::fromLatin1(entry.text);
+        platform::qt::RegisterBitmap(entry.bitmap, [text] { return pictures::DrawPlainBoard(text); });
+    }
+    platform::qt::RegisterBitmap(pictures::kMakerLogo, [] { return pictures::MakerLogo(); });
+}

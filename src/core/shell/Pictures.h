@@ -1,0 +1,51 @@
+#pragma once
+// The program's pictures, drawn by our code and registered under the names the windows load
+// them by: board pictures, the 80-pixel card pictures and the maker's logo.
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// Registers every picture once; later calls do nothing.
+void RegisterPictures();
+
+namespace pictures {
+
+// The name of the maker's logo (a JPEG among the embedded items, decoded when loaded).
+constexpr const char* kMakerLogo = "VARNHOLT_LOGO";
+
+// How a block of a board picture looks.
+enum class Part {
+    Chip,        // a black package
+    Memory,      // a memory package
+    Oscillator,  // a small metal can
+    Jack,        // a metal connector on the board's edge
+    Header,      // a pin header or a board-to-board connector
+    Leds,
+    Switches,
+    Keys,
+    Seg7,
+    Region,      // an area holding several parts
+    Silkscreen,  // the board's name printed on it
+};
+
+struct Block {
+    QRect rect;
+    QString label;
+    Part part;
+};
+
+// A board seen from above: its blocks in the given order, each labelled.
+QPixmap DrawBoard(QSize size, std::span<const Block> blocks);
+// A jumper block: a title and one labelled row of pins per block.
+QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> rows);
+// A card: the card's name and its connector.
+QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);
+// A board that has no picture of its own: its name over an FPGA.
+QPixmap DrawPlainBoard(const QString& name);
+// The maker's logo decoded from its JPEG; null when it cannot be decoded.
+QPixmap MakerLogo();
+
+}  // namespace pictures
