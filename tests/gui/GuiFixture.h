@@ -4,8 +4,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QTimer>
+#include <csignal>
 #include <ctime>
+#include <sys/resource.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -63,7 +66,36 @@ inline void WithModal(const std::function<void(QWidget*)>& answer, const std::fu
         ASSERT_NE(modal, nullptr);
         answered = true;
         answer(modal);
+        // A dialog the answer failed to end would hang the test: end it and say so.
+        if (modal->isVisible() && QApplication::activeModalWidget() == modal) {
+            ADD_FAILURE() << "the dialog is still open";
+            modal->hide();
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
+        }
     });
     open();
     EXPECT_TRUE(answered);
 }
+
+// While it lives, files cannot grow beyond `limit` bytes: a write past it fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};

@@ -1,0 +1,171 @@
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <fstream>
+
+#include "GuiFixture.h"
+#include "boards/cyclone5_max10/UI_ULVARIN.h"
+#include "core/shell/Application.h"
+#include "core/shell/UI_Selector.h"
+#include "core/shell/UnitMain.h"
+#include "platform/Errors.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace {
+
+int IniValue(const std::string& path)
+{
+    QSettings ini(QString::fromStdString(path), QSettings::IniFormat);
+    return ini.value(QStringLiteral("Pinwright/MainBoard"), -1).toInt();
+}
+
+void WriteIni(const std::string& path, const std::string& value)
+{
+    std::ofstream(path) << "[Pinwright]\r\nMainBoard=" << value << "\r\n";
+}
+
+}  // namespace
+
+class StartUp : public GuiTest, public ::testing::WithParamInterface<const char*> {};
+
+// Whatever the INI file holds, the application opens on the Ulvarin form, sized and centred
+// by it, and writes 34 when the main window goes.
+TEST_P(StartUp, OpensTheUlvarinFormAndLeavesUlvarinInTheIni)
+{
+    std::string ini = TFormMain::IniFileName();
+    EXPECT_EQ(ini, dir.Path() + "gui_tests.INI");
+    if (std::string(GetParam()) != "none") WriteIni(ini, GetParam());
+    {
+        TFormMain main;
+        EXPECT_EQ(FormMain, &main);
+        EXPECT_EQ(main.CurrentBoardId, 34);
+        ASSERT_NE(dynamic_cast<TFormUlvarin*>(main.BoardForm()), nullptr);
+        EXPECT_EQ(main.BoardForm()->parentWidget(), &main);
+        EXPECT_EQ(main.BoardForm()->pos(), QPoint(0, 0));
+        EXPECT_EQ(main.size(), QSize(789, 536));
+        QRect screen = QGuiApplication::primaryScreen()->geometry();
+        EXPECT_EQ(main.pos(), QPoint((screen.width() - 789) / 2, (screen.height() - 536) / 2));
+        EXPECT_EQ(main.windowTitle().toStdString(), "Ulvarin V1.0.1");
+        // Nothing is written before the main window goes.
+        EXPECT_EQ(IniValue(ini), std::string(GetParam()) == "none" ? -1 : std::stoi(GetParam()));
+    }
+    EXPECT_EQ(FormMain, nullptr);
+    EXPECT_EQ(IniValue(ini), 34);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(IniValues, StartUp, ::testing::Values("none", "5", "290"));
+
+class Shell : public GuiTest {};
+
+TEST_F(Shell, IniKeepsTheLowByteAndIgnoresWhatItCannotRead)
+{
+    TFormMain main;
+    const std::string ini = TFormMain::IniFileName();
+    struct Case {
+        const char* text;  // nullptr: no INI file
+        int expected;
+    };
+    const Case cases[] = {{"290", 34}, {"5", 5}, {"-1", 255}, {"junk", 0}, {nullptr, 77}};
+    for (const Case& c : cases) {
+        platform::DeleteFile(ini);
+        if (c.text) WriteIni(ini, c.text);
+        main.CurrentBoardId = 77;
+        main.LoadIni();
+        EXPECT_EQ(main.CurrentBoardId, c.expected) << (c.text ? c.text : "no file");
+    }
+    main.CurrentBoardId = 34;
+    main.SaveIni();
+    EXPECT_EQ(IniValue(ini), 34);
+}
+
+TEST_F(Shell, CardPicturesComeFromTheTableAndCardNoneHidesTheImage)
+{
+    QLabel image;
+    image.show();
+    TFormMain::ShowDaughterPicture(&image, 1);
+    EXPECT_TRUE(image.isVisible());
+    EXPECT_EQ(image.pixmap().toImage(), platform::qt::LoadBitmap("GPIO_80_BITMAP").toImage());
+    TFormMain::ShowDaughterPicture(&image, 0);
+    EXPECT_FALSE(image.isVisible());
+
+    EXPECT_EQ(TFormMain::DaughterBitmapName(0), "");
+    EXPECT_EQ(TFormMain::DaughterBitmapName(44), "FMC_HPC_ALTERA_STD_80_BITMAP");
+    EXPECT_EQ(TFormMain::DaughterBitmapName(93), "HSMC_3V0_DEFAULT_80_BITMAP");
+    EXPECT_EQ(CardPictureTable().size(), 88u);
+    for (uint8_t id : {9, 38, 39, 75, 81, 94, 128, 255})
+        EXPECT_THROW(TFormMain::DaughterBitmapName(id), platform::InternalError) << int(id);
+}
+
+TEST_F(Shell, EveryPictureTheWindowsNameIsRegistered)
+{
+    for (const CardPicture& card : CardPictureTable()) {
+        QPixmap picture = platform::qt::LoadBitmap(card.bitmap);
+        EXPECT_FALSE(picture.isNull()) << card.bitmap;
+        EXPECT_EQ(picture.height(), 80) << card.bitmap;
+    }
+    for (const SelectorEntry& entry : SelectorTable())
+        EXPECT_FALSE(platform::qt::LoadBitmap(entry.bitmap).isNull()) << entry.bitmap;
+    // The names are found whatever their case.
+    EXPECT_FALSE(platform::qt::LoadBitmap("ulvarin_bitmap").isNull());
+    QPixmap logo = platform::qt::LoadBitmap(pictures::kMakerLogo);
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(logo.size(), QSize(130, 46));
+}
+
+// "Change Main Board" posts its request: the selector runs only after the click handler
+// returned, pre-selects the current board, and replaces the form only on OK.
+TEST_F(Shell, ChangeMainBoardRunsTheSelectorAfterTheClick)
+{
+    TFormMain main;
+    main.show();
+    auto* form = dynamic_cast<TFormUlvarin*>(main.BoardForm());
+    ASSERT_NE(form, nullptr);
+    QPointer<QWidget> first = form;
+
+    form->ButtonMainBoardSelectClick();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    WithModal(
+        [](QWidget* modal) {
+            auto* selector = dynamic_cast<TFormBoardSelector*>(modal);
+            ASSERT_NE(selector, nullptr);
+            EXPECT_EQ(selector->SelectedBoardId(), 34);
+            EXPECT_TRUE(selector->findChild<QPushButton*>("ButtonCancel")->isEnabled());
+            selector->findChild<QPushButton*>("ButtonCancel")->click();
+        },
+        [] { QCoreApplication::sendPostedEvents(); });
+    EXPECT_EQ(main.BoardForm(), first.data());
+
+    form->ButtonMainBoardSelectClick();
+    WithModal([](QWidget* modal) { modal->findChild<QPushButton*>("ButtonOK")->click(); },
+              [] { QCoreApplication::sendPostedEvents(); });
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(dynamic_cast<TFormUlvarin*>(main.BoardForm()), nullptr);
+    EXPECT_EQ(main.CurrentBoardId, 34);
+    EXPECT_EQ(main.size(), QSize(789, 536));
+}
+
+TEST_F(Shell, CreateBoardFormForAnIdWithoutAFormIsAnInternalError)
+{
+    TFormMain main;
+    EXPECT_THROW(main.CreateBoardForm(7), platform::InternalError);
+}
+
+TEST_F(Shell, ExceptionsThatEscapeAreShownInTheExceptionBox)
+{
+    EXPECT_FALSE(TApplication::Guarded([]() -> bool { throw std::runtime_error("disk on fire"); }));
+    EXPECT_TRUE(TApplication::Guarded([]() -> bool { throw 42; }, true));
+    EXPECT_TRUE(TApplication::Guarded([] { return true; }));
+    EXPECT_FALSE(TApplication::Guarded([]() -> bool {
+        PW_CHECK(1 == 2);
+        return true;
+    }));
+    ASSERT_EQ(dialogs.Exceptions().size(), 3u);
+    EXPECT_EQ(dialogs.Exceptions()[0], "disk on fire");
+    EXPECT_EQ(dialogs.Exceptions()[1], "");
+    EXPECT_NE(dialogs.Exceptions()[2].find("1 == 2"), std::string::npos);
+}

@@ -1,0 +1,386 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "GuiFixture.h"
+#include "boards/cyclone5_max10/UI_ULVARIN.h"
+#include "cards/DaughterBoardInfo.h"
+#include "core/model/MainBoard.h"
+#include "core/shell/UnitMain.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace {
+
+constexpr const char* kGroupBoxes[] = {"CheckBoxOSC", "CheckBoxLED",     "CheckBoxButton", "CheckBoxSwitch", "CheckBoxSeg7",
+                                       "CheckBoxSDRAM", "CheckBoxVGA",   "CheckBoxAudio",  "CheckBoxVideoIn", "CheckBoxADC",
+                                       "CheckBoxPS2",   "CheckBoxIR",    "CheckBoxHPS"};
+constexpr const char* kGroupShapes[] = {"ShapeOSC", "ShapeLED", "ShapeButton", "ShapeSwitch", "ShapeSeg7",
+                                        "ShapeSDRAM", "ShapeVGA", "ShapeAudio", "ShapeVideoIn", "ShapeADC",
+                                        "ShapePS2", "ShapeIR", "ShapeHPS"};
+constexpr const char* kVoltageShapes[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
+
+std::vector<std::string> Names(std::initializer_list<int> ids)
+{
+    std::vector<std::string> names;
+    for (int id : ids) names.push_back(BoardName(static_cast<uint8_t>(id)));
+    return names;
+}
+
+const std::vector<std::string> kGpioCards = Names({0, 1, 12, 13, 55, 62, 63, 66, 67, 74});
+const std::vector<std::string> kHsmcCards2V5 =
+    Names({0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61});
+
+void WriteRecord(const std::string& path, const ULVARIN_CONFIG& record)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+ULVARIN_CONFIG ReadRecord(const std::string& path)
+{
+    ULVARIN_CONFIG record;
+    std::memset(&record, 0xEE, sizeof record);
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(&record), sizeof record);
+    EXPECT_EQ(in.gcount(), static_cast<std::streamsize>(sizeof record)) << path;
+    return record;
+}
+
+}  // namespace
+
+class UlvarinForm : public GuiTest {
+protected:
+    void Open()
+    {
+        main = std::make_unique<TFormMain>();
+        main->show();
+        form = dynamic_cast<TFormUlvarin*>(main->BoardForm());
+        ASSERT_NE(form, nullptr);
+    }
+
+    template <class T = QWidget>
+    T* Get(const char* name)
+    {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QComboBox* Combo(const char* name) { return Get<QComboBox>(name); }
+    QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
+    QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
+    bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
+    std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
+    std::string Current(const char* name) { return Combo(name)->currentText().toStdString(); }
+    std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
+
+    std::unique_ptr<TFormMain> main;
+    TFormUlvarin* form = nullptr;
+};
+
+TEST_F(UlvarinForm, FirstStartShowsTheDefaults)
+{
+    Open();
+    EXPECT_EQ(main->windowTitle().toStdString(), "Ulvarin V1.0.1");
+    EXPECT_EQ(form->size(), QSize(789, 536));
+    EXPECT_FALSE(Shown("ButtonMainBoardSelect"));
+    EXPECT_EQ(Get<QLabel>("LabelBoardName")->text().toStdString(), "Ulvarin FPGA Board");
+    EXPECT_EQ(Text("EditProjectName"), "Ulvarin");
+    EXPECT_EQ(Items(Combo("ComboBoxFileType")), (std::vector<std::string>{"Verilog", "VHDL"}));
+    EXPECT_EQ(Current("ComboBoxFileType"), "Verilog");
+    for (std::size_t i = 0; i < std::size(kGroupBoxes); ++i) {
+        bool hps = std::string(kGroupBoxes[i]) == "CheckBoxHPS";
+        EXPECT_EQ(Box(kGroupBoxes[i])->isChecked(), !hps) << kGroupBoxes[i];
+        EXPECT_EQ(Shown(kGroupShapes[i]), !hps) << kGroupShapes[i];
+    }
+    EXPECT_EQ(Items(Combo("ComboBoxGpio")), kGpioCards);
+    EXPECT_EQ(Items(Combo("ComboBoxHsmcVol")), (std::vector<std::string>{"3.3 V", "2.5 V (Default)", "1.8 V", "1.5 V"}));
+    EXPECT_EQ(Current("ComboBoxHsmcVol"), "2.5 V (Default)");
+    EXPECT_EQ(Items(Combo("ComboBoxHsmc")), kHsmcCards2V5);
+    EXPECT_EQ(Current("ComboBoxGpio"), "None");
+    EXPECT_EQ(Current("ComboBoxHsmc"), "None");
+    EXPECT_EQ(Combo("ComboBoxHsmc")->maxVisibleItems(), 19);
+    EXPECT_EQ(Text("EditPrefixGpio"), "");
+    EXPECT_EQ(Text("EditPrefixHsmc"), "");
+    EXPECT_FALSE(Shown("ImageGpio"));
+    EXPECT_FALSE(Shown("ImageHSMC"));
+    EXPECT_FALSE(Shown("ShapeGpio"));
+    EXPECT_FALSE(Shown("ShapeHSMC"));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Shown(kVoltageShapes[i]), i == 1) << kVoltageShapes[i];
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_FALSE(platform::FileExists(DefaultCfg()));
+}
+
+// Each voltage lists its own cards with "None" selected and moves the jumper outline; the
+// list changes only when the user picks a voltage.
+TEST_F(UlvarinForm, TheHsmcListFollowsTheVoltageThatTheUserPicks)
+{
+    Open();
+    Pick(Combo("ComboBoxHsmc"), 1);
+    ASSERT_TRUE(Shown("ImageHSMC"));
+    EXPECT_TRUE(Shown("ShapeHSMC"));
+    const std::vector<std::string> lists[] = {Names({0, 17, 57, 58, 59}), kHsmcCards2V5, Names({0, 17}), Names({0, 17})};
+    for (int voltage : {0, 2, 3, 1}) {
+        Pick(Combo("ComboBoxHsmcVol"), voltage);
+        EXPECT_EQ(Items(Combo("ComboBoxHsmc")), lists[voltage]) << voltage;
+        EXPECT_EQ(Current("ComboBoxHsmc"), "None");
+        EXPECT_FALSE(Shown("ShapeHSMC"));
+        EXPECT_FALSE(Shown("ImageHSMC"));
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(Shown(kVoltageShapes[i]), i == voltage) << voltage;
+    }
+    // A change made by code, not by the user, runs no handler.
+    Combo("ComboBoxHsmcVol")->setCurrentIndex(0);
+    EXPECT_EQ(Items(Combo("ComboBoxHsmc")), kHsmcCards2V5);
+    EXPECT_TRUE(Shown("ShapeHsmc2V5"));
+}
+
+TEST_F(UlvarinForm, OutlinesAndCardPicturesFollowTheControls)
+{
+    Open();
+    Box("CheckBoxLED")->click();
+    EXPECT_FALSE(Shown("ShapeLED"));
+    Box("CheckBoxHPS")->click();
+    EXPECT_TRUE(Shown("ShapeHPS"));
+
+    Pick(Combo("ComboBoxGpio"), 2);  // Sollip
+    EXPECT_TRUE(Shown("ShapeGpio"));
+    ASSERT_TRUE(Shown("ImageGpio"));
+    EXPECT_EQ(Get<QLabel>("ImageGpio")->pixmap().toImage(), platform::qt::LoadBitmap("Sollip_80_BITMAP").toImage());
+    Pick(Combo("ComboBoxGpio"), 0);
+    EXPECT_FALSE(Shown("ShapeGpio"));
+    EXPECT_FALSE(Shown("ImageGpio"));
+}
+
+// A 416-byte "default.cfg" is taken whichever board wrote it; "Exit" writes it back with
+// Ulvarin's id and size and with the bytes the form does not show left as they were.
+TEST_F(UlvarinForm, ForeignDefaultCfgIsShownAndExitWritesItBackAsUlvarin)
+{
+    ULVARIN_CONFIG foreign;
+    std::memset(&foreign, 0, sizeof foreign);
+    foreign.BoardId = MAINBOARD_Mirrow;
+    foreign.Padding1[0] = 0xA1;
+    foreign.Size = 999;
+    std::strcpy(foreign.szProjectName, "Mirrow");
+    foreign.bVhdl = 1;
+    foreign.bSdram = 7;  // any non-zero byte is a tick
+    foreign.nGpioDaughterId[0] = DAUGHTER_Sollip;
+    std::strcpy(foreign.szGpioPrefixName[0], "CAM_");
+    foreign.Padding2 = 0xB2;
+    foreign.nHsmcVoltage = 0;
+    foreign.nHsmcDaughterId = DAUGHTER_Quillet_Sollip_J2;
+    std::strcpy(foreign.szHSMCPrefixName, "Q_");
+    foreign.Padding3[2] = 0xC3;
+    WriteRecord(DefaultCfg(), foreign);
+
+    Open();
+    EXPECT_EQ(Text("EditProjectName"), "Mirrow");
+    EXPECT_EQ(Current("ComboBoxFileType"), "VHDL");
+    EXPECT_TRUE(Box("CheckBoxSDRAM")->isChecked());
+    EXPECT_FALSE(Box("CheckBoxLED")->isChecked());
+    EXPECT_EQ(Current("ComboBoxGpio"), BoardName(DAUGHTER_Sollip));
+    EXPECT_EQ(Text("EditPrefixGpio"), "CAM_");
+    EXPECT_EQ(Current("ComboBoxHsmcVol"), "3.3 V");
+    EXPECT_EQ(Current("ComboBoxHsmc"), BoardName(DAUGHTER_Quillet_Sollip_J2));
+    EXPECT_EQ(Text("EditPrefixHsmc"), "Q_");
+    EXPECT_TRUE(Shown("ShapeHsmc3V3"));
+    EXPECT_TRUE(Shown("ShapeGpio"));
+    EXPECT_TRUE(Shown("ShapeHSMC"));
+
+    Get<QPushButton>("ButtonExit")->click();
+    EXPECT_FALSE(main->isVisible());
+    ULVARIN_CONFIG written = ReadRecord(DefaultCfg());
+    ULVARIN_CONFIG expected = foreign;
+    expected.BoardId = MAINBOARD_Ulvarin;
+    expected.Size = 416;
+    expected.bSdram = 1;
+    EXPECT_EQ(std::memcmp(&written, &expected, sizeof written), 0);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(UlvarinForm, ExitWritesTheControlsAsTheyStandEvenWithoutAProjectName)
+{
+    Open();
+    Edit("EditProjectName")->clear();
+    Box("CheckBoxLED")->click();
+    Box("CheckBoxHPS")->click();
+    Pick(Combo("ComboBoxGpio"), 1);
+    Edit("EditPrefixGpio")->setText("G_");
+    Pick(Combo("ComboBoxHsmcVol"), 2);
+    Pick(Combo("ComboBoxHsmc"), 1);
+    Get<QPushButton>("ButtonExit")->click();
+
+    ULVARIN_CONFIG record = ReadRecord(DefaultCfg());
+    EXPECT_EQ(record.BoardId, MAINBOARD_Ulvarin);
+    EXPECT_EQ(record.Size, 416);
+    EXPECT_EQ(record.szProjectName[0], 0);
+    EXPECT_EQ(record.bLed, 0);
+    EXPECT_EQ(record.bHps, 1);
+    EXPECT_EQ(record.bClock, 1);
+    EXPECT_EQ(record.nGpioDaughterId[0], DAUGHTER_GPIO_DEFAULT);
+    EXPECT_STREQ(record.szGpioPrefixName[0], "G_");
+    EXPECT_EQ(record.nHsmcVoltage, 2);
+    EXPECT_EQ(record.nHsmcDaughterId, DAUGHTER_Quillet_HSMC);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(UlvarinForm, ClosingTheMainWindowDirectlyLeavesDefaultCfgAlone)
+{
+    Open();
+    Edit("EditProjectName")->setText("changed");
+    main->close();
+    main.reset();
+    EXPECT_FALSE(platform::FileExists(DefaultCfg()));
+}
+
+// Values no list holds, as a file may bring them, are shown safely and never reach a check.
+TEST_F(UlvarinForm, RecordValuesOutsideTheListsAreShownSafely)
+{
+    for (int32_t voltage : {7, -1, INT_MIN, 4}) {
+        ULVARIN_CONFIG record = TConfigUlvarin::DefaultConfig();
+        std::memset(record.szProjectName, 'N', sizeof record.szProjectName);  // no NUL at all
+        record.nGpioDaughterId[0] = 200;
+        std::strcpy(record.szGpioPrefixName[0], "LOST_");
+        record.nHsmcVoltage = voltage;
+        record.nHsmcDaughterId = DAUGHTER_Sendle;  // a transceiver card: in no list of this form
+        WriteRecord(DefaultCfg(), record);
+
+        Open();
+        EXPECT_EQ(Text("EditProjectName"), std::string(127, 'N'));
+        EXPECT_EQ(Current("ComboBoxHsmcVol"), "2.5 V (Default)") << voltage;
+        EXPECT_EQ(Items(Combo("ComboBoxHsmc")), kHsmcCards2V5);
+        EXPECT_EQ(Current("ComboBoxGpio"), "None");
+        EXPECT_EQ(Current("ComboBoxHsmc"), "None");
+        EXPECT_EQ(Text("EditPrefixGpio"), "");
+        EXPECT_TRUE(Shown("ShapeHsmc2V5"));
+        EXPECT_FALSE(Shown("ImageGpio"));
+
+        Get<QPushButton>("ButtonExit")->click();
+        ULVARIN_CONFIG written = ReadRecord(DefaultCfg());
+        EXPECT_EQ(written.nHsmcVoltage, 1);
+        EXPECT_EQ(written.nGpioDaughterId[0], 0);
+        EXPECT_EQ(written.nHsmcDaughterId, 0);
+        EXPECT_EQ(std::string(written.szProjectName), std::string(127, 'N'));
+        main.reset();
+    }
+    EXPECT_TRUE(dialogs.Exceptions().empty());
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(UlvarinForm, TextBoxesTakeAtMost127Characters)
+{
+    Open();
+    for (const char* name : {"EditProjectName", "EditPrefixGpio", "EditPrefixHsmc"}) {
+        Edit(name)->setText(QString(200, QLatin1Char('x')));
+        EXPECT_EQ(Text(name).size(), 127u) << name;
+    }
+}
+
+TEST_F(UlvarinForm, SaveAndLoadRoundTripThroughTheDialogs)
+{
+    Open();
+    const std::string saved = dir.Path() + "mine/ulvarin.cfg";
+    platform::ForceDirectories(dir.Path() + "mine");
+    Edit("EditProjectName")->setText("counter");
+    Pick(Combo("ComboBoxFileType"), 1);
+    Box("CheckBoxVGA")->click();
+    Pick(Combo("ComboBoxGpio"), 3);
+    Edit("EditPrefixGpio")->setText("LCD_");
+    Pick(Combo("ComboBoxHsmcVol"), 0);
+    Pick(Combo("ComboBoxHsmc"), 4);
+    Edit("EditPrefixHsmc")->setText("CAM_");
+    dialogs.QueueFile(saved);
+    Get<QPushButton>("ButtonSave")->click();
+    ASSERT_TRUE(platform::FileExists(saved));
+    EXPECT_EQ(ReadRecord(saved).nHsmcDaughterId, DAUGHTER_Quillet_Sollip_BOTH);
+
+    // Change everything, then load the file back.
+    Edit("EditProjectName")->setText("other");
+    Pick(Combo("ComboBoxFileType"), 0);
+    Box("CheckBoxVGA")->click();
+    Pick(Combo("ComboBoxGpio"), 0);
+    Pick(Combo("ComboBoxHsmcVol"), 1);
+    dialogs.QueueFile(saved);
+    Get<QPushButton>("ButtonLoad")->click();
+    EXPECT_EQ(Text("EditProjectName"), "counter");
+    EXPECT_EQ(Current("ComboBoxFileType"), "VHDL");
+    EXPECT_FALSE(Box("CheckBoxVGA")->isChecked());
+    EXPECT_FALSE(Shown("ShapeVGA"));
+    EXPECT_EQ(Current("ComboBoxGpio"), BoardName(DAUGHTER_Garvet));
+    EXPECT_EQ(Text("EditPrefixGpio"), "LCD_");
+    EXPECT_EQ(Current("ComboBoxHsmcVol"), "3.3 V");
+    EXPECT_EQ(Current("ComboBoxHsmc"), BoardName(DAUGHTER_Quillet_Sollip_BOTH));
+    EXPECT_EQ(Text("EditPrefixHsmc"), "CAM_");
+
+    // The dialogs start in the executable's folder, then in the folder last chosen.
+    ASSERT_EQ(dialogs.FileDialogs().size(), 2u);
+    EXPECT_TRUE(dialogs.FileDialogs()[0].save);
+    EXPECT_EQ(dialogs.FileDialogs()[0].options.folder, dir.Path());
+    EXPECT_FALSE(dialogs.FileDialogs()[1].save);
+    EXPECT_EQ(dialogs.FileDialogs()[1].options.folder, dir.Path() + "mine/");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(UlvarinForm, LoadOfAFileOfAnotherSizeChangesNothing)
+{
+    Open();
+    Edit("EditProjectName")->setText("kept");
+    const std::string wrong = dir.Write("short.cfg", std::string(415, '\1'));
+    dialogs.QueueFile(wrong);
+    Get<QPushButton>("ButtonLoad")->click();
+    dialogs.QueueFile(std::nullopt);  // Cancel
+    Get<QPushButton>("ButtonLoad")->click();
+    EXPECT_EQ(Text("EditProjectName"), "kept");
+    EXPECT_TRUE(Box("CheckBoxLED")->isChecked());
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(UlvarinForm, FailedSaveKeepsTheOldFileAndSaysSo)
+{
+    Open();
+    const std::string old = dir.Write("old.cfg", "the old settings");
+    dialogs.QueueFile(old);
+    {
+        FileSizeLimit limit(100);
+        Get<QPushButton>("ButtonSave")->click();
+    }
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to write file."});
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
+    EXPECT_EQ(tooltest::ReadFile(old), "the old settings");
+}
+
+TEST_F(UlvarinForm, SaveAndGenerateCheckTheProjectNameFirst)
+{
+    Open();
+    struct Case {
+        const char* name;
+        const char* message;
+    };
+    for (const Case& c : {Case{"", "Project Name cannot be empty."},
+                          Case{"a/b", "Project Name is not a valid folder name."}}) {
+        Edit("EditProjectName")->setText(QString::fromLatin1(c.name));
+        for (const char* button : {"ButtonSave", "ButtonGen"}) {
+            dialogs.Clear();
+            Get<QPushButton>(button)->click();
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.message}) << button;
+            EXPECT_TRUE(dialogs.FileDialogs().empty()) << button;
+        }
+    }
+}
+
+TEST_F(UlvarinForm, CancelledProjectDialogEndsGenerateQuietly)
+{
+    Open();
+    Edit("EditProjectName")->setText("counter");
+    Get<QPushButton>("ButtonGen")->click();
+    ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+    const auto& options = dialogs.FileDialogs()[0].options;
+    EXPECT_EQ(options.folder, dir.Path() + "CodeGenerated/Ulvarin/counter/");
+    EXPECT_EQ(options.proposedName, "counter.qpf");
+    EXPECT_TRUE(platform::DirectoryExists(options.folder));
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
