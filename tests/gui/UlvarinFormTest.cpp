@@ -384,3 +384,87 @@ TEST_F(UlvarinForm, CancelledProjectDialogEndsGenerateQuietly)
     EXPECT_TRUE(platform::DirectoryExists(options.folder));
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
+
+namespace {
+
+const std::string kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
+const std::string kVoltageWarning =
+    "You have changed the default voltage level of HSMC interface. \nPlease remember to change the jumper position on "
+    "JP3 accordingly.\n\nWanring:\nThe hardware could be damaged permanently without proper setting of voltage level.";
+const std::string kHpsBox =
+    "===== HPS System warning =====\r\nTo prevent any errors while compiling your Quartus project, \r\nplease add the "
+    "Altera HPS IP to your design.\r\n";
+
+}  // namespace
+
+// The main road: a new voltage, then Generate writes the project, and the boxes follow in
+// order: success, the jumper warning, the HPS box.
+TEST_F(UlvarinForm, GenerateWritesTheProjectAndThenWarns)
+{
+    Open();
+    Pick(Combo("ComboBoxHsmcVol"), 0);
+    Box("CheckBoxHPS")->click();
+    const std::string folder = dir.Path() + "CodeGenerated/Ulvarin/Ulvarin/";
+    dialogs.QueueFile(folder + "Ulvarin.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+
+    for (const char* ext : {".qpf", ".qsf", ".v", ".sdc", ".htm"})
+        EXPECT_TRUE(platform::FileExists(folder + "Ulvarin" + ext)) << ext;
+    EXPECT_FALSE(platform::FileExists(folder + "Ulvarin.vhd"));
+    ASSERT_EQ(dialogs.Boxes().size(), 3u);
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Information");
+    EXPECT_EQ(dialogs.Boxes()[0].text, kSuccess + folder);
+    EXPECT_EQ(dialogs.Boxes()[1].caption, "Warning");
+    EXPECT_EQ(dialogs.Boxes()[1].text, kVoltageWarning);
+    EXPECT_EQ(dialogs.Boxes()[2].caption, "Information");
+    EXPECT_EQ(dialogs.Boxes()[2].text, kHpsBox);
+
+    // No HSMC card was chosen again after the voltage changed: the project has no HSMC pins.
+    std::string top = tooltest::ReadFile(folder + "Ulvarin.v");
+    EXPECT_NE(top.find("HPS_DDR3_ADDR"), std::string::npos);
+    EXPECT_EQ(top.find("HSMC"), std::string::npos);
+    auto compiled = tooltest::CheckIverilog({folder + "Ulvarin.v"}, "Ulvarin");
+    EXPECT_TRUE(compiled.ok) << compiled.output;
+}
+
+TEST_F(UlvarinForm, DefaultVoltageAndNoHpsGiveTheSuccessBoxAlone)
+{
+    Open();
+    Pick(Combo("ComboBoxFileType"), 1);
+    platform::ForceDirectories(dir.Path() + "out");
+    dialogs.QueueFile(dir.Path() + "out/vhdl.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSuccess + dir.Path() + "out/"});
+    EXPECT_TRUE(platform::FileExists(dir.Path() + "out/vhdl.vhd"));
+    EXPECT_FALSE(platform::FileExists(dir.Path() + "out/vhdl.v"));
+}
+
+// "HSMC Default" without a prefix generates its signals under "HSMC_"; the box stays empty,
+// and the controls, not the generation, are what "Exit" saves.
+TEST_F(UlvarinForm, HsmcDefaultWithoutPrefixIsNamedHsmc)
+{
+    Open();
+    Pick(Combo("ComboBoxHsmc"), 1);
+    ASSERT_EQ(Current("ComboBoxHsmc"), BoardName(DAUGHTER_HSMC_DEFAULT));
+    platform::ForceDirectories(dir.Path() + "p");
+    dialogs.QueueFile(dir.Path() + "p/hsmc.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    ASSERT_EQ(dialogs.Texts().size(), 1u);
+    std::string qsf = tooltest::ReadFile(dir.Path() + "p/hsmc.qsf");
+    EXPECT_NE(qsf.find("HSMC_"), std::string::npos);
+    EXPECT_EQ(Text("EditPrefixHsmc"), "");
+
+    Get<QPushButton>("ButtonExit")->click();
+    EXPECT_EQ(ReadRecord(DefaultCfg()).szHSMCPrefixName[0], 0);
+}
+
+TEST_F(UlvarinForm, FailedGenerationSaysWhichProject)
+{
+    Open();
+    dialogs.QueueFile(dir.Path() + "no/such/folder/broken.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    ASSERT_GE(dialogs.Boxes().size(), 2u);
+    EXPECT_NE(dialogs.Boxes().front().text.find("Failed to create file"), std::string::npos);
+    EXPECT_EQ(dialogs.Boxes().back().caption, "Error");
+    EXPECT_EQ(dialogs.Boxes().back().text, "Failed to generate Quartus project: broken.qpf.");
+}

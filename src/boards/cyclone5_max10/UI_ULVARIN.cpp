@@ -76,10 +76,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "Shape2", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
     {Kind::Shape, "Shape7", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
     {Kind::Shape, "Shape8", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
-    {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 342, 280, 40}, kBold},
-    {Kind::Button, "ButtonSave", "Panel1", "Save Setting", {8, 390, 136, 34}},
-    {Kind::Button, "ButtonLoad", "Panel1", "Load Setting", {152, 390, 136, 34}},
-    {Kind::Button, "ButtonExit", "Panel1", "Exit", {152, 432, 136, 34}},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 525}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 228, 24}},
@@ -110,6 +106,11 @@ constexpr ControlRow kLayout[] = {
     {Kind::Label, "Label6", "GroupBox1", "Prefix Name:", {14, 440, 80, 24}},
     {Kind::Edit, "EditPrefixHsmc", "GroupBox1", nullptr, {96, 440, 110, 24}},
     {Kind::Image, "ImageHSMC", "GroupBox1", nullptr, {214, 436, 124, 80}},
+    // Last, so that the keyboard reaches them after the settings.
+    {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 342, 280, 40}, kBold},
+    {Kind::Button, "ButtonSave", "Panel1", "Save Setting", {8, 390, 136, 34}},
+    {Kind::Button, "ButtonLoad", "Panel1", "Load Setting", {152, 390, 136, 34}},
+    {Kind::Button, "ButtonExit", "Panel1", "Exit", {152, 432, 136, 34}},
 };
 
 // Each device group: its check box, the outline over its part and its record byte.
