@@ -1,9 +1,9 @@
 #include "core/shell/Pictures.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRegularExpression>
 
 #include "cards/DaughterBoardInfo.h"
