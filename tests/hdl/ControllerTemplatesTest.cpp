@@ -80,7 +80,8 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 ToolResult RunBench(const Templates& templates, const std::string& bench, const std::vector<std::string>& modules)
 {
     std::string image = templates.Dir().Path() + bench + ".vvp";
-    std::string compile = "iverilog -g2001 -Wall -o " + Quoted(image) + " " + Quoted(BenchPath(bench));
+    std::string compile = "iverilog -g2001 -Wall -I " + Quoted(BenchPath("")) + " -o " + Quoted(image) + " " +
+                          Quoted(BenchPath(bench));
     for (const auto& f : templates.Files(modules)) compile += " " + Quoted(f);
     ToolResult built = RunCommand(compile);
     if (!built.ok || built.output.find("warning") != std::string::npos) {

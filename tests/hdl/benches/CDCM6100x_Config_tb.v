@@ -64,25 +64,7 @@ module CDCM6100x_Config_tb;
         if ($time - last_pin_change < RESET_CYCLES * 20 - 40 || ce !== 1'b1) settled = 1'b0;
     end
 
-    task check;
-        input          ok;
-        input [8*56:1] name;
-        begin
-            if (ok) $display("PASS %0s", name);
-            else begin
-                $display("FAIL %0s", name);
-                failures = failures + 1;
-            end
-        end
-    endtask
-
-    task wait_cycles;
-        input integer n;
-        integer i;
-        begin
-            for (i = 0; i < n; i = i + 1) @(posedge clk);
-        end
-    endtask
+    `include "bench_tasks.vh"
 
     integer code;
     integer start_rises;

@@ -94,25 +94,7 @@ module ext_pll_ctrl_tb;
     end
 
     // ---- helpers ----------------------------------------------------------------------
-    task check;
-        input        ok;
-        input [8*48:1] name;
-        begin
-            if (ok) $display("PASS %0s", name);
-            else begin
-                $display("FAIL %0s", name);
-                failures = failures + 1;
-            end
-        end
-    endtask
-
-    task wait_cycles;
-        input integer n;
-        integer i;
-        begin
-            for (i = 0; i < n; i = i + 1) @(posedge clk);
-        end
-    endtask
+    `include "bench_tasks.vh"
 
     // waits until conf_ready is high, at most `limit` cycles; 1 when it came
     task wait_ready;

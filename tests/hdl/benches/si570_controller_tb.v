@@ -147,25 +147,7 @@ module si570_controller_tb;
     endfunction
 
     // ---- helpers ----------------------------------------------------------------------
-    task check;
-        input          ok;
-        input [8*64:1] name;
-        begin
-            if (ok) $display("PASS %0s", name);
-            else begin
-                $display("FAIL %0s", name);
-                failures = failures + 1;
-            end
-        end
-    endtask
-
-    task wait_cycles;
-        input integer n;
-        integer i;
-        begin
-            for (i = 0; i < n; i = i + 1) @(posedge clk);
-        end
-    endtask
+    `include "bench_tasks.vh"
 
     // resets the controller with mode m, lets it run until ready; ok when the writes are
     // the documented sequence, each write once, in order, and ready came only after them
