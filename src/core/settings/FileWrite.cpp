@@ -1,6 +1,7 @@
 #include "core/settings/FileWrite.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -33,6 +34,17 @@ std::string ReplacedFile(const std::string& fileName)
     std::error_code ec;
     std::filesystem::path target = std::filesystem::weakly_canonical(fileName, ec);
     return ec ? fileName : target.string();
+}
+
+// The new file's name: the target's with a random suffix, its name cut where the suffix would
+// make it longer than a folder entry may be.
+std::string TempFilePattern(const std::string& target)
+{
+    constexpr std::size_t kSuffix = 7;  // ".XXXXXX"
+    const std::size_t nameStart = target.find_last_of('/') + 1;  // 0 without a folder
+    std::string pattern = target;
+    if (pattern.size() - nameStart + kSuffix > NAME_MAX) pattern.resize(nameStart + NAME_MAX - kSuffix);
+    return pattern + ".XXXXXX";
 }
 
 // The permission bits decide even for a privileged user, who could otherwise replace a file
@@ -87,7 +99,7 @@ FileWriteResult WriteFileReplacing(const std::string& fileName, const void* data
         errno = EACCES;
         return FileWriteResult::CreateFailed;
     }
-    std::string temp = target + ".XXXXXX";
+    std::string temp = TempFilePattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         // The folder takes no new file, but the file itself may be written.
