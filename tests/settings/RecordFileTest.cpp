@@ -176,8 +176,9 @@ TEST_F(RecordFileTest, SaveWritesTheLoadedBytesBackUnchanged)
 }
 
 // Settings and project files alike: a new file replaces the old one, so that a failed write
-// leaves the old one whole; a read-only file is refused even for a privileged user; a file in a
-// folder that takes no new file is written in place; a link is written through.
+// leaves the old one whole and the new one keeps its permissions and owner; a read-only file is
+// refused even for a privileged user; a file in a folder that takes no new file is written in
+// place; a link is written through.
 TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
 {
     enum Outcome { Written, CreateFails, WriteFails };
@@ -231,7 +232,11 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             if (c.exists) {
                 dir.Write(file.substr(dir.Path().size()), before);
                 ::chmod(file.c_str(), c.fileMode);
+                // Someone else's file, where the user may give files away.
+                if (::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
             }
+            struct stat original {};
+            ::stat(file.c_str(), &original);
             if (c.throughLink) {
                 savedAs = folder + "link-" + w.file;
                 fs::create_symlink(w.file, savedAs);
@@ -266,6 +271,8 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
                 struct stat st {};
                 ASSERT_EQ(::stat(file.c_str(), &st), 0);
                 EXPECT_EQ(st.st_mode & 07777, c.fileMode);
+                EXPECT_EQ(st.st_uid, original.st_uid);
+                EXPECT_EQ(st.st_gid, original.st_gid);
             }
         }
     }
