@@ -177,8 +177,8 @@ TEST_F(RecordFileTest, SaveWritesTheLoadedBytesBackUnchanged)
 
 // Settings and project files alike: a new file replaces the old one, so that a failed write
 // leaves the old one whole and the new one keeps its permissions and owner; a read-only file is
-// refused even for a privileged user; a file in a folder that takes no new file is written in
-// place; a link is written through.
+// refused even for a privileged user; a file in a folder that takes no new file, or with a
+// second name, is written in place; a link is written through.
 TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
 {
     enum Outcome { Written, CreateFails, WriteFails };
@@ -201,21 +201,24 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
         mode_t fileMode;
         bool folderReadOnly;  // no new file can be created in its folder
         bool throughLink;     // saved under the name of a link to the file
+        bool hardLink;        // the file has a second name
         rlim_t limit;         // files may not grow past this (a full disk); 0 for no limit
         Outcome outcome;
     };
     const Case cases[] = {
-        {"writable file", true, 0644, false, false, 0, Written},
-        {"new file", false, 0, false, false, 0, Written},
-        {"read-only file", true, 0444, false, false, 0, CreateFails},
-        {"full disk", true, 0644, false, false, 100, WriteFails},
-        {"read-only folder, writable file", true, 0666, true, false, 0, Written},
-        {"read-only folder, writable file, full disk", true, 0666, true, false, 100, WriteFails},
-        {"read-only folder, read-only file", true, 0444, true, false, 0, CreateFails},
-        {"read-only folder, no file", false, 0, true, false, 0, CreateFails},
-        {"link to a writable file", true, 0640, false, true, 0, Written},
-        {"link to a read-only file", true, 0440, false, true, 0, CreateFails},
-        {"link, full disk", true, 0640, false, true, 100, WriteFails},
+        {"writable file", true, 0644, false, false, false, 0, Written},
+        {"new file", false, 0, false, false, false, 0, Written},
+        {"read-only file", true, 0444, false, false, false, 0, CreateFails},
+        {"full disk", true, 0644, false, false, false, 100, WriteFails},
+        {"read-only folder, writable file", true, 0666, true, false, false, 0, Written},
+        {"read-only folder, writable file, full disk", true, 0666, true, false, false, 100, WriteFails},
+        {"read-only folder, read-only file", true, 0444, true, false, false, 0, CreateFails},
+        {"read-only folder, no file", false, 0, true, false, false, 0, CreateFails},
+        {"link to a writable file", true, 0640, false, true, false, 0, Written},
+        {"link to a read-only file", true, 0440, false, true, false, 0, CreateFails},
+        {"link, full disk", true, 0640, false, true, false, 100, WriteFails},
+        {"file with a second name", true, 0644, false, false, true, 0, Written},
+        {"file with a second name, full disk", true, 0644, false, false, true, 100, WriteFails},
     };
     const std::string before = "old and good";
     const std::string after = Pattern(272, 3);
@@ -241,6 +244,8 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
                 savedAs = folder + "link-" + w.file;
                 fs::create_symlink(w.file, savedAs);
             }
+            const std::string secondName = folder + "second-" + w.file;
+            if (c.hardLink) fs::create_hard_link(file, secondName);
             const std::vector<std::string> entries = FolderEntries(folder);
             if (c.folderReadOnly) ::chmod(folder.c_str(), 0555);
             // A privileged user may write into any folder, so such a save runs as an ordinary one.
@@ -267,6 +272,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             EXPECT_EQ(FolderEntries(folder), c.exists || c.outcome != Written ? entries
                                                                               : std::vector<std::string>{w.file});
             if (c.throughLink) EXPECT_TRUE(fs::is_symlink(savedAs));
+            if (c.hardLink) EXPECT_TRUE(fs::equivalent(file, secondName));
             if (c.exists) {
                 struct stat st {};
                 ASSERT_EQ(::stat(file.c_str(), &st), 0);

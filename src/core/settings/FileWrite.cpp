@@ -99,6 +99,8 @@ FileWriteResult WriteFileReplacing(const std::string& fileName, const void* data
         errno = EACCES;
         return FileWriteResult::CreateFailed;
     }
+    // A file with further names keeps them all: a replacement would part it from them.
+    if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, data, size, flush);
     std::string temp = TempFilePattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {

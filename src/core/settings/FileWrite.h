@@ -17,7 +17,8 @@ enum class FileFlush { No, Yes };
 // permissions and, where allowed, its owner; a symbolic link is followed, and the file it
 // names is replaced. An existing file without write permission is refused (CreateFailed,
 // errno EACCES), even for a user the permissions do not bind. Where the folder takes no new
-// file, a writable file is overwritten in place, after room for the new bytes is reserved.
+// file, or the file has further (hard) links, a writable file is overwritten in place, after
+// room for the new bytes is reserved.
 FileWriteResult WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 
