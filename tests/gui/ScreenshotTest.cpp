@@ -12,7 +12,7 @@
 
 #include <QPainter>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
 #include "core/shell/UI_Selector.h"
 #include "core/shell/UnitMain.h"
 #include "platform/qt/QtPlatform.h"

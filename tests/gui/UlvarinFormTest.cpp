@@ -8,7 +8,7 @@
 #include <fstream>
 #include <memory>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/MainBoard.h"
