@@ -230,6 +230,13 @@ protected:
     TFormTiny* form = nullptr;
 };
 
+TEST_F(BoardFormBase, FormColourIsTheFormsOwnOrThePlatforms)
+{
+    EXPECT_EQ(Open()->palette().color(QPalette::Window), formlayout::kFormColour);
+    EXPECT_EQ(Open({.formColour = false})->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Window));
+}
+
 TEST_F(BoardFormBase, DefaultFileIsReadAtStartOnlyByFormsThatLoadIt)
 {
     struct Case {
