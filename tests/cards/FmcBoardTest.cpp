@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "CardCheck.h"
 #include "ProjectCheck.h"
 #include "ToolCheck.h"

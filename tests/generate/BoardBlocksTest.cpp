@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Errors.h"
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "ToolCheck.h"
 #include "core/generate/ClockFrequencies.h"
 #include "core/generate/SystemBuild.h"

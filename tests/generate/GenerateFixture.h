@@ -2,26 +2,12 @@
 // A small board for the project writers: a few groups, a bus with gaps added in descending
 // order, a pin without location, a pin not in use, clock pins, an expansion connector with
 // a card, and a last connector without any pin in use.
-#include <ctime>
 #include <memory>
 
 #include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "core/model/MainBoard.h"
 
 namespace gentest {
-
-// 8 December 2024, 14:05:33.
-inline std::tm FixtureTime()
-{
-    std::tm t{};
-    t.tm_year = 2024 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 8;
-    t.tm_hour = 14;
-    t.tm_min = 5;
-    t.tm_sec = 33;
-    return t;
-}
 
 inline TPin* BoardPin(const char* name, const char* location, uint8_t direction, uint8_t std = 8)
 {

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <sstream>
 #include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "FileSizeLimit.h"
 #include "SettingsFixture.h"
 #include "core/generate/SystemBuild.h"
 #include "core/settings/RecordText.h"
@@ -96,29 +95,6 @@ std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unpr
     for (std::string line; std::getline(lines, line);) outcome.shown.push_back(line);
     return outcome;
 }
-
-// Files may grow no further than `limit` bytes while it lives (privileges do not lift it).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int);
-};
 
 }  // namespace
 
