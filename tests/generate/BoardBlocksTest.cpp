@@ -48,6 +48,7 @@ public:
     std::string GetQsfSettings() override { return "qsf text of the settings\r\n"; }
     std::string GetTopLevelCode() override { return "// body text of the settings\r\n"; }
     bool ExportVerilogIP(const std::string&) override { return true; }
+    std::span<const uint8_t> RecordBytes() const override { return {}; }
 };
 
 }  // namespace
