@@ -70,6 +70,7 @@ public:
         folders.push_back(folder);
         return result;
     }
+    std::span<const uint8_t> RecordBytes() const override { return {}; }
     std::vector<std::string> folders;
     bool result = true;
 };

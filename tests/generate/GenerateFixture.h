@@ -4,7 +4,7 @@
 // a card, and a last connector without any pin in use.
 #include <memory>
 
-#include "boards/cyclone5_max10/ConfigUlvarin.h"
+#include "RecordSettings.h"
 #include "core/model/MainBoard.h"
 
 namespace gentest {
@@ -21,13 +21,14 @@ inline TPin* CardPin(const char* name, const char* location, uint8_t direction, 
     return pin;
 }
 
-// The settings object of the fixture: SDRAM and VGA ticked, audio and video input not.
-inline TConfigUlvarin& FixtureSettings()
+// The settings object of the fixture, a record of Ulvarin's size read by the .sdc writer:
+// SDRAM (byte 142) and VGA (141) ticked, audio (143) and video input (144) not.
+inline tooltest::RecordSettings& FixtureSettings()
 {
-    static TConfigUlvarin settings;
-    settings.Config = TConfigUlvarin::DefaultConfig();
-    settings.Config.bAudio = 0;
-    settings.Config.bVideoIn = 0;
+    static tooltest::RecordSettings settings(416);
+    settings.bytes.assign(416, 0);
+    settings.bytes[141] = 1;
+    settings.bytes[142] = 1;
     return settings;
 }
 
