@@ -9,6 +9,7 @@
 #include "ModelQuery.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/BoardDefinition.h"
+#include "core/settings/GpioPairing.h"
 #include "platform/Errors.h"
 
 using modeltest::BoardFacts;
@@ -295,7 +296,7 @@ TEST(BoardDefinition, HeaderPairAttachedAsTheFormsPairThem)
         AddGpioHeaders(board, c.card0, c.card1, kHeader0, kHeader1);
         EXPECT_EQ(modeltest::ConnectorNames(board), c.connectors) << c.what;
         AttachGpioHeaderPair(board, c.card0, c.prefix0, c.card1, c.prefix1,
-                             IsDefaultGpioPair(c.card0, c.prefix0, c.card1, c.prefix1));
+                             IsGpioDefaultPair(c.card0, c.prefix0, c.card1, c.prefix1));
         for (const std::string& name : c.pins) EXPECT_NE(FindPin(board, name), nullptr) << c.what << ": " << name;
         for (const std::string& name : c.missing) EXPECT_EQ(FindPin(board, name), nullptr) << c.what << ": " << name;
     }
@@ -304,7 +305,4 @@ TEST(BoardDefinition, HeaderPairAttachedAsTheFormsPairThem)
     TMainBoard board;
     AddGpioHeaders(board, 1, 12, kHeader0, kHeader1);
     EXPECT_THROW(AttachGpioHeaderPair(board, 1, "", 12, "", true), platform::InternalError);
-    EXPECT_FALSE(IsDefaultGpioPair(1, "", 12, ""));
-    EXPECT_FALSE(IsDefaultGpioPair(11, "", 11, ""));
-    EXPECT_TRUE(IsDefaultGpioPair(1, "", 1, ""));
 }

@@ -164,11 +164,6 @@ void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<c
     }
 }
 
-bool IsDefaultGpioPair(uint8_t card0, const std::string& prefix0, uint8_t card1, const std::string& prefix1)
-{
-    return card0 == DAUGHTER_GPIO_DEFAULT && card1 == DAUGHTER_GPIO_DEFAULT && prefix0.empty() && prefix1.empty();
-}
-
 void AttachGpioHeaderPair(TMainBoard& board, uint8_t card0, const std::string& prefix0, uint8_t card1,
                           const std::string& prefix1, bool defaultPair, uint8_t ioStandard)
 {

@@ -106,12 +106,8 @@ enum class Gpio80Rule { Applies, None };
 void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<const char* const> header0,
                     std::span<const char* const> header1, Gpio80Rule rule = Gpio80Rule::Applies);
 
-// Both headers carry the default card (1) without prefix, so each takes its header's name as
-// the bus name (GPIO_0[..], GPIO_1[..]); a blank counts as a prefix.
-bool IsDefaultGpioPair(uint8_t card0, const std::string& prefix0, uint8_t card1, const std::string& prefix1);
-
 // Attaches the header cards in the first case that applies: the same 80-pin card on both
-// headers onto "GPIO_0_1" (18) under header 0's prefix; the default pair onto 16 and 17 with
+// headers onto "GPIO_0_1" (18) under header 0's prefix; the default pair (IsGpioDefaultPair) onto 16 and 17 with
 // the base names "GPIO_0" and "GPIO_1" and no prefix; otherwise each header's card, where
 // not 0, onto 16 or 17 under its own prefix. `ioStandard` is the cards' default standard.
 void AttachGpioHeaderPair(TMainBoard& board, uint8_t card0, const std::string& prefix0, uint8_t card1,
