@@ -468,3 +468,25 @@ TEST_F(UlvarinForm, FailedGenerationSaysWhichProject)
     EXPECT_EQ(dialogs.Boxes().back().caption, "Error");
     EXPECT_EQ(dialogs.Boxes().back().text, "Failed to generate Quartus project: broken.qpf.");
 }
+
+// File and folder names reach the boxes as the file system holds them, whatever their
+// characters: the success box, the exception box with the whole path, the failure boxes.
+TEST_F(UlvarinForm, BoxesShowFolderNamesAsTheFileSystemHoldsThem)
+{
+    Open();
+    const std::string folder = dir.Path() + "\xE6\x97\xA5\xE6\x9C\xAC caf\xC3\xA9/";  // beyond Latin-1
+    platform::ForceDirectories(folder);
+    dialogs.QueueFile(folder + "top.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSuccess + folder});
+    EXPECT_TRUE(platform::FileExists(folder + "top.v"));
+
+    dialogs.Clear();
+    dialogs.QueueFile(folder + "gone/top.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    ASSERT_EQ(dialogs.Exceptions().size(), 1u);
+    EXPECT_NE(dialogs.Exceptions()[0].find("\"" + folder + "gone/top.qpf\""), std::string::npos)
+        << dialogs.Exceptions()[0];
+    EXPECT_EQ(dialogs.Texts(),
+              (std::vector<std::string>{"Failed to create file top.qpf", "Failed to generate Quartus project: top.qpf."}));
+}

@@ -14,16 +14,6 @@
 #include "platform/Format.h"
 #include "platform/qt/QtPlatform.h"
 
-namespace {
-
-// A path of the file system as Latin-1 text for a message box.
-std::string PathText(const std::string& path)
-{
-    return platform::qt::ToLatin1(platform::qt::FromLocalPath(path));
-}
-
-}  // namespace
-
 TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> layout, int clientWidth,
                        int clientHeight, const char* caption)
     : QWidget(owner)
@@ -111,14 +101,15 @@ void TBoardForm::ButtonGenClick()
     if (!ValidateInput()) return;
     std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
     if (projectFile.empty()) return;
+    // The path goes into the boxes as the file system holds it (see platform/Dialogs.h).
     if (GenerateProject(projectFile)) {
         platform::InformationBox(platform::Format(
             "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s",
-            PathText(platform::ExtractFilePath(projectFile)).c_str()));
+            platform::ExtractFilePath(projectFile).c_str()));
         ShowGenerateWarnings();
     } else {
         platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
-                                            PathText(platform::ExtractFileName(projectFile)).c_str()));
+                                            platform::ExtractFileName(projectFile).c_str()));
     }
 }
 
