@@ -74,13 +74,12 @@ std::string TBoardForm::ProjectName() const
 
 bool TBoardForm::CheckProjectName() const
 {
-    std::string name = ProjectName();
-    if (name.empty()) {
-        platform::ErrorBox("Project Name cannot be empty.");
-        return false;
-    }
-    return CheckProjectFolderName(name);
+    if (!ProjectName().empty()) return true;
+    platform::ErrorBox("Project Name cannot be empty.");
+    return false;
 }
+
+bool TBoardForm::CheckGenerateProjectName() const { return ::CheckGenerateProjectName(ProjectName()); }
 
 void TBoardForm::ButtonSaveClick()
 {
@@ -98,9 +97,9 @@ void TBoardForm::ButtonLoadClick()
 
 void TBoardForm::ButtonGenClick()
 {
-    if (!ValidateInput()) return;
+    if (!ValidateInput() || !CheckGenerateProjectName()) return;
     std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
-    if (projectFile.empty()) return;
+    if (projectFile.empty() || !CheckProjectFileName(projectFile)) return;
     // The path goes into the boxes as the file system holds it (see platform/Dialogs.h).
     if (GenerateProject(projectFile)) {
         platform::InformationBox(platform::Format(
