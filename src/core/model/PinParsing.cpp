@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "core/model/Connector.h"
+#include "core/model/HdlNames.h"
 #include "core/settings/RecordText.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -145,4 +146,12 @@ bool IsValidPinName(const std::string& name)
         if (!IsDigit(c)) return false;
     int32_t value = 0;
     return ParseStrictInt32(digits, value);
+}
+
+bool IsValidPortName(const std::string& pinName, bool vhdl)
+{
+    std::string_view base(pinName);
+    base = base.substr(0, base.find('['));
+    if (vhdl) return IsVhdlBasicIdentifier(base) && !IsVhdlKeyword(base);
+    return !IsVerilogKeyword(base);
 }
