@@ -12,7 +12,7 @@ bool IsValidProjectFolderName(const std::string& latin1Name);
 // word of Verilog-2005, SystemVerilog or VHDL-93 in any case.
 bool IsValidModuleName(const std::string& name);
 
-// On invalid name shows "Project Name is not a valid folder name." and returns false.
+// On an invalid name shows "Project Name is not a valid folder name." and returns false.
 bool CheckProjectFolderName(const std::string& latin1Name);
 
 // Generate's check of the project name before the project dialog: the folder rule, then the
