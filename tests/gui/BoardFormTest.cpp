@@ -12,6 +12,7 @@
 #include "FormFixture.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/settings/ConfigBase.h"
+#include "core/settings/ProjectName.h"
 #include "core/settings/RecordText.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/DeviceGroups.h"
@@ -440,7 +441,7 @@ TEST_F(BoardFormBase, LeftCtrlGenerateRunsTheBatchOfTheForm)
     const auto& cards = form->m_Settings;
     for (int entry = 1; entry < kEntries; ++entry) {
         const TFormTiny::Call& call = form->calls[entry - 1];
-        const std::string name = "Tiny_GPIO_" + BoardShortName(cards.DaughterIds[entry]);
+        const std::string name = BatchProjectName("Tiny_GPIO_%s", BoardShortName(cards.DaughterIds[entry]));
         EXPECT_EQ(call.name, name);
         EXPECT_EQ(call.file, chosen + name + "/" + name + ".qpf");
         EXPECT_TRUE(platform::DirectoryExists(chosen + name)) << name;
@@ -458,19 +459,28 @@ TEST_F(BoardFormBase, LeftCtrlGenerateRunsTheBatchOfTheForm)
     EXPECT_EQ(Combo(1)->currentIndex(), 0);
     EXPECT_EQ(Prefix(0)->text().toStdString(), "P_");
 
-    // The third project fails: two written, no further pass, no message of the form.
+    // The third project fails: two written, no further pass, and the failure told once with
+    // that project's file name.
     form->calls.clear();
     form->results = {true, true, false};
     dialogs.QueueFile(chosen + "anything.qpf");
     Click("ButtonGen");
-    EXPECT_EQ(form->calls.size(), 3u);
-    EXPECT_TRUE(dialogs.Boxes().empty());
-
-    // Cancel in the dialog: nothing is generated.
-    form->calls.clear();
-    Click("ButtonGen");
-    EXPECT_TRUE(form->calls.empty());
+    ASSERT_EQ(form->calls.size(), 3u);
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to generate Quartus project: " +
+                                                        platform::ExtractFileName(form->calls[2].file) + "."});
     EXPECT_EQ(Name()->text().toStdString(), "mine");
+    dialogs.Clear();
+
+    // Cancel in the dialog: nothing is generated. The batch names its own projects, so a
+    // name that makes a folder but no module still opens the dialog.
+    form->calls.clear();
+    Name()->setText("my project");
+    Click("ButtonGen");
+    EXPECT_EQ(dialogs.FileDialogs().size(), 1u);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_TRUE(form->calls.empty());
+    EXPECT_EQ(Name()->text().toStdString(), "my project");
+    Name()->setText("mine");
 
     // Without Ctrl, or on a form without a batch, Generate writes the one project.
     for (bool ctrl : {false, true}) {

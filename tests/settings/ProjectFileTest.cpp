@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "SettingsFixture.h"
+#include "cards/DaughterBoardInfo.h"
 #include "core/settings/ProjectName.h"
 #include "platform/Resources.h"
 
@@ -63,6 +64,31 @@ TEST(ProjectName, ModuleNameServesVerilogAndVhdlAlike)
                              "F2_Yastrel", "Pandrel", "Kavrin", "Gorvath", "Ashvorn", "Tiverne", "Harnix",
                              "Fennick", "Mirrow", "Wembrel", "Pellish", "Lothvar", "Orlenn", "Pocklin"})
         EXPECT_TRUE(IsValidModuleName(name)) << name;
+}
+
+// A batch project is named after a card's short name, whatever signs that holds; the name
+// serves as folder, files and module for every card and every batch format.
+TEST(ProjectName, BatchNamesAreModuleNames)
+{
+    struct Case { const char* format; const char* shortName; const char* name; };
+    const Case cases[] = {
+        {"Wistrell_GPIO_%s", "GPIO_Default", "Wistrell_GPIO_GPIO_Default"},
+        {"Wistrell_GPIO_%s", "Servo Motor Kit", "Wistrell_GPIO_Servo_Motor_Kit"},
+        {"Wistrell_GPIO_%s", "RF and Sensor", "Wistrell_GPIO_RF_and_Sensor"},
+        {"Wistrell_GPIO_%s", "Ferrund-GPIO", "Wistrell_GPIO_Ferrund_GPIO"},
+        {"Plimmet_HSMC_%s", "HSMC Default - 3.3V", "Plimmet_HSMC_HSMC_Default_3_3V"},
+        {"Plimmet_HSMC_%s", "HSMC Default-3.0V w/ Transceiver", "Plimmet_HSMC_HSMC_Default_3_0V_w_Transceiver"},
+        {"Pressel_GPIO_%s", "Pashard-FMC + TI ADC34J45 EVM", "Pressel_GPIO_Pashard_FMC_TI_ADC34J45_EVM"},
+        {"Ebbrick_GPIO_%s", "caf\xE9 -", "Ebbrick_GPIO_caf"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(BatchProjectName(c.format, c.shortName), c.name) << c.shortName;
+
+    for (const char* format : {"Wistrell_GPIO_%s", "Ebbrick_GPIO_%s", "Plimmet_HSMC_%s", "Plimmet_GPIO_%s",
+                               "Pressel_GPIO_%s"})
+        for (int id = 0; id < DAUGHTER_ID_COUNT; ++id) {
+            const std::string name = BatchProjectName(format, BoardShortName(static_cast<uint8_t>(id)));
+            EXPECT_TRUE(IsValidModuleName(name)) << name;
+        }
 }
 
 // Generate checks the name before the project dialog and the chosen file's name after it;

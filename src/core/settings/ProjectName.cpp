@@ -3,6 +3,7 @@
 #include "core/generate/SystemBuild.h"
 #include "core/model/HdlNames.h"
 #include "platform/Dialogs.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -23,6 +24,21 @@ bool IsValidProjectFolderName(const std::string& latin1Name)
 }
 
 bool IsValidModuleName(const std::string& name) { return IsPortableHdlName(name); }
+
+std::string BatchProjectName(const char* format, const std::string& shortName)
+{
+    const std::string text = platform::Format(format, shortName.c_str());
+    std::string name;
+    for (char c : text) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (kept)
+            name += c;
+        else if (name.empty() || name.back() != '_')
+            name += '_';
+    }
+    while (!name.empty() && name.back() == '_') name.pop_back();
+    return name;
+}
 
 bool CheckProjectFolderName(const std::string& latin1Name)
 {

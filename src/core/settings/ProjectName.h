@@ -12,6 +12,13 @@ bool IsValidProjectFolderName(const std::string& latin1Name);
 // word of Verilog-2005, SystemVerilog or VHDL-93 in any case.
 bool IsValidModuleName(const std::string& name);
 
+// The name of one project of a left-Ctrl batch: the form's format ("Wistrell_GPIO_%s") with a
+// card's short name, which may hold blanks and signs ("Servo Motor Kit", "Ferrund-GPIO").
+// Every character other than an ASCII letter, digit or underscore becomes '_', a run of
+// underscores is kept as one and none ends the name, so that the same name serves as the
+// folder, the file names and the module ("Wistrell_GPIO_Servo_Motor_Kit").
+std::string BatchProjectName(const char* format, const std::string& shortName);
+
 // On an invalid name shows "Project Name is not a valid folder name." and returns false.
 bool CheckProjectFolderName(const std::string& latin1Name);
 

@@ -131,18 +131,17 @@ void TBoardForm::ButtonDefaultSettingClick()
 
 void TBoardForm::ButtonGenClick()
 {
-    if (!ValidateInput() || !CheckGenerateProjectName()) return;
-    if (!ConfirmGenerate()) return;
+    if (!ValidateInput()) return;
     const Batch batch = platform::IsCtrlDown() ? DaughterCardBatch() : Batch{};
-    if (batch.beep && !batch.passes.empty()) platform::Beep();
-    std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
-    if (projectFile.empty()) return;
     if (!batch.passes.empty()) {
-        // A batch uses only the chosen folder, and tells nothing but the writers' messages.
-        RunBatch(batch, platform::ExtractFilePath(projectFile));
+        // The batch names its projects itself: the user's name only has to make the folder
+        // the dialog opens in.
+        if (CheckProjectFolderName(ProjectName())) RunBatch(batch);
         return;
     }
-    if (!CheckProjectFileName(projectFile)) return;
+    if (!CheckGenerateProjectName() || !ConfirmGenerate()) return;
+    std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
+    if (projectFile.empty() || !CheckProjectFileName(projectFile)) return;
     ReportGenerated(projectFile, GenerateProject(projectFile));
 }
 
@@ -173,8 +172,14 @@ void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated)
     }
 }
 
-void TBoardForm::RunBatch(const Batch& batch, const std::string& folder)
+void TBoardForm::RunBatch(const Batch& batch)
 {
+    if (batch.beep) platform::Beep();
+    const std::string chosen = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
+    if (chosen.empty()) return;
+    // Only the chosen folder is used, not the file name.
+    const std::string folder = platform::ExtractFilePath(chosen);
+
     // Whatever the batch sets is put back: every combo's entry and every box's text. Entries
     // set from code run no handler, so pictures, outlines and pairing stay as they were.
     std::vector<std::pair<QComboBox*, int>> entries;
@@ -182,25 +187,29 @@ void TBoardForm::RunBatch(const Batch& batch, const std::string& folder)
     std::vector<std::pair<QLineEdit*, QString>> texts;
     for (QLineEdit* edit : findChildren<QLineEdit*>()) texts.emplace_back(edit, edit->text());
 
-    bool generated = true;
+    std::string failed;
     for (const BatchPass& pass : batch.passes) {
         PW_CHECK(!pass.connectors.empty());
         std::span<const uint8_t> cards = pass.connectors.front()->Cards();
-        for (std::size_t entry = static_cast<std::size_t>(pass.firstEntry); generated && entry < cards.size(); ++entry) {
+        for (std::size_t entry = static_cast<std::size_t>(pass.firstEntry); failed.empty() && entry < cards.size();
+             ++entry) {
             const uint8_t card = cards[entry];
             for (TConnectorControls* connector : pass.connectors) connector->Combo->setCurrentIndex(static_cast<int>(entry));
             if (pass.prepare) pass.prepare(card);
-            const std::string name = platform::Format(pass.nameFormat, BoardShortName(card).c_str());
+            const std::string name = BatchProjectName(pass.nameFormat, BoardShortName(card));
             SetProjectName(name);
-            const std::string projectFolder = folder + Latin1ToUtf8(name);
+            const std::string projectFolder = folder + name;
             if (!platform::DirectoryExists(projectFolder)) platform::ForceDirectories(projectFolder);
-            generated = GenerateProject(projectFolder + "/" + Latin1ToUtf8(name) + ".qpf");
+            const std::string projectFile = projectFolder + "/" + name + ".qpf";
+            if (!GenerateProject(projectFile)) failed = projectFile;
         }
-        if (!generated) break;
+        if (!failed.empty()) break;
     }
 
     for (auto& [combo, entry] : entries) combo->setCurrentIndex(entry);
     for (auto& [edit, text] : texts) edit->setText(text);
+    // No success box, but a failure is told, once, naming the project that stopped the batch.
+    if (!failed.empty()) ReportGenerated(failed, false);
 }
 
 void TBoardForm::ButtonExitClick()

@@ -110,17 +110,23 @@ protected:
     // The board's own boxes after a successful generation (see SuccessReport):
     virtual void ShowGenerateWarnings() {}
 
-    // The left-Ctrl batch: one project per card of a list, in a folder of its own (named
-    // after the project) inside the folder of the file chosen in the project dialog.
+    // The left-Ctrl batch, one routine for every form that has one, driven by the form's
+    // description: after the usual validation, a beep where the form gives one, the project
+    // dialog in the board's folder (Cancel ends it), then one project per card of each pass,
+    // each in a folder of its own named after the project inside the chosen folder. The first
+    // failure ends every pass and is told in the one failure box; success shows nothing. The
+    // project name and whatever the passes set (combo entries, prefix texts) are put back.
     struct BatchPass {
         std::vector<TConnectorControls*> connectors;  // all set to each entry of the first one's list
         int firstEntry = 1;                           // 1: "None" gets no project
-        const char* nameFormat = "";                  // the project name, %s the card's short name
-        std::function<void(uint8_t card)> prepare;    // what else the form sets for each project
+        // The project name, %s the card's short name; made a module name (BatchProjectName).
+        const char* nameFormat = "";
+        // What else the form sets for each project: its prefixes, or another connector's entry.
+        std::function<void(uint8_t card)> prepare = nullptr;
     };
     struct Batch {
         bool beep = false;
-        std::vector<BatchPass> passes;  // none: the form has no batch
+        std::vector<BatchPass> passes = {};  // none: the form has no batch
     };
     virtual Batch DaughterCardBatch() { return {}; }
 
@@ -154,8 +160,7 @@ private:
 
     SettingsFiles& Files() const;
     void SaveDefaultFromControls();
-    // One project per card of each pass; the controls are put back afterwards.
-    void RunBatch(const Batch& batch, const std::string& folder);
+    void RunBatch(const Batch& batch);
     void ReportGenerated(const std::string& projectFile, bool generated);
 
     Options m_options;

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
+#include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/Pictures.h"
@@ -32,6 +33,7 @@ QWidget* Create(QWidget* owner)
 
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
