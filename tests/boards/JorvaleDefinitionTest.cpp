@@ -1,88 +1,160 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
-#include <set>
-#include <utility>
+#include <functional>
+#include <string>
 #include <vector>
 
+#include "ModelQuery.h"
 #include "boards/cyclone5_max10/CONFIG_Jorvale.h"
 #include "cards/DaughterBoardInfo.h"
 #include "platform/Errors.h"
 
 namespace {
 
-using Layout = std::vector<std::pair<std::string, int>>;  // connector name, entries
+using modeltest::BoardFacts;
+using modeltest::ConnectorFacts;
+using modeltest::PinFacts;
+using modeltest::PositionFacts;
 
-Layout LayoutOf(const TMainBoard& board)
-{
-    Layout layout;
-    for (int i = 0; i < board.GetConnectorCount(); ++i)
-        layout.emplace_back(board.GetConnector(i)->GetName(), board.GetConnector(i)->GetPinCount());
-    return layout;
-}
+constexpr int in = DIRECTION_INPUT, out = DIRECTION_OUTPUT, io = DIRECTION_INOUT;
+constexpr int V1_5 = 0, V2_5 = 6, LVTTL = 8, DIFF_SSTL15_I = 12, SSTL15_I = 29, HCSL = 37;
 
-const TConnector* Find(const TMainBoard& board, const std::string& name)
-{
-    for (int i = 0; i < board.GetConnectorCount(); ++i)
-        if (board.GetConnector(i)->GetName() == name) return board.GetConnector(i);
-    return nullptr;
-}
-
-JORVALE_CONFIG NothingTicked()
+JORVALE_CONFIG Record(const std::function<void(JORVALE_CONFIG&)>& edit = {})
 {
     JORVALE_CONFIG c = JorvaleDefaultConfig();
+    if (edit) edit(c);
+    return c;
+}
+
+void Untick(JORVALE_CONFIG& c)
+{
     std::memset(&c.bClock, 0, offsetof(JORVALE_CONFIG, Padding2) - offsetof(JORVALE_CONFIG, bClock));
-    return c;
 }
 
-JORVALE_CONFIG Everything(uint8_t card)
+const std::vector<std::string> kGroups = {"CLOCK",       "LED", "KEY",   "SW",             "Si5338",     "Temperature",
+                                          "VGA",         "Audio", "I2C for Audio ", "IR Receiver", "SDRAM"};
+
+std::vector<std::string> GroupsAnd(const char* last)
 {
-    JORVALE_CONFIG c = JorvaleDefaultConfig();
-    c.nHsmcDaughterId = card;
-    return c;
+    std::vector<std::string> names = kGroups;
+    names.push_back(last);
+    return names;
 }
 
-const Layout kDefaultLayout = {{"CLOCK", 4}, {"LED", 4},  {"KEY", 5},   {"SW", 4},
-                               {"Si5338", 2}, {"Temperature", 4}, {"VGA", 29}, {"Audio", 7},
-                               {"I2C for Audio ", 2}, {"IR Receiver", 1}, {"SDRAM", 72}};
+// The counts of the groups, from the board's data.
+const std::vector<ConnectorFacts> kGroupCounts = {
+    {.name = "CLOCK", .entries = 4},   {.name = "LED", .entries = 4},     {.name = "KEY", .entries = 5},
+    {.name = "SW", .entries = 4},      {.name = "Si5338", .entries = 2},  {.name = "Temperature", .entries = 4},
+    {.name = "VGA", .entries = 29},    {.name = "Audio", .entries = 7},   {.name = "I2C for Audio ", .entries = 2},
+    {.name = "IR Receiver", .entries = 1}, {.name = "SDRAM", .entries = 72},
+};
 
-Layout With(Layout layout, std::pair<std::string, int> last)
+const std::vector<PinFacts> kSpotPins = {
+    {"OSC_50_B3B", "AF14", in, V1_5, 1, 20, ""},
+    {"OSC_50_B4A", "AA16", in, V1_5, 1, 20, ""},
+    {"OSC_50_B5B", "Y26", in, V2_5, 1, 20, ""},
+    {"OSC_50_B8A", "K14", in, V2_5, 1, 20, ""},
+    {"LED[3]", "AD7", out, LVTTL, 0},
+    {"KEY[0]", "AE9", in, LVTTL},
+    {"RESET_n", "AD27", in, LVTTL},
+    {"SW[3]", "AC29", in, V2_5},
+    {"SI5338_SCL", "AE26", out, LVTTL},
+    {"SI5338_SDA", "AJ29", io, LVTTL},
+    {"TEMP_CS_n", "AF8", out, LVTTL},
+    {"TEMP_DOUT", "AG1", in, LVTTL},
+    {"TEMP_SCLK", "AF9", out, LVTTL},
+    {"VGA_CLK", "W20", out, LVTTL},
+    {"VGA_BLANK_n", "AH3", out, LVTTL},
+    {"VGA_R[0]", "AG5", out, LVTTL},
+    {"VGA_B[7]", "AF29", out, LVTTL},
+    {"AUD_ADCDAT", "AC27", in, LVTTL},
+    {"AUD_BCLK", "AE7", io, LVTTL},
+    {"AUD_MUTE", "AD26", out, LVTTL},
+    {"AUD_I2C_SCLK", "AH30", out, LVTTL},
+    {"AUD_I2C_SDAT", "AF30", io, LVTTL},
+    {"IRDA_RXD", "AH2", in, LVTTL},
+    {"DDR3_CK_n", "AA15", out, DIFF_SSTL15_I},
+    {"DDR3_DQS_p[0]", "V16", io, DIFF_SSTL15_I},
+    {"DDR3_DQS_n[3]", "AD19", io, DIFF_SSTL15_I},
+    {"DDR3_CAS_n", "AH7", out, SSTL15_I},
+    {"DDR3_BA[2]", "AK11", out, SSTL15_I},
+    {"DDR3_DM[0]", "AH17", out, SSTL15_I},
+    {"DDR3_ODT", "AE16", out, SSTL15_I},
+    {"DDR3_RZQ", "AG17", in, V1_5, 0},
+    {"DDR3_DQ[0]", "AF18", io, SSTL15_I},
+    {"DDR3_DQ[31]", "AK27", io, SSTL15_I},
+    {"DDR3_A[14]", "AG12", out, SSTL15_I},
+};
+
+ConnectorFacts Hsmc(uint8_t card)
 {
-    layout.push_back(std::move(last));
-    return layout;
+    return {.name = "HSMC", .entries = 160, .pins = 116, .active = 116, .type = CONNECTOR_HSMC,
+            .expansionId = EXPANSION_HSMC_A, .description = "HSMC connect to " + BoardName(card)};
 }
+
+constexpr int kFromCard = DIRECTION_FROM_DAUGHTER, kCardStd = IOSTD_FROM_DAUGHTER;
+
+// The transceiver lanes are routed here; power and ground positions are empty.
+const std::vector<PositionFacts> kHsmcPositions = {
+    {"HSMC", 1, "H4", kFromCard, kCardStd},    {"HSMC", 32, "AE1", kFromCard, kCardStd},
+    {"HSMC", 33, "AE29", kFromCard, kCardStd}, {"HSMC", 35, std::nullopt},
+    {"HSMC", 38, std::nullopt},                {"HSMC", 39, "AD29", kFromCard, kCardStd},
+    {"HSMC", 40, "J14", in, V2_5},             {"HSMC", 96, "AA26", kFromCard, kCardStd},
+    {"HSMC", 158, "G15", kFromCard, kCardStd}, {"HSMC", 159, std::nullopt},
+    {"HSMC", 160, std::nullopt},
+};
+
+const PinFacts kRefClock = {"HSMC_REF_CLK_p", "P9", in, HCSL, 1, 10, ""};
 
 }  // namespace
 
-TEST(JorvaleDefinition, RecordGivesItsConnectorsInOrder)
+TEST(JorvaleDefinition, RecordGivesItsConnectors)
 {
     struct Case {
         const char* label;
         JORVALE_CONFIG record;
-        Layout expected;
+        BoardFacts facts;
+        bool refClock;
     };
-    Layout fiveClocks = kDefaultLayout;
-    fiveClocks[0].second = 5;
+    auto withCard = [](uint8_t card) { return Record([card](JORVALE_CONFIG& c) { c.nHsmcDaughterId = card; }); };
+    std::vector<ConnectorFacts> fiveClocks = kGroupCounts;
+    fiveClocks[0].entries = 5;
+    std::vector<ConnectorFacts> defaultCard = kGroupCounts, adaptor = kGroupCounts;
+    defaultCard.push_back(Hsmc(DAUGHTER_HSMC_DEFAULT));
+    adaptor.push_back(Hsmc(DAUGHTER_Quillet_HSMC));
+    fiveClocks.push_back(Hsmc(DAUGHTER_HSMC_DEFAULT_XCVR));
+
     const Case cases[] = {
-        {"defaults", JorvaleDefaultConfig(), kDefaultLayout},
-        {"nothing", NothingTicked(), {}},
-        {"audio alone", [] { auto c = NothingTicked(); c.bAudio = 1; return c; }(), {{"Audio", 7}, {"I2C for Audio ", 2}}},
-        {"any non-zero byte ticks", [] { auto c = NothingTicked(); c.bTemperature = 7; c.bSi5338I2c = 0xFF; return c; }(),
-         {{"Si5338", 2}, {"Temperature", 4}}},
-        {"no temperature, no Si5338", [] { auto c = JorvaleDefaultConfig(); c.bTemperature = 0; c.bSi5338I2c = 0; return c; }(),
-         {{"CLOCK", 4}, {"LED", 4}, {"KEY", 5}, {"SW", 4}, {"VGA", 29}, {"Audio", 7}, {"I2C for Audio ", 2},
-          {"IR Receiver", 1}, {"SDRAM", 72}}},
-        {"HSMC Default", Everything(DAUGHTER_HSMC_DEFAULT), With(kDefaultLayout, {"HSMC", 160})},
-        {"adaptor card", Everything(DAUGHTER_Quillet_HSMC), With(kDefaultLayout, {"HSMC", 160})},
-        {"transceiver card", Everything(DAUGHTER_HSMC_DEFAULT_XCVR), With(fiveClocks, {"HSMC", 160})},
-        {"card without clocks", [] { auto c = NothingTicked(); c.nHsmcDaughterId = DAUGHTER_HSMC_DEFAULT_XCVR; return c; }(),
-         {{"HSMC", 160}}},
+        {"defaults", Record(), {.connectors = kGroups, .counts = kGroupCounts, .pins = kSpotPins}, false},
+        {"nothing ticked", Record(Untick), {.connectors = std::vector<std::string>{}}, false},
+        {"audio alone",
+         Record([](JORVALE_CONFIG& c) { Untick(c); c.bAudio = 1; }),
+         {.connectors = std::vector<std::string>{"Audio", "I2C for Audio "}}, false},
+        {"any non-zero byte ticks",
+         Record([](JORVALE_CONFIG& c) { Untick(c); c.bTemperature = 7; c.bSi5338I2c = 0xFF; }),
+         {.connectors = std::vector<std::string>{"Si5338", "Temperature"}}, false},
+        {"no temperature, no Si5338",
+         Record([](JORVALE_CONFIG& c) { c.bTemperature = 0; c.bSi5338I2c = 0; }),
+         {.connectors = std::vector<std::string>{"CLOCK", "LED", "KEY", "SW", "VGA", "Audio", "I2C for Audio ",
+                                                 "IR Receiver", "SDRAM"}}, false},
+        {"HSMC Default", withCard(DAUGHTER_HSMC_DEFAULT),
+         {.connectors = GroupsAnd("HSMC"), .counts = defaultCard, .pins = kSpotPins, .positions = kHsmcPositions}, false},
+        {"adaptor card", withCard(DAUGHTER_Quillet_HSMC),
+         {.connectors = GroupsAnd("HSMC"), .counts = adaptor, .positions = kHsmcPositions}, false},
+        {"transceiver card", withCard(DAUGHTER_HSMC_DEFAULT_XCVR),
+         {.connectors = GroupsAnd("HSMC"), .counts = fiveClocks, .pins = {kRefClock}, .positions = kHsmcPositions}, true},
+        {"transceiver card without clocks",
+         Record([](JORVALE_CONFIG& c) { Untick(c); c.nHsmcDaughterId = DAUGHTER_HSMC_DEFAULT_XCVR; }),
+         {.connectors = std::vector<std::string>{"HSMC"}, .positions = kHsmcPositions}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TMainBoard board;
         BuildMainBoard_Jorvale(&board, c.record);
-        EXPECT_EQ(LayoutOf(board), c.expected);
+        modeltest::ExpectBoard(board, c.facts, c.label);
+        EXPECT_EQ(modeltest::FindPin(board, "HSMC_REF_CLK_p") != nullptr, c.refClock);
         EXPECT_EQ(board.GetBoardId(), MAINBOARD_Jorvale);
         EXPECT_EQ(board.GetFamily(), "Cyclone V");
         EXPECT_EQ(board.GetDevice(), "5CSXFC6D6F31C8ES");
@@ -94,110 +166,18 @@ TEST(JorvaleDefinition, RecordGivesItsConnectorsInOrder)
         for (int i = 0; i < board.GetConnectorCount(); ++i) {
             const TConnector* con = board.GetConnector(i);
             EXPECT_EQ(con->GetDaughterBoardId(), -1) << con->GetName();
-            if (con->GetName() != "HSMC") {
-                EXPECT_EQ(con->GetType(), CONNECTOR_NONE) << con->GetName();
-                EXPECT_EQ(con->GetDescription(), "") << con->GetName();
-                EXPECT_EQ(con->IsExpansion(), 0) << con->GetName();
-            }
+            if (con->IsExpansion()) continue;
+            EXPECT_EQ(con->GetType(), CONNECTOR_NONE) << con->GetName();
+            EXPECT_EQ(con->GetDescription(), "") << con->GetName();
         }
     }
 }
 
-TEST(JorvaleDefinition, SpotPins)
-{
-    struct Spot {
-        const char* connector;
-        int index;
-        const char* name;
-        const char* location;
-        uint8_t direction;
-        const char* standard;
-        int32_t clockPeriod;  // 0 for a pin that is not a clock
-    };
-    const Spot spots[] = {
-        {"CLOCK", 0, "OSC_50_B3B", "AF14", DIRECTION_INPUT, "1.5 V", 20},
-        {"CLOCK", 1, "OSC_50_B4A", "AA16", DIRECTION_INPUT, "1.5 V", 20},
-        {"CLOCK", 3, "OSC_50_B8A", "K14", DIRECTION_INPUT, "2.5 V", 20},
-        {"CLOCK", 4, "HSMC_REF_CLK_p", "P9", DIRECTION_INPUT, "HCSL", 10},
-        {"LED", 3, "LED[3]", "AD7", DIRECTION_OUTPUT, "3.3-V LVTTL", 0},
-        {"KEY", 4, "RESET_n", "AD27", DIRECTION_INPUT, "3.3-V LVTTL", 0},
-        {"SW", 3, "SW[3]", "AC29", DIRECTION_INPUT, "2.5 V", 0},
-        {"Si5338", 1, "SI5338_SDA", "AJ29", DIRECTION_INOUT, "3.3-V LVTTL", 0},
-        {"Temperature", 2, "TEMP_DOUT", "AG1", DIRECTION_INPUT, "3.3-V LVTTL", 0},
-        {"Temperature", 3, "TEMP_SCLK", "AF9", DIRECTION_OUTPUT, "3.3-V LVTTL", 0},
-        {"VGA", 3, "VGA_CLK", "W20", DIRECTION_OUTPUT, "3.3-V LVTTL", 0},
-        {"VGA", 28, "VGA_B[7]", "AF29", DIRECTION_OUTPUT, "3.3-V LVTTL", 0},
-        {"Audio", 6, "AUD_MUTE", "AD26", DIRECTION_OUTPUT, "3.3-V LVTTL", 0},
-        {"I2C for Audio ", 1, "AUD_I2C_SDAT", "AF30", DIRECTION_INOUT, "3.3-V LVTTL", 0},
-        {"IR Receiver", 0, "IRDA_RXD", "AH2", DIRECTION_INPUT, "3.3-V LVTTL", 0},
-        {"SDRAM", 0, "DDR3_CK_p", "AA14", DIRECTION_OUTPUT, "Differential 1.5-V SSTL Class I", 0},
-        {"SDRAM", 9, "DDR3_DQS_n[3]", "AD19", DIRECTION_INOUT, "Differential 1.5-V SSTL Class I", 0},
-        {"SDRAM", 23, "DDR3_ODT", "AE16", DIRECTION_OUTPUT, "SSTL-15 Class I", 0},
-        {"SDRAM", 24, "DDR3_RZQ", "AG17", DIRECTION_INPUT, "1.5 V", 0},
-        {"SDRAM", 56, "DDR3_DQ[31]", "AK27", DIRECTION_INOUT, "SSTL-15 Class I", 0},
-        {"SDRAM", 71, "DDR3_A[14]", "AG12", DIRECTION_OUTPUT, "SSTL-15 Class I", 0},
-    };
-    TMainBoard board;
-    BuildMainBoard_Jorvale(&board, Everything(DAUGHTER_HSMC_DEFAULT_XCVR));
-    for (const Spot& s : spots) {
-        SCOPED_TRACE(std::string(s.connector) + " " + std::to_string(s.index));
-        const TConnector* con = Find(board, s.connector);
-        ASSERT_TRUE(con);
-        ASSERT_LT(s.index, con->GetPinCount());
-        const TPin* pin = con->GetPin(s.index);
-        EXPECT_EQ(pin->GetName(), s.name);
-        EXPECT_EQ(pin->GetLocation(), s.location);
-        EXPECT_EQ(pin->GetDirection(), s.direction);
-        EXPECT_EQ(pin->GetIoStandardText(), s.standard);
-        EXPECT_EQ(pin->IsClock(), s.clockPeriod ? 1 : 0);
-        EXPECT_EQ(pin->GetClockPeriod(), s.clockPeriod);
-        EXPECT_EQ(pin->GetFrequency(), "");
-        EXPECT_EQ(pin->GetBank(), "");
-    }
-}
-
-TEST(JorvaleDefinition, HsmcConnectorHasEveryLocatedPosition)
+TEST(JorvaleDefinition, FullestRecordIsSound)
 {
     TMainBoard board;
-    BuildMainBoard_Jorvale(&board, Everything(DAUGHTER_HSMC_DEFAULT));
-    const TConnector* hsmc = board.FindExpansionConnector(EXPANSION_HSMC_A);
-    ASSERT_TRUE(hsmc);
-    EXPECT_EQ(board.GetConnector(board.GetConnectorCount() - 1), hsmc);
-    EXPECT_EQ(hsmc->GetName(), "HSMC");
-    EXPECT_EQ(hsmc->GetDescription(), "HSMC connect to " + BoardName(DAUGHTER_HSMC_DEFAULT));
-    EXPECT_EQ(hsmc->GetType(), CONNECTOR_HSMC);
-    EXPECT_EQ(hsmc->IsExpansion(), 1);
-    EXPECT_EQ(hsmc->GetPinCount(), 160);
-    EXPECT_EQ(hsmc->GetActivePinCount(), 116);
-    struct Position { int position; const char* location; };  // nullptr: no pin there
-    for (Position p : {Position{1, "H4"}, Position{32, "AE1"}, Position{33, "AE29"}, Position{35, nullptr},
-                       Position{38, nullptr}, Position{39, "AD29"}, Position{96, "AA26"}, Position{158, "G15"},
-                       Position{160, nullptr}}) {
-        const TPin* pin = hsmc->GetPin(p.position - 1);
-        ASSERT_EQ(pin != nullptr, p.location != nullptr) << p.position;
-        if (!pin) continue;
-        EXPECT_EQ(pin->GetLocation(), p.location) << p.position;
-        EXPECT_EQ(pin->GetName(), "") << p.position;
-        EXPECT_EQ(pin->GetDirection(), DIRECTION_FROM_DAUGHTER) << p.position;
-        EXPECT_EQ(pin->GetIoStandard(), IOSTD_FROM_DAUGHTER) << p.position;
-    }
-}
-
-TEST(JorvaleDefinition, NoLocationOrNameIsUsedTwice)
-{
-    TMainBoard board;
-    BuildMainBoard_Jorvale(&board, Everything(DAUGHTER_HSMC_DEFAULT_XCVR));
-    std::set<std::string> locations, names;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* con = board.GetConnector(c);
-        for (int i = 0; i < con->GetPinCount(); ++i) {
-            const TPin* pin = con->GetPin(i);
-            if (!pin) continue;
-            EXPECT_TRUE(locations.insert(pin->GetLocation()).second) << pin->GetLocation();
-            if (!pin->GetName().empty()) EXPECT_TRUE(names.insert(pin->GetName()).second) << pin->GetName();
-        }
-    }
-    EXPECT_EQ(locations.size(), 5u + 4 + 5 + 4 + 2 + 4 + 29 + 7 + 2 + 1 + 72 + 116);
+    BuildMainBoard_Jorvale(&board, Record([](JORVALE_CONFIG& c) { c.nHsmcDaughterId = DAUGHTER_HSMC_DEFAULT_XCVR; }));
+    EXPECT_EQ(modeltest::ExpectSoundModel(board), 5 + 4 + 5 + 4 + 2 + 4 + 29 + 7 + 2 + 1 + 72 + 116);
 }
 
 // Each voltage entry sets the standard of position 40, which stays an input, and the standard
@@ -211,12 +191,13 @@ TEST(JorvaleDefinition, HsmcVoltageSetsPosition40AndTheCardStandard)
         SCOPED_TRACE(v.entry);
         EXPECT_EQ(IoStandardName(JorvaleHsmcIoStandard(v.entry)), v.standard);
 
-        JORVALE_CONFIG record = Everything(DAUGHTER_HSMC_DEFAULT);
-        record.nHsmcVoltage = v.entry;
+        JORVALE_CONFIG record = Record([&](JORVALE_CONFIG& c) {
+            c.nHsmcVoltage = v.entry;
+            c.nHsmcDaughterId = DAUGHTER_HSMC_DEFAULT;
+        });
         TMainBoard bare;
         BuildMainBoard_Jorvale(&bare, record);
         const TPin* fixed = bare.FindExpansionConnector(EXPANSION_HSMC_A)->GetPin(39);
-        EXPECT_EQ(fixed->GetLocation(), "J14");
         EXPECT_EQ(fixed->GetDirection(), DIRECTION_INPUT);
         EXPECT_EQ(fixed->GetIoStandardText(), v.standard);
 
@@ -228,8 +209,7 @@ TEST(JorvaleDefinition, HsmcVoltageSetsPosition40AndTheCardStandard)
         EXPECT_EQ(fixed->GetIoStandardText(), v.standard);
 
         // the adaptor card's header takes the standard it is built with
-        record = Everything(DAUGHTER_Quillet_HSMC);
-        record.nHsmcVoltage = v.entry;
+        record.nHsmcDaughterId = DAUGHTER_Quillet_HSMC;
         TMainBoard board;
         BuildJorvaleProjectBoard(board, record);
         const TConnector* hsmc = board.FindExpansionConnector(EXPANSION_HSMC_A);
@@ -253,8 +233,10 @@ TEST(JorvaleDefinition, DefaultCardGetsTheHsmcPrefixOnlyWithoutOne)
                           {DAUGHTER_HSMC_DEBUG, "", ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.card) + "/" + c.typed);
-        JORVALE_CONFIG record = Everything(c.card);
-        std::strcpy(record.szHSMCPrefixName, c.typed);
+        JORVALE_CONFIG record = Record([&](JORVALE_CONFIG& r) {
+            r.nHsmcDaughterId = c.card;
+            std::strcpy(r.szHSMCPrefixName, c.typed);
+        });
         TMainBoard board;
         BuildJorvaleProjectBoard(board, record);
         EXPECT_STREQ(record.szHSMCPrefixName, c.used);
@@ -278,11 +260,9 @@ TEST(JorvaleDefinition, DefaultRecordBytes)
 
 TEST(JorvaleDefinition, WrongIdOrSizeIsAnInternalError)
 {
-    JORVALE_CONFIG record = JorvaleDefaultConfig();
-    record.BoardId = MAINBOARD_Ulvarin;
     TMainBoard board;
-    EXPECT_THROW(BuildMainBoard_Jorvale(&board, record), platform::InternalError);
-    record = JorvaleDefaultConfig();
-    record.Size = 283;
-    EXPECT_THROW(BuildMainBoard_Jorvale(&board, record), platform::InternalError);
+    EXPECT_THROW(BuildMainBoard_Jorvale(&board, Record([](JORVALE_CONFIG& c) { c.BoardId = MAINBOARD_Ulvarin; })),
+                 platform::InternalError);
+    EXPECT_THROW(BuildMainBoard_Jorvale(&board, Record([](JORVALE_CONFIG& c) { c.Size = 283; })),
+                 platform::InternalError);
 }

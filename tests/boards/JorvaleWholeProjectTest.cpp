@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "ProjectCheck.h"
 #include "ToolCheck.h"
 #include "boards/cyclone5_max10/CONFIG_Jorvale.h"

@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <iterator>
-#include <span>
 
 #include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
@@ -34,17 +33,17 @@ constexpr uint8_t kHsmcVoltageStandard[4] = {
     V1_5,   // 3 "1.5 V"
 };
 
-// One pin per row; the last, the transceiver reference clock, only serves a card with
-// transceivers.
 constexpr BoardPinRow kClock[] = {
-    {"OSC_50_B3B", in, V1_5, "AF14"},
-    {"OSC_50_B4A", in, V1_5, "AA16"},
-    {"OSC_50_B5B", in, V2_5, "Y26"},
-    {"OSC_50_B8A", in, V2_5, "K14"},
-    {"HSMC_REF_CLK_p", in, HCSL, "P9"},
+    {"OSC_50_B3B", in, V1_5, "AF14", ClockPeriod(20)},
+    {"OSC_50_B4A", in, V1_5, "AA16", ClockPeriod(20)},
+    {"OSC_50_B5B", in, V2_5, "Y26", ClockPeriod(20)},
+    {"OSC_50_B8A", in, V2_5, "K14", ClockPeriod(20)},
 };
-constexpr int32_t kClockPeriodNs[] = {20, 20, 20, 20, 10};
-static_assert(std::size(kClockPeriodNs) == std::size(kClock));
+
+// Only a card with transceivers uses the reference clock the board feeds its lanes.
+constexpr BoardPinRow kTransceiverClock[] = {
+    {"HSMC_REF_CLK_p", in, HCSL, "P9", ClockPeriod(10)},
+};
 
 constexpr BoardPinRow kLed[] = {
     {"LED[0..3]", out, LVTTL, "AF10 AD10 AE11 AD7"},
@@ -119,9 +118,6 @@ constexpr const char* kHsmcLocations[160] = {
     nullptr, nullptr, "C12", "H14", "B11", "G13", nullptr, nullptr, "B13", "F15", "A13", "F14", nullptr, nullptr, "A11", "H15", "A10", "G15", nullptr, nullptr,  // 141-160
 };
 
-// Position 40 is wired as an input at the connector's voltage whatever the card says.
-constexpr int kHsmcFixedInputPosition = 40;
-
 }  // namespace
 
 JORVALE_CONFIG JorvaleDefaultConfig()
@@ -155,16 +151,10 @@ void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config)
     board->m_Package = "FBGA";
     board->m_SpeedGradeText = "8_H6";
 
-    const uint8_t hsmcStandard = JorvaleHsmcIoStandard(Config.nHsmcVoltage);
-
     if (Config.bClock) {
-        const bool refClock = Config.nHsmcDaughterId != 0 && BoardNeedsTransceiver(Config.nHsmcDaughterId);
-        std::span<const BoardPinRow> rows(kClock);
-        TConnector* clock = AddBoardGroup(*board, "CLOCK", refClock ? rows : rows.first(rows.size() - 1));
-        for (int i = 0; i < clock->GetPinCount(); ++i) {
-            clock->GetPin(i)->SetClock(1);
-            clock->GetPin(i)->SetClockPeriod(kClockPeriodNs[i]);
-        }
+        TConnector* clock = AddBoardGroup(*board, "CLOCK", kClock);
+        if (Config.nHsmcDaughterId != 0 && BoardNeedsTransceiver(Config.nHsmcDaughterId))
+            AddBoardPins(*clock, kTransceiverClock);
     }
     if (Config.bLed) AddBoardGroup(*board, "LED", kLed);
     if (Config.bButton) AddBoardGroup(*board, "KEY", kKey);
@@ -180,12 +170,10 @@ void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config)
     if (Config.bDdr3) AddBoardGroup(*board, "SDRAM", kDdr3);
 
     if (Config.nHsmcDaughterId != 0) {
-        TConnector* hsmc =
-            AddExpansionConnector(*board, "HSMC", platform::Format("HSMC connect to %s", BoardName(Config.nHsmcDaughterId).c_str()),
-                                  CONNECTOR_HSMC, EXPANSION_HSMC_A, kHsmcLocations);
-        TPin* fixed = hsmc->GetPin(kHsmcFixedInputPosition - 1);
-        fixed->SetDirection(DIRECTION_INPUT);
-        fixed->SetIoStandard(hsmcStandard);
+        // Position 40 is wired as an input at the connector's voltage whatever the card says.
+        const FixedPosition fixed[] = {{40, DIRECTION_INPUT, JorvaleHsmcIoStandard(Config.nHsmcVoltage)}};
+        AddExpansionConnector(*board, "HSMC", platform::Format("HSMC connect to %s", BoardName(Config.nHsmcDaughterId).c_str()),
+                              CONNECTOR_HSMC, EXPANSION_HSMC_A, kHsmcLocations, {.fixed = fixed});
     }
 }
 
