@@ -9,6 +9,7 @@
 #include "ModelQuery.h"
 #include "boards/cyclone5_max10/CONFIG_Jorvale.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/model/HsmcVoltage.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -189,7 +190,7 @@ TEST(JorvaleDefinition, HsmcVoltageSetsPosition40AndTheCardStandard)
                              {4, "2.5 V"},       {-1, "2.5 V"}, {0x7FFFFFFF, "2.5 V"}};
     for (const Voltage& v : cases) {
         SCOPED_TRACE(v.entry);
-        EXPECT_EQ(IoStandardName(JorvaleHsmcIoStandard(v.entry)), v.standard);
+        EXPECT_EQ(IoStandardName(HsmcVoltageIoStandard(v.entry)), v.standard);
 
         JORVALE_CONFIG record = Record([&](JORVALE_CONFIG& c) {
             c.nHsmcVoltage = v.entry;

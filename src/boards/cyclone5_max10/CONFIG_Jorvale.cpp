@@ -1,12 +1,12 @@
 #include "boards/cyclone5_max10/CONFIG_Jorvale.h"
 
 #include <cstring>
-#include <iterator>
 
 #include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
+#include "core/model/HsmcVoltage.h"
 #include "core/settings/ConfigBaseAttach.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
@@ -24,14 +24,6 @@ constexpr uint8_t LVTTL = 8;          // "3.3-V LVTTL"
 constexpr uint8_t DIFF_SSTL15_I = 12; // "Differential 1.5-V SSTL Class I"
 constexpr uint8_t SSTL15_I = 29;      // "SSTL-15 Class I"
 constexpr uint8_t HCSL = 37;          // "HCSL"
-
-// The I/O standard of each HSMC voltage-combo entry.
-constexpr uint8_t kHsmcVoltageStandard[4] = {
-    LVTTL,  // 0 "3.3 V"
-    V2_5,   // 1 "2.5 V (Default)"
-    3,      // 2 "1.8 V"
-    V1_5,   // 3 "1.5 V"
-};
 
 constexpr BoardPinRow kClock[] = {
     {"OSC_50_B3B", in, V1_5, "AF14", ClockPeriod(20)},
@@ -132,12 +124,6 @@ JORVALE_CONFIG JorvaleDefaultConfig()
     return c;
 }
 
-uint8_t JorvaleHsmcIoStandard(int32_t voltageIndex)
-{
-    if (voltageIndex < 0 || voltageIndex >= static_cast<int32_t>(std::size(kHsmcVoltageStandard))) return V2_5;
-    return kHsmcVoltageStandard[voltageIndex];
-}
-
 void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config)
 {
     board->m_BoardId = Config.BoardId;
@@ -171,7 +157,7 @@ void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config)
 
     if (Config.nHsmcDaughterId != 0) {
         // Position 40 is wired as an input at the connector's voltage whatever the card says.
-        const FixedPosition fixed[] = {{40, DIRECTION_INPUT, JorvaleHsmcIoStandard(Config.nHsmcVoltage)}};
+        const FixedPosition fixed[] = {{40, DIRECTION_INPUT, HsmcVoltageIoStandard(Config.nHsmcVoltage)}};
         AddExpansionConnector(*board, "HSMC", platform::Format("HSMC connect to %s", BoardName(Config.nHsmcDaughterId).c_str()),
                               CONNECTOR_HSMC, EXPANSION_HSMC_A, kHsmcLocations, {.fixed = fixed});
     }
@@ -186,7 +172,7 @@ void BuildJorvaleProjectBoard(TMainBoard& board, JORVALE_CONFIG& Config)
     if (Config.nHsmcDaughterId != 0)
         TConfigBaseAttach::AttachHsmcCard(&board, EXPANSION_HSMC_A, Config.nHsmcDaughterId,
                                           ReadRecordText(Config.szHSMCPrefixName), "",
-                                          JorvaleHsmcIoStandard(Config.nHsmcVoltage));
+                                          HsmcVoltageIoStandard(Config.nHsmcVoltage));
 }
 
 bool GenerateJorvaleProject(const JORVALE_CONFIG& Config, const std::string& projectFile)

@@ -52,10 +52,6 @@ static_assert(offsetof(JORVALE_CONFIG, Padding3) == 281);
 // Every byte zero, then the board's defaults: all ten groups, 2.5 V, no card.
 JORVALE_CONFIG JorvaleDefaultConfig();
 
-// The I/O standard of the HSMC voltage choice, given to the card and to the connector's
-// position 40; a value no form writes (outside 0 to 3) counts as the default 2.5 V.
-uint8_t JorvaleHsmcIoStandard(int32_t voltageIndex);
-
 // Fills an empty board with Jorvale's device, the ticked groups and, with a card chosen, the
 // HSMC connector.
 void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config);
