@@ -1,6 +1,11 @@
 #pragma once
 // The one seam through which the program shows message boxes, file dialogs and the
 // exception box. The GUI installs real dialogs; tests install a scripted set.
+//
+// Captions, box texts and exception texts are UTF-8. File and folder names go into them as
+// the file system holds them (UTF-8, as Qt 6 takes names on Linux); record text, which is
+// Latin-1, goes in through Latin1ToUtf8. A file dialog's filter and proposed name are record
+// text; its folder and its answer are paths.
 #include <exception>
 #include <optional>
 #include <string>

@@ -3,6 +3,7 @@
 // port name, a standard or location the .qsf misstates, fails here.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -14,6 +15,7 @@
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
+#include "platform/Environment.h"
 
 namespace {
 
@@ -173,5 +175,61 @@ INSTANTIATE_TEST_SUITE_P(EachCard, HsmcInterfaceCardOnUlvarin,
                              return "Card" + std::to_string(std::get<0>(info.param)) + "_" +
                                     Language(std::get<1>(info.param));
                          });
+
+// ---- cards whose signals meet ----
+
+// Each pair declares one signal twice: Generate refuses it before any file, naming the signal
+// and both connectors; with a prefix on the GPIO card the same choice compiles.
+TEST(CardsSharingASignal, RefusedUntilOneTakesAnotherPrefix)
+{
+    struct Case {
+        int32_t voltage;
+        uint8_t gpioCard;
+        uint8_t hsmcCard;
+        const char* gpioPrefix;
+        bool hps;
+        const char* signal;
+        std::string first;  // the connectors that declare it, in list order
+        std::string second;
+    };
+    auto gpio = [](uint8_t card) { return "GPIO connect to " + BoardName(card); };
+    auto hsmc = [](uint8_t card) { return "HSMC connect to " + BoardName(card); };
+    const Case cases[] = {
+        {1, DAUGHTER_Omblin, DAUGHTER_Fermock, "", false, "LSENSOR_INT", gpio(DAUGHTER_Omblin),
+         hsmc(DAUGHTER_Fermock)},
+        {1, DAUGHTER_Ferrund_GPIO, DAUGHTER_Fermock, "", false, "CAMERA_I2C_SCL", gpio(DAUGHTER_Ferrund_GPIO),
+         hsmc(DAUGHTER_Fermock)},
+        {0, DAUGHTER_Sollip, DAUGHTER_Quillet_Sollip_J2, "", false, "Sollip_D", gpio(DAUGHTER_Sollip),
+         hsmc(DAUGHTER_Quillet_Sollip_J2)},
+        {0, DAUGHTER_Sollip, DAUGHTER_Quillet_Sollip_J3, "", false, "Sollip_D", gpio(DAUGHTER_Sollip),
+         hsmc(DAUGHTER_Quillet_Sollip_J3)},
+        // An on-board group has no description: its name stands for it.
+        {1, DAUGHTER_GPIO_DEFAULT, DAUGHTER_NONE, "HPS_LTC_", true, "HPS_LTC_GPIO", "HPS", gpio(DAUGHTER_GPIO_DEFAULT)},
+    };
+    for (const Case& c : cases) {
+        for (bool vhdl : {false, true}) {
+            ULVARIN_CONFIG record = TConfigUlvarin::DefaultConfig();
+            record.bVhdl = vhdl;
+            record.bHps = c.hps;
+            record.nHsmcVoltage = c.voltage;
+            record.nGpioDaughterId[0] = c.gpioCard;
+            record.nHsmcDaughterId = c.hsmcCard;
+            std::strcpy(record.szGpioPrefixName[0], c.gpioPrefix);
+            {
+                gentest::GenerateEnv env;
+                tooltest::TempDir dir;
+                TConfigUlvarin settings;
+                settings.Config = record;
+                EXPECT_FALSE(GenerateUlvarinProject(settings, dir.Path() + "Ulvarin.qpf")) << c.signal;
+                EXPECT_EQ(env.dialogs.Texts(),
+                          std::vector<std::string>{std::string("Signal ") + c.signal + " comes from both " + c.first +
+                                                   " and " + c.second + "; give one of them another prefix."});
+                EXPECT_FALSE(platform::FileExists(dir.Path() + "Ulvarin.qpf"));
+            }
+            std::strcpy(record.szGpioPrefixName[0], "G_");
+            ExpectUlvarinProjectAccepted(record);
+        }
+    }
+}
 
 }  // namespace

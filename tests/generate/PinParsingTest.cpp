@@ -74,6 +74,7 @@ TEST(PinParsing, ConflictsShowTheirBoxAndFailTheParse)
         {"LED[0]", DIRECTION_OUTPUT, "LED", DIRECTION_OUTPUT, "LED"},      // a scalar after a bus
         {"LED", DIRECTION_OUTPUT, "LED[0]", DIRECTION_OUTPUT, "LED[0]"},   // a bus member after a scalar
         {"D[0]", DIRECTION_OUTPUT, "D[4]", DIRECTION_INPUT, "Connector D[4]:1 has an unmathced pin direction"},
+        {"N\xC9", DIRECTION_INPUT, "N\xC9", DIRECTION_INPUT, "N\xC3\x89"},  // Latin-1 names show as UTF-8
     };
     for (const Case& c : cases) {
         GenerateEnv env;

@@ -219,16 +219,27 @@ TEST(ProjectFiles, PinNameCheckRejectsUnsafeNamesBeforeAnythingIsWritten)
     };
     for (const Case& c : cases) EXPECT_EQ(IsValidPinName(c.name), c.valid) << c.name;
 
-    for (const char* prefix : {"A[x]_", "my-card"}) {
+    // A prefix that makes no name: the box names the first such pin, in the file's language.
+    struct Prefix {
+        const char* prefix;
+        bool vhdl;
+        const char* box;
+    };
+    for (const Prefix& p : {Prefix{"A[x]_", false, "Pin name A[x]_D[1] is not a valid Verilog name; change the "
+                                                  "prefix of its connector."},
+                            Prefix{"my-card", true, "Pin name my-cardD[1] is not a valid VHDL name; change the "
+                                                    "prefix of its connector."},
+                            Prefix{"caf\xE9_", false, "Pin name caf\xC3\xA9_D[1] is not a valid Verilog name; "
+                                                      "change the prefix of its connector."}}) {
         GenerateEnv env;
         TempDir dir;
         auto board = MakeFixtureBoard();
         TConnector* gpio = board->FindExpansionConnector(EXPANSION_GPIO_0);
-        gpio->GetPin(1)->SetName(std::string(prefix) + "D[1]");
+        gpio->GetPin(1)->SetName(std::string(p.prefix) + "D[1]");
         TPin* before = gpio->GetPin(1);
-        EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", false)) << prefix;
+        EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", p.vhdl)) << p.prefix;
         EXPECT_FALSE(Exists(dir.Path() + "top.qpf"));
-        EXPECT_TRUE(env.dialogs.Boxes().empty());
+        EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{p.box});
         EXPECT_EQ(gpio->GetPin(1), before);  // not sorted either
     }
 
@@ -237,14 +248,106 @@ TEST(ProjectFiles, PinNameCheckRejectsUnsafeNamesBeforeAnythingIsWritten)
     TempDir dir;
     auto board = MakeFixtureBoard();
     board->GetConnector(1)->GetPin(2)->SetName("KEY[two]");
-    EXPECT_FALSE(TSystemBuild::CheckPinNames(*board));
+    EXPECT_FALSE(TSystemBuild::CheckPinNames(*board, false));
     board->GetConnector(1)->GetPin(2)->SetName("");
-    EXPECT_TRUE(TSystemBuild::CheckPinNames(*board));
+    EXPECT_TRUE(TSystemBuild::CheckPinNames(*board, false));
     board->GetConnector(1)->GetPin(2)->SetDirection(DIRECTION_INPUT);
-    EXPECT_FALSE(TSystemBuild::CheckPinNames(*board));
+    EXPECT_FALSE(TSystemBuild::CheckPinNames(*board, false));
+    // The language's own rules hold for ports only: a pin not in use is never declared.
+    board->GetConnector(1)->GetPin(2)->SetName("signal");
+    EXPECT_TRUE(TSystemBuild::CheckPinNames(*board, false));
+    EXPECT_FALSE(TSystemBuild::CheckPinNames(*board, true));
+    board->GetConnector(1)->GetPin(2)->SetDirection(DIRECTION_NONE);
+    EXPECT_TRUE(TSystemBuild::CheckPinNames(*board, true));
 }
 
-TEST(ProjectFiles, PortConflictFailsWithoutWritingTheModule)
+// Beyond the form every name needs, a port's name must suit the top file's language; a pin
+// not in use makes no port and only needs to sort.
+TEST(ProjectFiles, PortNamesFollowTheTopFileLanguage)
+{
+    struct Case {
+        const char* name;
+        bool verilog;
+        bool vhdl;
+    };
+    const Case cases[] = {
+        {"CLOCK_50", true, true}, {"KEY[0]", true, true},   {"G__D[0]", true, false}, {"D_", true, false},
+        {"D_[3]", true, false},   {"signal", true, false},  {"SIGNAL[1]", true, false}, {"Out", true, false},
+        {"wire", false, true},    {"WIRE", true, true},     {"logic[2]", false, true},  {"xor", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsValidPortName(c.name, false), c.verilog) << c.name;
+        EXPECT_EQ(IsValidPortName(c.name, true), c.vhdl) << c.name;
+    }
+
+    // "G__" as a prefix: the Verilog project compiles, the VHDL one is refused before any file.
+    for (bool vhdl : {false, true}) {
+        GenerateEnv env;
+        TempDir dir;
+        auto board = MakeFixtureBoard();
+        TConnector* gpio = board->FindExpansionConnector(EXPANSION_GPIO_0);
+        for (int i = 0; i < gpio->GetPinCount(); ++i)
+            if (gpio->GetPin(i) && !gpio->GetPin(i)->GetName().empty())
+                gpio->GetPin(i)->SetName("G__" + gpio->GetPin(i)->GetName().substr(3));
+        bool written = TSystemBuild().Generate(*board, dir.Path() + "top.qpf", vhdl);
+        if (vhdl) {
+            EXPECT_FALSE(written);
+            EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Pin name G__D[1] is not a valid VHDL name; "
+                                                                    "change the prefix of its connector."});
+            EXPECT_FALSE(Exists(dir.Path() + "top.qpf"));
+            continue;
+        }
+        ASSERT_TRUE(written);
+        EXPECT_TRUE(env.dialogs.Boxes().empty());
+        auto iverilog = tooltest::CheckIverilog({dir.Path() + "top.v"}, "top");
+        EXPECT_TRUE(iverilog.ok) << iverilog.output;
+        auto verilator = tooltest::CheckVerilator({dir.Path() + "top.v"}, "top");
+        EXPECT_TRUE(verilator.ok) << verilator.output;
+    }
+}
+
+// Two connectors declaring one port: refused before any file, naming the signal and both
+// connectors (the description where there is one). VHDL also tells no case apart.
+TEST(ProjectFiles, PortDeclaredByTwoConnectorsIsRefusedBeforeAnyFile)
+{
+    struct Case {
+        const char* name;  // given to the GPIO card's first pin
+        bool vhdl;
+        const char* box;   // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"KEY[5]", false, "Signal KEY comes from both KEY and GPIO connect to Test Card; give one of them another "
+                          "prefix."},
+        {"LEDR_EN", true, "Signal LEDR_EN comes from both LED and GPIO connect to Test Card; give one of them another "
+                          "prefix."},
+        {"ledr[0]", true, "Signal ledr comes from both LED and GPIO connect to Test Card; give one of them another "
+                          "prefix."},
+        {"Hps_Led", true, "Signal Hps_Led comes from both HPS and GPIO connect to Test Card; give one of them another "
+                          "prefix."},
+        {"ledr[0]", false, nullptr},  // Verilog keeps case apart
+        {"SW[1]", true, nullptr},     // SW declares no port: its only pin is not in use
+    };
+    for (const Case& c : cases) {
+        GenerateEnv env;
+        TempDir dir;
+        auto board = MakeFixtureBoard();
+        board->FindExpansionConnector(EXPANSION_GPIO_0)->GetPin(1)->SetName(c.name);
+        bool written = TSystemBuild().Generate(*board, dir.Path() + "top.qpf", c.vhdl);
+        if (c.box) {
+            EXPECT_FALSE(written) << c.name;
+            EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{c.box});
+            EXPECT_FALSE(Exists(dir.Path() + "top.qpf")) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(written) << c.name;
+        EXPECT_TRUE(env.dialogs.Boxes().empty());
+        auto tool = c.vhdl ? tooltest::CheckGhdl(dir.Path() + "top.vhd") : tooltest::CheckIverilog({dir.Path() + "top.v"}, "top");
+        EXPECT_TRUE(tool.ok) << c.name << tool.output;
+    }
+}
+
+// A clash inside one connector ends the request with the parse's box before any file too.
+TEST(ProjectFiles, PortConflictInsideAConnectorFailsBeforeAnyFile)
 {
     for (bool vhdl : {false, true}) {
         GenerateEnv env;
@@ -252,8 +355,7 @@ TEST(ProjectFiles, PortConflictFailsWithoutWritingTheModule)
         auto board = MakeFixtureBoard();
         board->GetConnector(2)->GetPin(1)->SetDirection(DIRECTION_INPUT);  // LEDR[7] among outputs
         EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", vhdl));
-        EXPECT_TRUE(Exists(dir.Path() + "top.qsf"));
-        EXPECT_FALSE(Exists(dir.Path() + (vhdl ? "top.vhd" : "top.v")));
+        EXPECT_FALSE(Exists(dir.Path() + "top.qpf"));
         EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Connector LEDR[7]:1 has an unmathced pin direction"});
     }
 }

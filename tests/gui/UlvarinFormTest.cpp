@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -392,23 +393,65 @@ TEST_F(UlvarinForm, FailedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(tooltest::ReadFile(old), "the old settings");
 }
 
-TEST_F(UlvarinForm, SaveAndGenerateCheckTheProjectNameFirst)
+namespace {
+
+const std::string kModuleRule = " must be a valid Verilog and VHDL name: a letter, then letters, digits or single "
+                                "underscores, not ending in an underscore, and not a keyword.";
+
+}  // namespace
+
+// Save runs only the form's own checks; Generate also wants a name that makes a folder and a
+// module, and says so before its dialog.
+TEST_F(UlvarinForm, GenerateChecksTheProjectNameBeforeItsDialogAndSaveDoesNot)
 {
     Open();
     struct Case {
-        const char* name;
-        const char* message;
+        QString name;
+        std::string generateBox;
+        bool saveRefused;
     };
-    for (const Case& c : {Case{"", "Project Name cannot be empty."},
-                          Case{"a/b", "Project Name is not a valid folder name."}}) {
-        Edit("EditProjectName")->setText(QString::fromLatin1(c.name));
-        for (const char* button : {"ButtonSave", "ButtonGen"}) {
-            dialogs.Clear();
-            Get<QPushButton>(button)->click();
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.message}) << button;
-            EXPECT_TRUE(dialogs.FileDialogs().empty()) << button;
-        }
+    const Case cases[] = {
+        {"", "Project Name cannot be empty.", true},
+        {"a/b", "Project Name is not a valid folder name.", false},
+        {"my project", "Project Name" + kModuleRule, false},
+        {"1st", "Project Name" + kModuleRule, false},
+        {"module", "Project Name" + kModuleRule, false},
+        {"Signal", "Project Name" + kModuleRule, false},
+        {"a__b", "Project Name" + kModuleRule, false},
+        {"x_", "Project Name" + kModuleRule, false},
+        {"a$b", "Project Name" + kModuleRule, false},
+        {QString::fromUtf8("caf\xC3\xA9"), "Project Name" + kModuleRule, false},
+        {QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"), "Project Name" + kModuleRule, false},  // not Latin-1
+    };
+    for (const Case& c : cases) {
+        Edit("EditProjectName")->setText(c.name);
+        dialogs.Clear();
+        Get<QPushButton>("ButtonSave")->click();  // the save dialog is cancelled
+        EXPECT_EQ(dialogs.Texts(), c.saveRefused ? std::vector<std::string>{c.generateBox} : std::vector<std::string>{})
+            << c.name.toStdString();
+        EXPECT_EQ(dialogs.FileDialogs().size(), c.saveRefused ? 0u : 1u) << c.name.toStdString();
+
+        dialogs.Clear();
+        Get<QPushButton>("ButtonGen")->click();
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{c.generateBox}) << c.name.toStdString();
+        EXPECT_TRUE(dialogs.FileDialogs().empty()) << c.name.toStdString();
     }
+    EXPECT_FALSE(platform::DirectoryExists(dir.Path() + "CodeGenerated"));
+}
+
+// The module takes the name of the file chosen in the project dialog, so that name is held
+// to the same rule; nothing is written for a name that fails.
+TEST_F(UlvarinForm, TheProjectFileChosenMustNameAModuleToo)
+{
+    Open();
+    const std::string folder = dir.Path() + "CodeGenerated/Ulvarin/Ulvarin/";
+    for (const char* file : {"my-top.qpf", "caf\xC3\xA9.qpf", "top.v.qpf", "1st.qpf", "entity.qpf"}) {
+        dialogs.Clear();
+        dialogs.QueueFile(folder + file);
+        Get<QPushButton>("ButtonGen")->click();
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The project file name" + kModuleRule}) << file;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST_F(UlvarinForm, CancelledProjectDialogEndsGenerateQuietly)
@@ -507,4 +550,26 @@ TEST_F(UlvarinForm, FailedGenerationSaysWhichProject)
     EXPECT_NE(dialogs.Boxes().front().text.find("Failed to create file"), std::string::npos);
     EXPECT_EQ(dialogs.Boxes().back().caption, "Error");
     EXPECT_EQ(dialogs.Boxes().back().text, "Failed to generate Quartus project: broken.qpf.");
+}
+
+// File and folder names reach the boxes as the file system holds them, whatever their
+// characters: the success box, the exception box with the whole path, the failure boxes.
+TEST_F(UlvarinForm, BoxesShowFolderNamesAsTheFileSystemHoldsThem)
+{
+    Open();
+    const std::string folder = dir.Path() + "\xE6\x97\xA5\xE6\x9C\xAC caf\xC3\xA9/";  // beyond Latin-1
+    platform::ForceDirectories(folder);
+    dialogs.QueueFile(folder + "top.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSuccess + folder});
+    EXPECT_TRUE(platform::FileExists(folder + "top.v"));
+
+    dialogs.Clear();
+    dialogs.QueueFile(folder + "gone/top.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    ASSERT_EQ(dialogs.Exceptions().size(), 1u);
+    EXPECT_NE(dialogs.Exceptions()[0].find("\"" + folder + "gone/top.qpf\""), std::string::npos)
+        << dialogs.Exceptions()[0];
+    EXPECT_EQ(dialogs.Texts(),
+              (std::vector<std::string>{"Failed to create file top.qpf", "Failed to generate Quartus project: top.qpf."}));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "SettingsFixture.h"
 #include "core/settings/ProjectName.h"
@@ -37,6 +38,68 @@ TEST(ProjectName, FolderNameCheck)
     ASSERT_EQ(dialogs.Boxes().size(), 1u);
     EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
     EXPECT_EQ(dialogs.Boxes()[0].text, "Project Name is not a valid folder name.");
+}
+
+TEST(ProjectName, ModuleNameServesVerilogAndVhdlAlike)
+{
+    struct Case { std::string name; bool valid; };
+    const Case cases[] = {
+        {"Ulvarin", true}, {"counter", true}, {"S5", true}, {"F1_Yastrel", true}, {"a", true},
+        {"A1_b2_C3", true}, {"Wire1", true}, {"modules", true}, {std::string(127, 'x'), true},
+        {"", false}, {"my project", false}, {"1st", false}, {"_x", false}, {"x_", false},
+        {"a__b", false}, {"my-proj", false}, {"a$b", false}, {"a.b", false}, {"caf\xE9", false},
+        {"??????", false}, {"a[0]", false},
+        // Reserved words of each language, in any case.
+        {"module", false}, {"MODULE", false}, {"wire", false}, {"logic", false}, {"always_ff", false},
+        {"join_any", false}, {"signal", false}, {"Signal", false}, {"entity", false}, {"downto", false},
+        {"xnor", false}, {"sll", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsValidModuleName(c.name), c.valid) << '"' << c.name << '"';
+
+    // The default project name of every board's settings record.
+    for (const char* name : {"Ulvarin", "Pressel", "Jorvale", "Glenmarch", "Wistrell", "Ebbrick", "Kestwin",
+                             "Lumbrae", "Plimmet", "Tamblin", "NOBRECHT", "Abernoll", "Idrenne", "Vellani",
+                             "S5", "Cresswin", "Morrast", "Ruskel", "Corbanth", "Yastrel", "F1_Yastrel",
+                             "F2_Yastrel", "Pandrel", "Kavrin", "Gorvath", "Ashvorn", "Tiverne", "Harnix",
+                             "Fennick", "Mirrow", "Wembrel", "Pellish", "Lothvar", "Orlenn", "Pocklin"})
+        EXPECT_TRUE(IsValidModuleName(name)) << name;
+}
+
+// Generate checks the name before the project dialog and the chosen file's name after it;
+// each failure is one error box.
+TEST(ProjectName, GenerateChecksShowOneBoxEach)
+{
+    const std::string kRule = " must be a valid Verilog and VHDL name: a letter, then letters, digits or single "
+                              "underscores, not ending in an underscore, and not a keyword.";
+    struct Case {
+        std::function<bool()> check;
+        const char* message;  // nullptr: passes without a box
+    };
+    const Case cases[] = {
+        {[] { return CheckGenerateProjectName("counter"); }, nullptr},
+        {[] { return CheckGenerateProjectName("a/b"); }, "Project Name is not a valid folder name."},
+        {[] { return CheckGenerateProjectName("my project"); }, "Project Name"},
+        {[] { return CheckGenerateProjectName("entity"); }, "Project Name"},
+        {[] { return CheckProjectFileName("/p/caf\xC3\xA9/top.qpf"); }, nullptr},
+        {[] { return CheckProjectFileName("/p/top"); }, nullptr},
+        {[] { return CheckProjectFileName("/p/my-top.qpf"); }, "The project file name"},
+        {[] { return CheckProjectFileName("/p/caf\xC3\xA9.qpf"); }, "The project file name"},
+        {[] { return CheckProjectFileName("/p/top.v.qpf"); }, "The project file name"},
+        {[] { return CheckProjectFileName("/p/.qpf"); }, "The project file name"},
+    };
+    for (const Case& c : cases) {
+        tooltest::ScriptedDialogs dialogs;
+        EXPECT_EQ(c.check(), c.message == nullptr) << (c.message ? c.message : "");
+        if (!c.message) {
+            EXPECT_TRUE(dialogs.Boxes().empty());
+            continue;
+        }
+        std::string expected = c.message;
+        if (expected.find("folder") == std::string::npos) expected += kRule;
+        ASSERT_EQ(dialogs.Boxes().size(), 1u);
+        EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
+        EXPECT_EQ(dialogs.Boxes()[0].text, expected);
+    }
 }
 
 TEST_F(ProjectFileTest, DialogOpensInTheProjectFolderAndProposesTheProjectFile)

@@ -2,11 +2,14 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <stdexcept>
 
+#include "core/model/HdlNames.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
 #include "core/settings/FileWrite.h"
+#include "core/settings/RecordText.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/Format.h"
@@ -19,8 +22,10 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
 {
     // Before anything is sorted or written: a bad name would otherwise stop the request
     // half-way through the files, or produce files no tool reads.
-    if (!CheckPinNames(board)) return false;
+    if (!CheckPinNames(board, topIsVhdl)) return false;
     board.SortConnectorPins();
+    // After the sort, so that a clash inside a connector names the entry the files would.
+    if (!CheckPortNames(board, topIsVhdl)) return false;
     if (!WriteQpf(ChangeFileExt(projectFileName, ".qpf"))) return false;
     if (!WriteQsf(board, ChangeFileExt(projectFileName, ".qsf"))) return false;
     if (topIsVhdl) {
@@ -33,7 +38,7 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
     return WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
 }
 
-bool TSystemBuild::CheckPinNames(const TMainBoard& board)
+bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
 {
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
         const TConnector& connector = *board.GetConnector(c);
@@ -42,7 +47,36 @@ bool TSystemBuild::CheckPinNames(const TMainBoard& board)
             if (!pin) continue;
             // A board pin opposite an empty card position keeps its empty name and is not used.
             if (pin->GetName().empty() && !pin->IsActive()) continue;
-            if (!IsValidPinName(pin->GetName())) return false;
+            // Names that reach no port only need to sort; ports must suit the language too.
+            bool valid = IsValidPinName(pin->GetName()) &&
+                         (!IsPortPin(pin) || IsValidPortName(pin->GetName(), topIsVhdl));
+            if (valid) continue;
+            platform::ErrorBox(platform::Format(
+                "Pin name %s is not a valid %s name; change the prefix of its connector.",
+                Latin1ToUtf8(pin->GetName()).c_str(), topIsVhdl ? "VHDL" : "Verilog"));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TSystemBuild::CheckPortNames(const TMainBoard& board, bool topIsVhdl)
+{
+    auto label = [](const TConnector& c) { return c.GetDescription().empty() ? c.GetName() : c.GetDescription(); };
+    std::map<std::string, const TConnector*> owners;  // by the name as the language compares it
+    TPinParsing parsing;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector& connector = *board.GetConnector(c);
+        if (!parsing.Parse(connector)) return false;
+        for (int p = 0; p < parsing.GetPortCount(); ++p) {
+            const std::string& port = parsing.GetPort(p).szPortName;
+            auto [it, added] = owners.try_emplace(HdlNameKey(port, topIsVhdl), &connector);
+            if (added) continue;
+            platform::ErrorBox(platform::Format(
+                "Signal %s comes from both %s and %s; give one of them another prefix.",
+                Latin1ToUtf8(port).c_str(), Latin1ToUtf8(label(*it->second)).c_str(),
+                Latin1ToUtf8(label(connector)).c_str()));
+            return false;
         }
     }
     return true;

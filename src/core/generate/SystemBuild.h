@@ -33,8 +33,13 @@ public:
     static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     // Every named pin of every connector, in use or not, must have a name that
-    // IsValidPinName accepts; a pin in use must have a name.
-    static bool CheckPinNames(const TMainBoard& board);
+    // IsValidPinName accepts, a pin in use must have a name, and a port's name must suit the
+    // top file's language (IsValidPortName). Shows the first name that fails.
+    static bool CheckPinNames(const TMainBoard& board, bool topIsVhdl);
+    // The ports of each connector, grouped as the top level declares them, must not clash
+    // with those of another connector (in VHDL also not in another case). Shows the first
+    // clash, or the parse's own box for a clash inside one connector.
+    static bool CheckPortNames(const TMainBoard& board, bool topIsVhdl);
 };
 
 // The file name with its extension replaced by `extension` (".qsf"), or `extension`

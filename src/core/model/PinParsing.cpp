@@ -3,6 +3,8 @@
 #include <strings.h>
 
 #include "core/model/Connector.h"
+#include "core/model/HdlNames.h"
+#include "core/settings/RecordText.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/Errors.h"
@@ -13,10 +15,11 @@ namespace {
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-void ReportConflict(const std::string& text)
+// Names are record text (Latin-1); boxes take UTF-8.
+void ReportConflict(const std::string& latin1Text)
 {
     platform::Beep();
-    platform::ErrorBox(text);
+    platform::ErrorBox(Latin1ToUtf8(latin1Text));
 }
 
 }  // namespace
@@ -39,7 +42,7 @@ bool TPinParsing::SplitArrayName(const std::string& name, std::string& base, int
     std::string text = name.substr(open + 1, close - open - 1);
     int32_t value = 0;
     if (!ParseStrictInt32(text, value))
-        throw platform::ConversionError("'" + text + "' is not a valid integer value");
+        throw platform::ConversionError("'" + Latin1ToUtf8(text) + "' is not a valid integer value");
     base = name.substr(0, open);
     index = value;
     return true;
@@ -143,4 +146,12 @@ bool IsValidPinName(const std::string& name)
         if (!IsDigit(c)) return false;
     int32_t value = 0;
     return ParseStrictInt32(digits, value);
+}
+
+bool IsValidPortName(const std::string& pinName, bool vhdl)
+{
+    std::string_view base(pinName);
+    base = base.substr(0, base.find('['));
+    if (vhdl) return IsVhdlBasicIdentifier(base) && !IsVhdlKeyword(base);
+    return !IsVerilogKeyword(base);
 }

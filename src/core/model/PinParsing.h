@@ -52,3 +52,7 @@ bool IsPortPin(const TPin* pin);
 // letters, digits and '_', optionally followed by one bus index "[n]" with n a decimal
 // int32 of at least 0 written without sign or leading zero.
 bool IsValidPinName(const std::string& name);
+
+// Whether the port a valid pin name makes suits the top file's language: no reserved word
+// of it, and in VHDL a basic identifier (no "__", no '_' at the end).
+bool IsValidPortName(const std::string& pinName, bool vhdl);

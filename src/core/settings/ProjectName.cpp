@@ -1,6 +1,16 @@
 #include "core/settings/ProjectName.h"
 
+#include "core/generate/SystemBuild.h"
+#include "core/model/HdlNames.h"
 #include "platform/Dialogs.h"
+
+namespace {
+
+constexpr const char* kModuleRule =
+    "must be a valid Verilog and VHDL name: a letter, then letters, digits or single underscores, "
+    "not ending in an underscore, and not a keyword.";
+
+}  // namespace
 
 bool IsValidProjectFolderName(const std::string& latin1Name)
 {
@@ -12,9 +22,26 @@ bool IsValidProjectFolderName(const std::string& latin1Name)
     return true;
 }
 
+bool IsValidModuleName(const std::string& name) { return IsPortableHdlName(name); }
+
 bool CheckProjectFolderName(const std::string& latin1Name)
 {
     if (IsValidProjectFolderName(latin1Name)) return true;
     platform::ErrorBox("Project Name is not a valid folder name.");
+    return false;
+}
+
+bool CheckGenerateProjectName(const std::string& latin1Name)
+{
+    if (!CheckProjectFolderName(latin1Name)) return false;
+    if (IsValidModuleName(latin1Name)) return true;
+    platform::ErrorBox(std::string("Project Name ") + kModuleRule);
+    return false;
+}
+
+bool CheckProjectFileName(const std::string& projectFile)
+{
+    if (IsValidModuleName(ProjectNameOf(projectFile))) return true;
+    platform::ErrorBox(std::string("The project file name ") + kModuleRule);
     return false;
 }

@@ -20,12 +20,6 @@
 
 namespace {
 
-// A path of the file system as Latin-1 text for a message box.
-std::string PathText(const std::string& path)
-{
-    return platform::qt::ToLatin1(platform::qt::FromLocalPath(path));
-}
-
 // The boards name the button either way.
 constexpr const char* kDefaultSettingButtons[] = {"ButtonDefaultSetting", "ButtonDefault"};
 
@@ -118,12 +112,9 @@ void TBoardForm::SetProjectName(const std::string& latin1Name)
 
 bool TBoardForm::CheckProjectName() const
 {
-    std::string name = ProjectName();
-    if (name.empty()) {
-        platform::ErrorBox("Project Name cannot be empty.");
-        return false;
-    }
-    return CheckProjectFolderName(name);
+    if (!ProjectName().empty()) return true;
+    platform::ErrorBox("Project Name cannot be empty.");
+    return false;
 }
 
 void TBoardForm::ShowHpsWarning()
@@ -132,6 +123,8 @@ void TBoardForm::ShowHpsWarning()
                              "To prevent any errors while compiling your Quartus project, \r\n" +
                              "please add the Altera HPS IP to your design.\r\n");
 }
+
+bool TBoardForm::CheckGenerateProjectName() const { return ::CheckGenerateProjectName(ProjectName()); }
 
 void TBoardForm::ButtonSaveClick()
 {
@@ -156,7 +149,7 @@ void TBoardForm::ButtonDefaultSettingClick()
 
 void TBoardForm::ButtonGenClick()
 {
-    if (!ValidateInput()) return;
+    if (!ValidateInput() || !CheckGenerateProjectName()) return;
     if (!ConfirmGenerate()) return;
     const Batch batch = platform::IsCtrlDown() ? DaughterCardBatch() : Batch{};
     if (batch.beep && !batch.passes.empty()) platform::Beep();
@@ -167,20 +160,22 @@ void TBoardForm::ButtonGenClick()
         RunBatch(batch, platform::ExtractFilePath(projectFile));
         return;
     }
+    if (!CheckProjectFileName(projectFile)) return;
     ReportGenerated(projectFile, GenerateProject(projectFile));
 }
 
 void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated)
 {
+    // The path goes into the boxes as the file system holds it (see platform/Dialogs.h).
     if (!generated) {
         platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
-                                            PathText(platform::ExtractFileName(projectFile)).c_str()));
+                                            platform::ExtractFileName(projectFile).c_str()));
         return;
     }
     auto success = [&] {
         platform::InformationBox(platform::Format(
             "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s",
-            PathText(platform::ExtractFilePath(projectFile)).c_str()));
+            platform::ExtractFilePath(projectFile).c_str()));
     };
     switch (m_options.successReport) {
     case SuccessReport::BoxThenWarnings:

@@ -82,9 +82,12 @@ protected:
     // The project name as record text (Latin-1).
     std::string ProjectName() const;
     void SetProjectName(const std::string& latin1Name);
-    // The shared input check: "Project Name cannot be empty." and a name the project folder
-    // can carry; false after showing the error.
+    // The shared input check of Save and Generate: "Project Name cannot be empty."; false
+    // after showing the error.
     bool CheckProjectName() const;
+    // Generate's own check before the project dialog: the name must make a folder and a
+    // module (core/settings/ProjectName.h); false after showing the error.
+    bool CheckGenerateProjectName() const;
     // The information box of the boards whose processor side the user can tick.
     static void ShowHpsWarning();
 

@@ -15,6 +15,12 @@ namespace {
 
 QPointer<QWidget> g_parent;
 
+// Box texts (UTF-8, see Dialogs.h); a byte sequence that is not UTF-8 shows as U+FFFD.
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 class QtDialogs final : public Dialogs {
 public:
     BoxAnswer ShowMessage(BoxKind kind, const std::string& caption, const std::string& text,
@@ -27,9 +33,9 @@ public:
         case BoxKind::Information: icon = QMessageBox::Information; break;
         case BoxKind::Confirmation: icon = QMessageBox::Question; break;
         }
-        QString body = FromLatin1(text);
+        QString body = FromUtf8(text);
         body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(icon, FromLatin1(caption), body,
+        QMessageBox box(icon, FromUtf8(caption), body,
                         buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                         g_parent);
@@ -62,7 +68,7 @@ public:
 
     void ShowException(const std::string& text) override
     {
-        QMessageBox::critical(g_parent, QApplication::applicationName(), FromLatin1(text));
+        QMessageBox::critical(g_parent, QApplication::applicationName(), FromUtf8(text));
     }
 };
 
