@@ -280,7 +280,7 @@ TEST_F(JorvaleForm, HsmcDefaultWithoutPrefixIsNamedHsmc)
         SCOPED_TRACE(c.entry);
         Pick(Combo("ComboBoxHSMC"), c.entry);
         Edit("EditPrefixHSMC")->setText(QString::fromLatin1(c.typed));
-        const std::string file = dir.Path() + "p" + std::to_string(c.entry) + c.typed + ".qpf";
+        const std::string file = dir.Path() + "p" + std::to_string(c.entry) + (c.typed[0] ? "typed" : "") + ".qpf";
         dialogs.Clear();
         dialogs.QueueFile(file);
         Get<QPushButton>("ButtonGen")->click();
