@@ -4,6 +4,7 @@
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
+#include "core/model/HsmcVoltage.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
@@ -208,16 +209,6 @@ void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings)
                               CONNECTOR_HSMC, EXPANSION_HSMC_A, kHsmcLocations);
 }
 
-uint8_t UlvarinHsmcIoStandard(int32_t voltageIndex)
-{
-    switch (voltageIndex) {
-    case 0: return 8;  // "3.3 V": 3.3-V LVTTL
-    case 2: return 3;  // "1.8 V"
-    case 3: return 0;  // "1.5 V"
-    default: return 6; // "2.5 V (Default)", and any value a file may hold
-    }
-}
-
 void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings)
 {
     ULVARIN_CONFIG& Config = settings.Config;
@@ -231,7 +222,7 @@ void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings)
         // The Quillet adaptors take their header standard from the card's default standard,
         // which must follow the voltage the jumpers select.
         board.AttachHsmcCard(EXPANSION_HSMC_A, Config.nHsmcDaughterId, ReadRecordText(Config.szHSMCPrefixName),
-                             UlvarinHsmcIoStandard(Config.nHsmcVoltage));
+                             HsmcVoltageIoStandard(Config.nHsmcVoltage));
     }
 }
 

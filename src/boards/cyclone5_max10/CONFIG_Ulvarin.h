@@ -8,10 +8,6 @@
 // that have a card chosen; keeps the settings object in m_pConfigBoard.
 void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings);
 
-// The I/O standard of the HSMC connector's voltage choice (0 "3.3 V" .. 3 "1.5 V"); any other
-// value counts as the default 2.5 V.
-uint8_t UlvarinHsmcIoStandard(int32_t voltageIndex);
-
 // The definition and the chosen cards attached as the form attaches them ("HSMC_" goes into
 // the record's HSMC prefix for a default card without one).
 void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings);

@@ -5,6 +5,7 @@
 
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/model/HsmcVoltage.h"
 #include "core/model/MainBoard.h"
 #include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
@@ -123,8 +124,6 @@ constexpr DeviceGroup<ULVARIN_CONFIG> kGroups[] = {
     {"CheckBoxHPS", &ULVARIN_CONFIG::bHps, {"ShapeHPS"}},
 };
 
-constexpr const char* kVoltageItems[] = {"3.3 V", "2.5 V (Default)", "1.8 V", "1.5 V"};
-constexpr int kDefaultVoltage = 1;
 constexpr const char* kVoltageShapes[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 
 // How each outlined part looks on the board picture.
@@ -200,14 +199,14 @@ void TFormUlvarin::FillComboBoxes()
 
     auto* voltage = Control<QComboBox>("ComboBoxHsmcVol");
     voltage->clear();
-    for (const char* item : kVoltageItems) voltage->addItem(QString::fromLatin1(item));
-    voltage->setCurrentIndex(kDefaultVoltage);
+    for (const char* item : kHsmcVoltageItems) voltage->addItem(QString::fromLatin1(item));
+    voltage->setCurrentIndex(kHsmcVoltageDefault);
 
     m_HsmcCards2V5.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_2V5);
     m_HsmcCards3V3.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_3V3);
     m_HsmcCards1V8.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_1V8);
     m_HsmcCards1V5.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_1V5);
-    FillDaughterCombo(kDefaultVoltage);
+    FillDaughterCombo(kHsmcVoltageDefault);
 }
 
 TConfigUlvarin& TFormUlvarin::CardListForVoltage(int voltageIndex)
@@ -234,7 +233,7 @@ void TFormUlvarin::ConfigToForm(const ULVARIN_CONFIG& config)
     m_Gpio[0].Show(config.nGpioDaughterId[0], ReadRecordText(config.szGpioPrefixName[0]));
 
     // A voltage outside the list, as a file may hold, is shown as the board's default.
-    int voltage = config.nHsmcVoltage >= 0 && config.nHsmcVoltage <= 3 ? config.nHsmcVoltage : kDefaultVoltage;
+    int voltage = HsmcVoltageEntry(config.nHsmcVoltage);
     Control<QComboBox>("ComboBoxHsmcVol")->setCurrentIndex(voltage);
     FillDaughterCombo(voltage);
     m_Hsmc[0].Show(config.nHsmcDaughterId, ReadRecordText(config.szHSMCPrefixName));
@@ -295,7 +294,7 @@ void TFormUlvarin::ShowVoltageWarning()
 {
     ULVARIN_CONFIG scratch = m_Settings.Config;
     FormToConfig(scratch);
-    if (scratch.nHsmcVoltage == kDefaultVoltage) return;
+    if (scratch.nHsmcVoltage == kHsmcVoltageDefault) return;
     platform::WarningBox(std::string("You have changed the default voltage level of HSMC interface. \nPlease remember "
                                      "to change the jumper position on JP3 accordingly.") +
                          "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of "

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <utility>
@@ -67,6 +68,23 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
 }
 
 TBoardForm::~TBoardForm() = default;
+
+void TBoardForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier);
+    QPushButton* defaultButton = nullptr;
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->isDefault() && button->isVisibleTo(this) && button->isEnabled()) defaultButton = button;
+    if (!enter || !defaultButton) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Outside a dialog a push button lets Enter pass; as on a dialog, the focused one takes it.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    (focused && focused->isEnabled() ? focused : defaultButton)->click();
+    event->accept();
+}
 
 TBoardForm::SettingsFiles& TBoardForm::Files() const
 {

@@ -131,6 +131,9 @@ protected:
     virtual Batch DaughterCardBatch() { return {}; }
 
     void closeEvent(QCloseEvent* event) override;
+    // Enter that no control takes presses the focused button, or else the default button
+    // of the layout (kDefault).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct SettingsFiles {
