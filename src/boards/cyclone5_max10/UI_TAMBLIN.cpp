@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/MainBoard.h"
