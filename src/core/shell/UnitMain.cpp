@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "boards/cyclone5_max10/UI_JORVALE.h"
+#include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
@@ -36,6 +37,7 @@ QWidget* Create(QWidget* owner)
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
+    {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
