@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <random>
 
 #include "GenerateEnv.h"
 #include "ModelQuery.h"
@@ -169,4 +170,28 @@ TEST(PocklinWholeProject, StoredIdsThatAreNoHeaderCardGiveAProjectWithoutHeader)
             << id;
     }
     EXPECT_TRUE(env.dialogs.Boxes().empty());
+}
+
+// Any bytes a file of the record's size may hold, taken as the form takes "default.cfg"
+// (BoardId and Size written anew): the project is written or refused with a message, and
+// nothing reaches an internal check.
+TEST(PocklinWholeProject, AnyRecordBytesReachNoInternalCheck)
+{
+    gentest::GenerateEnv env;
+    tooltest::TempDir dir;
+    std::mt19937 random(292);
+    int written = 0;
+    for (int round = 0; round < 60; ++round) {
+        POCKLIN_CONFIG record;
+        auto* bytes = reinterpret_cast<uint8_t*>(&record);
+        for (std::size_t i = 0; i < sizeof record; ++i) bytes[i] = static_cast<uint8_t>(random());
+        if (round % 3 == 0) record.nOmbrelDaughterId = round % 2 ? DAUGHTER_Ombrel_Velket : DAUGHTER_Ombrel_DEFAULT;
+        record.BoardId = MAINBOARD_Pocklin;
+        record.Size = sizeof record;
+        EXPECT_NO_THROW(written += GeneratePocklinProject(record, dir.Path() + "r" + std::to_string(round) + ".qpf"))
+            << round;
+    }
+    // The records without a card have nothing a writer could refuse.
+    EXPECT_GE(written, 40);
+    EXPECT_TRUE(env.dialogs.Exceptions().empty());
 }
