@@ -129,9 +129,9 @@ constexpr boardpicture::OutlinedPart kParts[] = {
     {"ShapeMIPI", pictures::Part::Header},       {"ShapeGsensor", pictures::Part::Chip},
     {"ShapeHumiditySensor", pictures::Part::Chip}, {"ShapeLightSensor", pictures::Part::Chip},
     {"ShapeDDR3", pictures::Part::Memory},       {"ShapeRavesh", pictures::Part::Header},
-    {"ShapeOmbrel", pictures::Part::Header},     {"ShapeHex", pictures::Part::Seg7},
+    {"ShapeOmbrel", pictures::Part::Header},     {"ShapeHex", pictures::Part::Seg7, 2},
     {"ShapeLED", pictures::Part::Leds},          {"ShapeSwitch", pictures::Part::Switches},
-    {"ShapeButton", pictures::Part::Keys},
+    {"ShapeButton", pictures::Part::Keys, 5},
 };
 
 QPixmap DrawPocklinBoard()

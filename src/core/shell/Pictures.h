@@ -38,6 +38,7 @@ struct Block {
     QRect rect;
     QString label;
     Part part;
+    int count = 0;  // keys, LEDs, switches or digits in a row; 0: the usual 4, 10 or 6
 };
 
 // A board seen from above: its blocks in the given order, each labelled.
