@@ -255,8 +255,8 @@ void BuildMainBoard_Pocklin(TMainBoard* board, const POCKLIN_CONFIG& Config)
     if (Config.bSdCard) AddBoardGroup(*board, "MicroSD Card", kSdCard);
     if (Config.bUart2Usb) AddBoardGroup(*board, "Uart to USB", kUart2Usb);
 
-    // A stored id that is no card of the header counts as none, so nothing can be attached
-    // to a header built for it.
+    // A stored id that is no card of the header counts as none: the header is built only
+    // where a card will be attached to it.
     uint8_t card = PocklinOmbrelCard(Config.nOmbrelDaughterId);
     if (card != DAUGHTER_NONE) {
         TConnector* header = AddExpansionConnector(
