@@ -40,7 +40,7 @@ uint8_t TConnectorControls::Card() const
     return entry > 0 && static_cast<std::size_t>(entry) < m_cards.size() ? m_cards[entry] : DAUGHTER_NONE;
 }
 
-void TConnectorControls::SelectCard(uint8_t cardId)
+void TConnectorControls::SelectCard(int32_t cardId)
 {
     for (std::size_t i = 0; i < m_cards.size(); ++i) {
         if (m_cards[i] != cardId) continue;
@@ -49,7 +49,7 @@ void TConnectorControls::SelectCard(uint8_t cardId)
     }
 }
 
-void TConnectorControls::Show(uint8_t cardId, std::string_view prefix)
+void TConnectorControls::Show(int32_t cardId, std::string_view prefix)
 {
     SelectCard(cardId);
     Prefix->setText(Entry() != 0 ? platform::qt::FromLatin1(std::string(prefix)) : QString());

@@ -40,9 +40,10 @@ public:
     uint8_t Card() const;
     int Entry() const;
     // Selects the first entry of the card; a card not in the list leaves the combo as it is.
-    void SelectCard(uint8_t cardId);
+    // The id is a record's as stored, a byte or a 32-bit field, so no value is cut to a card.
+    void SelectCard(int32_t cardId);
     // A record's card and prefix: the prefix shows only when a card is chosen.
-    void Show(uint8_t cardId, std::string_view prefix);
+    void Show(int32_t cardId, std::string_view prefix);
     // The prefix box as record text (Latin-1).
     std::string PrefixText() const;
 

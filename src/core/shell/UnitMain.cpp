@@ -13,6 +13,7 @@
 
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
+#include "boards/cyclone5_max10/UI_POCKLIN.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
@@ -38,6 +39,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
+    {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
