@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <clocale>
 
 #include "core/shell/Application.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Pinwright");
     platform::qt::InstallQtPlatform();
     RegisterPictures();
+    QApplication::setWindowIcon(QIcon(platform::qt::LoadBitmap(pictures::kProgramIcon)));
 
     TFormMain* mainForm = nullptr;
     TApplication::Guarded([&] {

@@ -9,11 +9,19 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DPINWRIGHT_FUZZ=ON -DPINWRIGHT_GUI=OFF -DPINWRIGHT_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target ulvarin_record_fuzz
 target=build-fuzz/tests/fuzz/ulvarin_record_fuzz
+# The target's temporary folder goes into a scratch folder, which must be empty afterwards.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/tmp" "$work/corpus"
 if [ "$seconds" -eq 0 ]; then
-    "$target" tests/fuzz/corpus/*
+    TMPDIR="$work/tmp" "$target" tests/fuzz/corpus/*
 else
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    cp tests/fuzz/corpus/* "$work"/
-    "$target" "$work" -max_total_time="$seconds" -max_len=416 -len_control=0 -print_final_stats=1
+    cp tests/fuzz/corpus/* "$work/corpus"/
+    TMPDIR="$work/tmp" "$target" "$work/corpus" -max_total_time="$seconds" -max_len=416 -len_control=0 \
+        -print_final_stats=1
+fi
+if [ -n "$(ls -A "$work/tmp")" ]; then
+    echo "The fuzz target left files in the temporary folder:" >&2
+    ls -A "$work/tmp" >&2
+    exit 1
 fi

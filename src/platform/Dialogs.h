@@ -16,6 +16,7 @@ struct FileDialogOptions {
     std::string filter;        // Qt form: "Text (*.txt *.TXT)"; several separated by ";;"
     std::string proposedName;  // file name offered in a save dialog
     std::string defaultSuffix; // added by a save dialog when the user types none
+    std::string title{};       // the dialog's caption: what it does
 };
 
 class Dialogs {

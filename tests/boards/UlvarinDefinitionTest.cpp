@@ -1,26 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 
+#include "ModelQuery.h"
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "platform/Errors.h"
 
 namespace {
 
-std::vector<std::string> ConnectorNames(const TMainBoard& board)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < board.GetConnectorCount(); ++i) names.push_back(board.GetConnector(i)->GetName());
-    return names;
-}
-
-const TConnector* Find(const TMainBoard& board, const std::string& name)
-{
-    for (int i = 0; i < board.GetConnectorCount(); ++i)
-        if (board.GetConnector(i)->GetName() == name) return board.GetConnector(i);
-    return nullptr;
-}
+using modeltest::BoardFacts;
+using modeltest::ConnectorNames;
+using modeltest::FindConnector;
 
 void Everything(TConfigUlvarin& s)
 {
@@ -50,7 +40,7 @@ TEST(UlvarinDefinition, DefaultRecordGivesThirteenConnectorsInOrder)
     EXPECT_EQ(board.GetBoardId(), MAINBOARD_Ulvarin);
     EXPECT_EQ(board.m_pConfigBoard, &settings);
 
-    const TConnector* clock = Find(board, "CLOCK");
+    const TConnector* clock = FindConnector(board, "CLOCK");
     ASSERT_EQ(clock->GetPinCount(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(clock->GetPin(i)->IsClock(), 1);
@@ -59,13 +49,13 @@ TEST(UlvarinDefinition, DefaultRecordGivesThirteenConnectorsInOrder)
     }
     EXPECT_EQ(clock->GetPin(2)->GetName(), "CLOCK3_50");
     EXPECT_EQ(clock->GetPin(2)->GetIoStandard(), 6);
-    EXPECT_EQ(Find(board, "SW")->GetPin(9)->GetLocation(), "AA30");
-    EXPECT_EQ(Find(board, "Seg7")->GetPin(41)->GetName(), "HEX5[6]");
-    EXPECT_EQ(Find(board, "Seg7")->GetPin(41)->GetLocation(), "AB21");
-    EXPECT_EQ(Find(board, "SDRAM")->GetPin(32)->GetName(), "DRAM_DQ[15]");
-    EXPECT_EQ(Find(board, "SDRAM")->GetPin(32)->GetDirection(), DIRECTION_INOUT);
-    EXPECT_EQ(Find(board, "VGA")->GetPinCount(), 29);
-    EXPECT_EQ(Find(board, "Video-In")->GetPin(11)->GetName(), "TD_RESET_N");
+    EXPECT_EQ(FindConnector(board, "SW")->GetPin(9)->GetLocation(), "AA30");
+    EXPECT_EQ(FindConnector(board, "Seg7")->GetPin(41)->GetName(), "HEX5[6]");
+    EXPECT_EQ(FindConnector(board, "Seg7")->GetPin(41)->GetLocation(), "AB21");
+    EXPECT_EQ(FindConnector(board, "SDRAM")->GetPin(32)->GetName(), "DRAM_DQ[15]");
+    EXPECT_EQ(FindConnector(board, "SDRAM")->GetPin(32)->GetDirection(), DIRECTION_INOUT);
+    EXPECT_EQ(FindConnector(board, "VGA")->GetPinCount(), 29);
+    EXPECT_EQ(FindConnector(board, "Video-In")->GetPin(11)->GetName(), "TD_RESET_N");
 }
 
 TEST(UlvarinDefinition, NothingTickedGivesNoConnector)
@@ -90,7 +80,7 @@ TEST(UlvarinDefinition, I2cGroupFollowsAudioOrVideoIn)
         settings.Config.bVideoIn = c.video;
         TMainBoard board;
         BuildMainBoard_Ulvarin(&board, &settings);
-        EXPECT_EQ(Find(board, "I2C for Audio and Video-In") != nullptr, c.i2c) << int(c.audio) << int(c.video);
+        EXPECT_EQ(FindConnector(board, "I2C for Audio and Video-In") != nullptr, c.i2c) << int(c.audio) << int(c.video);
     }
 }
 
@@ -100,13 +90,23 @@ TEST(UlvarinDefinition, ExpansionConnectorsAndHps)
     Everything(settings);
     TMainBoard board;
     BuildMainBoard_Ulvarin(&board, &settings);
-    EXPECT_EQ(board.GetConnectorCount(), 16);
-    const TConnector* gpio = board.FindExpansionConnector(EXPANSION_GPIO_0);
+    BoardFacts facts;
+    facts.connectors = {"CLOCK", "KEY", "SW", "LED", "Seg7", "SDRAM", "Video-In", "VGA", "Audio", "PS2", "ADC",
+                        "I2C for Audio and Video-In", "HPS", "IR", "GPIO", "HSMC"};
+    facts.counts = {
+        {.name = "GPIO", .entries = 40, .type = CONNECTOR_GPIO40, .expansionId = EXPANSION_GPIO_0,
+         .description = "GPIO connect to GPIO Default"},
+        {.name = "HSMC", .entries = 160, .active = 84, .type = CONNECTOR_HSMC, .expansionId = EXPANSION_HSMC_A,
+         .description = "HSMC connect to HSMC Default"},
+    };
+    facts.positions = {{"GPIO", 1, "W15"}, {"GPIO", 40, "AA12"}, {"HSMC", 33, "AE29"}, {"HSMC", 96, "AA26"},
+                       {"HSMC", 158, "G15"}};
+    for (int p = 1; p <= 32; ++p) facts.positions.push_back({"HSMC", p, std::nullopt});
+    modeltest::ExpectBoard(board, facts);
+    EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_0), FindConnector(board, "GPIO"));
+    EXPECT_EQ(board.FindExpansionConnector(EXPANSION_HSMC_A), FindConnector(board, "HSMC"));
+    const TConnector* gpio = FindConnector(board, "GPIO");
     ASSERT_TRUE(gpio);
-    EXPECT_EQ(gpio->GetName(), "GPIO");
-    EXPECT_EQ(gpio->GetDescription(), "GPIO connect to GPIO Default");
-    EXPECT_EQ(gpio->GetType(), CONNECTOR_GPIO40);
-    EXPECT_EQ(gpio->GetPinCount(), 40);
     for (int p = 1; p <= 40; ++p) {
         bool empty = p == 11 || p == 12 || p == 29 || p == 30;
         ASSERT_EQ(gpio->GetPin(p - 1) == nullptr, empty) << p;
@@ -115,27 +115,12 @@ TEST(UlvarinDefinition, ExpansionConnectorsAndHps)
             EXPECT_EQ(gpio->GetPin(p - 1)->GetIoStandard(), IOSTD_FROM_DAUGHTER);
         }
     }
-    EXPECT_EQ(gpio->GetPin(0)->GetLocation(), "W15");
-    EXPECT_EQ(gpio->GetPin(39)->GetLocation(), "AA12");
 
-    const TConnector* hsmc = board.FindExpansionConnector(EXPANSION_HSMC_A);
-    ASSERT_TRUE(hsmc);
-    EXPECT_EQ(hsmc->GetDescription(), "HSMC connect to HSMC Default");
-    EXPECT_EQ(hsmc->GetPinCount(), 160);
-    EXPECT_EQ(hsmc->GetActivePinCount(), 84);
-    for (int p = 1; p <= 32; ++p) EXPECT_EQ(hsmc->GetPin(p - 1), nullptr) << p;
-    EXPECT_EQ(hsmc->GetPin(32)->GetLocation(), "AE29");
-    EXPECT_EQ(hsmc->GetPin(95)->GetLocation(), "AA26");
-    EXPECT_EQ(hsmc->GetPin(157)->GetLocation(), "G15");
-
-    const TConnector* hps = Find(board, "HPS");
+    const TConnector* hps = FindConnector(board, "HPS");
     ASSERT_TRUE(hps);
     EXPECT_EQ(hps->GetPin(0)->GetName(), "HPS_CONV_USB_N");
     EXPECT_EQ(hps->GetPin(hps->GetPinCount() - 1)->GetName(), "HPS_USB_STP");
     for (int i = 0; i < hps->GetPinCount(); ++i) EXPECT_EQ(hps->GetPin(i)->GetLocation(), "");
-    EXPECT_EQ(ConnectorNames(board).back(), "HSMC");
-    EXPECT_EQ(ConnectorNames(board)[12], "HPS");
-    EXPECT_EQ(ConnectorNames(board)[13], "IR");
 }
 
 TEST(UlvarinDefinition, NoLocationOrNameIsUsedTwice)
@@ -144,17 +129,7 @@ TEST(UlvarinDefinition, NoLocationOrNameIsUsedTwice)
     Everything(settings);
     TMainBoard board;
     BuildMainBoard_Ulvarin(&board, &settings);
-    std::set<std::string> locations, names;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* con = board.GetConnector(c);
-        for (int i = 0; i < con->GetPinCount(); ++i) {
-            const TPin* pin = con->GetPin(i);
-            if (!pin) continue;
-            if (!pin->GetLocation().empty()) EXPECT_TRUE(locations.insert(pin->GetLocation()).second) << pin->GetLocation();
-            if (!pin->GetName().empty()) EXPECT_TRUE(names.insert(pin->GetName()).second) << pin->GetName();
-        }
-    }
-    EXPECT_EQ(locations.size(), 4u + 4 + 10 + 10 + 42 + 39 + 12 + 29 + 6 + 4 + 4 + 2 + 2 + 36 + 84);
+    EXPECT_EQ(modeltest::ExpectSoundModel(board), 4 + 4 + 10 + 10 + 42 + 39 + 12 + 29 + 6 + 4 + 4 + 2 + 2 + 36 + 84);
 }
 
 TEST(UlvarinDefinition, WrongIdOrSizeIsAnInternalError)

@@ -1,7 +1,7 @@
 // Whole Ulvarin projects through the path the form's Generate takes, checked by the tools.
 #include <gtest/gtest.h>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "ProjectCheck.h"
 #include "ToolCheck.h"
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"

@@ -7,11 +7,11 @@
 #include <tuple>
 #include <vector>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "CardCheck.h"
 #include "ProjectCheck.h"
+#include "RecordSettings.h"
 #include "ToolCheck.h"
-#include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/MainBoard.h"
@@ -160,7 +160,7 @@ TEST_P(FmcCardProject, AcceptedByTheTools)
     tooltest::TempDir dir;
     // The writers read the main board's settings object: Ulvarin's device choices, Vellani's
     // extra text. Every byte zero: this board carries no device and no extra text.
-    TConfigUlvarin settings;
+    tooltest::RecordSettings settings(416);
     const bool lpcCard = BoardConnectorType(cardId) == CONNECTOR_FMC_LPC;
     auto board = FmcBoard(boardId, lpcCard);
     board->m_pConfigBoard = &settings;

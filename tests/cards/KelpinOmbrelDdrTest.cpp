@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "CardCheck.h"
 #include "ProjectCheck.h"
 #include "ToolCheck.h"

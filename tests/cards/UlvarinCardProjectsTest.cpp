@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../generate/GenerateEnv.h"
+#include "GenerateEnv.h"
 #include "ProjectCheck.h"
 #include "ToolCheck.h"
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"

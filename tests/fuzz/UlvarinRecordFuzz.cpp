@@ -3,9 +3,11 @@
 // temporary folder. Nothing may crash or trip a sanitizer; an internal error raised for a
 // record the form could never produce (a card of the wrong connector type) is a refusal.
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
@@ -27,14 +29,24 @@ public:
     void ShowException(const std::string&) override {}
 };
 
-std::string Folder()
+std::string g_folder;
+
+void RemoveFolder()
 {
-    static std::string folder = [] {
+    std::error_code ec;
+    std::filesystem::remove_all(g_folder, ec);
+}
+
+// Made on first use and removed when the run ends (libFuzzer leaves through exit()).
+const std::string& Folder()
+{
+    if (g_folder.empty()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "pinwright-fuzz-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
-        return pattern + "/";
-    }();
-    return folder;
+        g_folder = pattern + "/";
+        std::atexit(RemoveFolder);
+    }
+    return g_folder;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Errors.h"
 
@@ -48,6 +49,7 @@ public:
     std::string GetQsfSettings() override { return "qsf text of the settings\r\n"; }
     std::string GetTopLevelCode() override { return "// body text of the settings\r\n"; }
     bool ExportVerilogIP(const std::string&) override { return true; }
+    std::span<const uint8_t> RecordBytes() const override { return {}; }
 };
 
 }  // namespace
@@ -187,14 +189,23 @@ TEST(BoardBlocks, ModuleBodyCodeByBoard)
     for (uint8_t id : {MAINBOARD_Ulvarin, MAINBOARD_Idrenne, MAINBOARD_Harnix, MAINBOARD_Quimbel})
         EXPECT_EQ(BoardAt(id, {})->ExtraTopLevelCode(), "") << int(id);
 
-    // The Stratix V clock code is added once its board has supplied it.
-    for (uint8_t id : {MAINBOARD_Morrast, MAINBOARD_Sarnoth, MAINBOARD_Cresswin}) {
-        EXPECT_EQ(BoardAt(id, {})->ExtraTopLevelCode(), "") << int(id);
+    // The Stratix V clock code comes from the boards' own module; until a board is built, a
+    // project of it stops with a check that names the board instead of lacking the code.
+    struct Pending {
+        uint8_t id;
+        const char* word;
+    };
+    for (Pending p : {Pending{MAINBOARD_Morrast, "Morrast"}, Pending{MAINBOARD_Sarnoth, "Sarnoth"},
+                      Pending{MAINBOARD_Cresswin, "Cresswin"}}) {
+        try {
+            BoardAt(p.id, {})->ExtraTopLevelCode();
+            ADD_FAILURE() << p.word << ": no check";
+        } catch (const platform::InternalError& e) {
+            EXPECT_NE(std::string(e.what()).find(std::string("clock-chip code of ") + p.word + " is not built"),
+                      std::string::npos)
+                << e.what();
+        }
     }
-    ExtraTopLevelCode_Sarnoth = [](const TMainBoard& b) { return "// clock code of board " + std::to_string(b.GetBoardId()); };
-    EXPECT_EQ(BoardAt(MAINBOARD_Sarnoth, {})->ExtraTopLevelCode(), "// clock code of board 16");
-    EXPECT_EQ(BoardAt(MAINBOARD_Morrast, {})->ExtraTopLevelCode(), "");
-    ExtraTopLevelCode_Sarnoth = nullptr;
 }
 
 TEST(BoardBlocks, MainBoardNames)

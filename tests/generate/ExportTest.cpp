@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "ToolCheck.h"
 #include "core/generate/ClockFrequencies.h"
 #include "core/generate/SystemBuild.h"
@@ -69,6 +70,7 @@ public:
         folders.push_back(folder);
         return result;
     }
+    std::span<const uint8_t> RecordBytes() const override { return {}; }
     std::vector<std::string> folders;
     bool result = true;
 };

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
+#include <iterator>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -102,4 +104,17 @@ TEST(FileWrite, ProjectFileThatCannotBeCreatedShowsTheExceptionThenTheFailure)
 
     EXPECT_TRUE(WriteProjectFile(dir.Path() + "empty.v", ""));
     EXPECT_TRUE(platform::FileExists(dir.Path() + "empty.v"));
+}
+
+TEST(FileWrite, ANameOfTheLongestLengthIsWrittenAndReplaced)
+{
+    gentest::GenerateEnv env;
+    TempDir dir;
+    const std::string path = dir.Path() + std::string(251, 'n') + ".qsf";  // 255 bytes, the most a name may have
+    EXPECT_TRUE(WriteProjectFile(path, "first"));
+    EXPECT_TRUE(WriteProjectFile(path, "second"));
+    EXPECT_EQ(tooltest::ReadFile(path), "second");
+    namespace fs = std::filesystem;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);  // no temporary file
+    EXPECT_TRUE(env.dialogs.Boxes().empty());
 }

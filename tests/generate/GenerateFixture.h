@@ -2,26 +2,12 @@
 // A small board for the project writers: a few groups, a bus with gaps added in descending
 // order, a pin without location, a pin not in use, clock pins, an expansion connector with
 // a card, and a last connector without any pin in use.
-#include <ctime>
 #include <memory>
 
-#include "boards/cyclone5_max10/ConfigUlvarin.h"
+#include "RecordSettings.h"
 #include "core/model/MainBoard.h"
 
 namespace gentest {
-
-// 8 December 2024, 14:05:33.
-inline std::tm FixtureTime()
-{
-    std::tm t{};
-    t.tm_year = 2024 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 8;
-    t.tm_hour = 14;
-    t.tm_min = 5;
-    t.tm_sec = 33;
-    return t;
-}
 
 inline TPin* BoardPin(const char* name, const char* location, uint8_t direction, uint8_t std = 8)
 {
@@ -35,13 +21,14 @@ inline TPin* CardPin(const char* name, const char* location, uint8_t direction, 
     return pin;
 }
 
-// The settings object of the fixture: SDRAM and VGA ticked, audio and video input not.
-inline TConfigUlvarin& FixtureSettings()
+// The settings object of the fixture, a record of Ulvarin's size read by the .sdc writer:
+// SDRAM (byte 142) and VGA (141) ticked, audio (143) and video input (144) not.
+inline tooltest::RecordSettings& FixtureSettings()
 {
-    static TConfigUlvarin settings;
-    settings.Config = TConfigUlvarin::DefaultConfig();
-    settings.Config.bAudio = 0;
-    settings.Config.bVideoIn = 0;
+    static tooltest::RecordSettings settings(416);
+    settings.bytes.assign(416, 0);
+    settings.bytes[141] = 1;
+    settings.bytes[142] = 1;
     return settings;
 }
 

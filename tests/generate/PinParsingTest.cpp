@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "core/model/PinParsing.h"
 #include "platform/Errors.h"
 

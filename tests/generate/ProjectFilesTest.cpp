@@ -7,6 +7,7 @@
 #include <set>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "GoldenFile.h"
 #include "ToolCheck.h"
 #include "core/generate/SystemBuild.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GenerateEnv.h"
+#include "GenerateFixture.h"
 #include "ToolCheck.h"
 #include "core/generate/HtmlGenerator.h"
 #include "core/generate/SystemBuild.h"

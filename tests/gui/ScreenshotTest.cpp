@@ -1,6 +1,7 @@
-// Renders the main window with the Ulvarin form, and the board selector, to PNG files, and
-// checks that every control fits where the layout puts it. scripts/screenshot.sh runs this
-// with PINWRIGHT_SCREENSHOT_DIR set, so that the pictures can be looked at.
+// Renders every form of the factory table in the main window, the board selector and every
+// card picture to PNG files, and checks that every control fits where the layout puts it.
+// scripts/screenshot.sh runs these with PINWRIGHT_SCREENSHOT_DIR set, so that the pictures
+// can be looked at.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +13,8 @@
 
 #include <QPainter>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
+#include "core/shell/FormLayout.h"
 #include "core/shell/UI_Selector.h"
 #include "core/shell/UnitMain.h"
 #include "platform/qt/QtPlatform.h"
@@ -51,47 +53,80 @@ void ExpectNothingClipped(const QWidget* window)
     }
 }
 
+// Every picture a form shows is there: a name that resolves to no picture leaves it empty.
+void ExpectShownPicturesResolve(const QWidget* form)
+{
+    // The controls carry no meta-object of their own: findChildren alone would take every label.
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        if (dynamic_cast<const formlayout::TImage*>(label) && label->isVisibleTo(form))
+            EXPECT_FALSE(label->pixmap().isNull()) << label->objectName().toStdString();
+}
+
+// "<id>-<caption>", the caption's blanks and signs made safe for a file name.
+std::string ShotName(uint8_t id, const QWidget* form)
+{
+    QString caption = form->windowTitle();
+    for (QChar& c : caption)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('-')) c = QLatin1Char('_');
+    return std::to_string(id) + "-" + caption.toStdString();
+}
+
 }  // namespace
 
 class Screenshot : public GuiTest {};
 
-TEST_F(Screenshot, MainWindowWithTheUlvarinFormAndTheSelector)
+// Each form of the factory table, as it opens and with every list walked through and every
+// box ticked: the main window takes its fixed size, nothing is clipped and every picture is
+// there. A PNG of each state is saved.
+TEST_F(Screenshot, EveryRegisteredForm)
 {
     std::string folder = ScreenshotFolder(dir.Path());
-    {
-        TFormMain main;
-        main.show();
+    TFormMain main;
+    main.show();
+    ASSERT_FALSE(BoardFormTable().empty());
+    for (const BoardFormRow& row : BoardFormTable()) {
+        SCOPED_TRACE(static_cast<int>(row.id));
+        main.CreateBoardForm(row.id);
         QWidget* form = main.BoardForm();
         ASSERT_NE(form, nullptr);
+        EXPECT_EQ(main.CurrentBoardId, row.id);
+        EXPECT_EQ(form->minimumSize(), form->maximumSize());
+        EXPECT_EQ(main.size(), form->size());
+        ExpectShownPicturesResolve(form);
         ExpectNothingClipped(form);
-        // The card list of every voltage fits its combo.
-        auto* voltage = form->findChild<QComboBox*>("ComboBoxHsmcVol");
-        for (int i = 0; i < voltage->count(); ++i) {
-            Pick(voltage, i);
-            ExpectNothingClipped(form->findChild<QWidget*>("GroupBox1"));
+        const std::string shot = folder + ShotName(row.id, form);
+        QPixmap opened = main.grab();
+        EXPECT_EQ(opened.size(), form->size());
+        EXPECT_TRUE(opened.save(QString::fromStdString(shot + ".png")));
+
+        for (QCheckBox* box : form->findChildren<QCheckBox*>())
+            if (box->isEnabled() && !box->isChecked()) box->click();
+        for (QComboBox* combo : form->findChildren<QComboBox*>()) {
+            for (int i = 0; combo->isEnabled() && i < combo->count(); ++i) {
+                Pick(combo, i);
+                ExpectShownPicturesResolve(form);
+                ExpectNothingClipped(form);
+            }
         }
-        Pick(voltage, 1);
-        QPixmap shot = main.grab();
-        EXPECT_EQ(shot.size(), QSize(789, 536));
-        EXPECT_TRUE(shot.save(QString::fromStdString(folder + "main-ulvarin.png")));
-
-        // With a card on each connector and the HPS ticked.
-        Pick(form->findChild<QComboBox*>("ComboBoxGpio"), 1);
-        Pick(form->findChild<QComboBox*>("ComboBoxHsmc"), 1);
-        form->findChild<QCheckBox*>("CheckBoxHPS")->click();
-        ExpectNothingClipped(form);
-        EXPECT_TRUE(main.grab().save(QString::fromStdString(folder + "main-ulvarin-cards.png")));
-
-        TFormBoardSelector selector(&main);
-        selector.show();
-        ExpectNothingClipped(&selector);
-        QPixmap picked = selector.grab();
-        EXPECT_EQ(picked.size(), QSize(770, 342));
-        EXPECT_TRUE(picked.save(QString::fromStdString(folder + "selector.png")));
+        // The first card of every list, after the lists it depends on.
+        for (QComboBox* combo : form->findChildren<QComboBox*>())
+            if (combo->isEnabled() && combo->count() > 1) Pick(combo, 1);
+        EXPECT_TRUE(main.grab().save(QString::fromStdString(shot + "-chosen.png")));
+        EXPECT_TRUE(platform::FileExists(shot + ".png"));
     }
-    EXPECT_TRUE(platform::FileExists(folder + "main-ulvarin.png"));
-    EXPECT_TRUE(platform::FileExists(folder + "main-ulvarin-cards.png"));
-    EXPECT_TRUE(platform::FileExists(folder + "selector.png"));
+    EXPECT_TRUE(dialogs.Exceptions().empty());
+}
+
+TEST_F(Screenshot, BoardSelector)
+{
+    std::string folder = ScreenshotFolder(dir.Path());
+    TFormMain main;
+    TFormBoardSelector selector(&main);
+    selector.show();
+    ExpectNothingClipped(&selector);
+    QPixmap picked = selector.grab();
+    EXPECT_EQ(picked.size(), QSize(770, 342));
+    EXPECT_TRUE(picked.save(QString::fromStdString(folder + "selector.png")));
 }
 
 TEST_F(Screenshot, EveryCardPictureOnOneSheet)

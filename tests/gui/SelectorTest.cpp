@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
 #include "core/shell/FormLayout.h"
 #include "core/shell/UI_Selector.h"
 #include "platform/qt/QtPlatform.h"

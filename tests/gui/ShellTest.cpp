@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <fstream>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "core/shell/Application.h"
 #include "core/shell/UI_Selector.h"
@@ -149,10 +149,10 @@ TEST_F(Shell, ChangeMainBoardRunsTheSelectorAfterTheClick)
     EXPECT_EQ(main.size(), QSize(789, 536));
 }
 
-TEST_F(Shell, CreateBoardFormForAnIdWithoutAFormIsAnInternalError)
+TEST_F(Shell, CreateBoardFormForAnIdThatIsNoBoardIsAnInternalError)
 {
     TFormMain main;
-    EXPECT_THROW(main.CreateBoardForm(7), platform::InternalError);
+    for (uint8_t id : {0, 29, 36, 99, 102, 255}) EXPECT_THROW(main.CreateBoardForm(id), platform::InternalError) << int(id);
 }
 
 TEST_F(Shell, ExceptionsThatEscapeAreShownInTheExceptionBox)

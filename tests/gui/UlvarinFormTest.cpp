@@ -7,11 +7,14 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <set>
+#include <utility>
 
-#include "GuiFixture.h"
+#include "FormFixture.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/MainBoard.h"
+#include "core/shell/FormLayout.h"
 #include "core/shell/UnitMain.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -113,6 +116,40 @@ TEST_F(UlvarinForm, FirstStartShowsTheDefaults)
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Shown(kVoltageShapes[i]), i == 1) << kVoltageShapes[i];
     EXPECT_TRUE(dialogs.Boxes().empty());
     EXPECT_FALSE(platform::FileExists(DefaultCfg()));
+}
+
+// The window as a user sees it: the program's icon, no maximise button on the fixed size,
+// one outline colour, the four buttons filling a grid, and a card's place held while no
+// card is chosen.
+TEST_F(UlvarinForm, TheWindowIsTidy)
+{
+    Open();
+    EXPECT_FALSE(main->windowIcon().isNull());
+    EXPECT_FALSE(main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(main->minimumSize(), main->maximumSize());
+
+    std::set<QRgb> colours;
+    for (QWidget* control : form->findChildren<QWidget*>())
+        if (auto* shape = dynamic_cast<formlayout::TShape*>(control)) colours.insert(shape->Colour().rgb());
+    EXPECT_EQ(colours.size(), 1u);
+
+    std::set<int> lefts, tops;
+    std::set<std::pair<int, int>> cells;
+    for (const char* name : {"ButtonSave", "ButtonLoad", "ButtonGen", "ButtonExit"}) {
+        QRect area(Get(name)->mapTo(form, QPoint(0, 0)), Get(name)->size());
+        EXPECT_EQ(area.size(), Get("ButtonGen")->size()) << name;
+        lefts.insert(area.left());
+        tops.insert(area.top());
+        cells.insert({area.left(), area.top()});
+    }
+    EXPECT_EQ(cells.size(), 4u);
+    EXPECT_EQ(lefts.size() * tops.size(), 4u);
+
+    for (auto [image, slot] : {std::pair{"ImageGpio", "SlotGpio"}, std::pair{"ImageHSMC", "SlotHSMC"}}) {
+        EXPECT_FALSE(Shown(image));
+        EXPECT_TRUE(Shown(slot));
+        EXPECT_EQ(Get(slot)->geometry(), Get(image)->geometry());
+    }
 }
 
 // Each voltage lists its own cards with "None" selected and moves the jumper outline; the
@@ -322,6 +359,8 @@ TEST_F(UlvarinForm, SaveAndLoadRoundTripThroughTheDialogs)
     EXPECT_EQ(dialogs.FileDialogs()[0].options.folder, dir.Path());
     EXPECT_FALSE(dialogs.FileDialogs()[1].save);
     EXPECT_EQ(dialogs.FileDialogs()[1].options.folder, dir.Path() + "mine/");
+    EXPECT_EQ(dialogs.FileDialogs()[0].options.title, "Save Setting");
+    EXPECT_EQ(dialogs.FileDialogs()[1].options.title, "Load Setting");
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
@@ -381,6 +420,7 @@ TEST_F(UlvarinForm, CancelledProjectDialogEndsGenerateQuietly)
     const auto& options = dialogs.FileDialogs()[0].options;
     EXPECT_EQ(options.folder, dir.Path() + "CodeGenerated/Ulvarin/counter/");
     EXPECT_EQ(options.proposedName, "counter.qpf");
+    EXPECT_EQ(options.title, "Generate Quartus Project");
     EXPECT_TRUE(platform::DirectoryExists(options.folder));
     EXPECT_TRUE(dialogs.Boxes().empty());
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "CardCheck.h"
 #include "core/model/DaughterBoard.h"
 #include "core/model/MainBoard.h"
@@ -127,13 +131,82 @@ TEST(DaughterBoard, BoardPinsKeepTheirOwnDirectionOrStandardEachByItself)
     EXPECT_EQ(At(*board, 3)->GetName(), "P_S3");
 }
 
-TEST(DaughterBoard, ACardShorterThanTheConnectorSwitchesTheRestOff)
+namespace {
+
+std::string Describe(const TPin& p)
 {
-    auto board = BoardConnector(CONNECTOR_Kelpin, 180);
-    auto card = Card(CONNECTOR_Kelpin, 160, {1, 160});
-    ASSERT_TRUE(card->UpdateMasterConnector(board.get(), ""));
-    EXPECT_EQ(board->GetActivePinCount(), 2);
-    for (int p = 161; p <= 180; ++p) EXPECT_EQ(At(*board, p)->GetDirection(), DIRECTION_NONE) << p;
+    return p.GetName() + "|" + p.GetLocation() + "|" + std::to_string(p.GetDirection()) + "|" +
+           std::to_string(p.GetIoStandard()) + "|" + std::to_string(p.IsClock()) + "|" + p.GetFrequency();
+}
+
+}  // namespace
+
+// Board entries that no card entry faces: a placeholder drops out, a pin with data of its own
+// (a socket's reference clock, the fixed pins after an FMC connector's positions) stays.
+TEST(DaughterBoard, BoardEntriesPastTheCardDropOutOnlyWhereTheyWaitForTheCard)
+{
+    struct Case {
+        const char* label;
+        uint8_t boardType;
+        int positions;  // placeholders, one per position
+        std::function<std::unique_ptr<TDaughterBoard>()> card;
+        std::vector<TPin> after;  // board pins after the positions
+        std::vector<bool> kept;   // whether each keeps its data; otherwise it drops out
+        int copied;               // card pins the board takes; -1 for all of them
+    };
+    auto ddr3 = [] {
+        auto d = std::make_unique<TDaughterBoard>();
+        d->BuildDdr3SodimmArria10(1, 0, 0);
+        return d;
+    };
+    auto ddr4 = [] {
+        auto d = std::make_unique<TDaughterBoard>();
+        d->BuildDdr4Sodimm(1, 40, 40, 0);
+        return d;
+    };
+    std::vector<int> all;
+    for (int p = 1; p <= 160; ++p) all.push_back(p);
+    const TPin placeholder("", "X1", DIRECTION_FROM_DAUGHTER, IOSTD_FROM_DAUGHTER, 0);
+    const Case cases[] = {
+        {"DDR3 socket, reference clock as entry 205", CONNECTOR_DDR3_SODIMM, 204, ddr3,
+         {TPin("DDR3A_REFCLK_p", "AV33", DIRECTION_INPUT, 21, 266.666f)}, {true}, -1},
+        {"DDR4 socket, reference clock as entry 261", CONNECTOR_DDR4_SODIMM, 260, ddr4,
+         {TPin("DDR4A_REFCLK_p", "AV33", DIRECTION_INPUT, 21, 266.666f)}, {true}, -1},
+        {"FMC connector with two fixed pins after position 400", CONNECTOR_FMC_HPC, 400,
+         [] { return BuildCard(DAUGHTER_FMC_HPC_VITA, MAINBOARD_Idrenne); },
+         {TPin("FMC_REFCLK_p", "T31", DIRECTION_INPUT, 21, 0), TPin("FMC_RZQ", "H9", DIRECTION_INPUT, 3, 0)},
+         {true, true}, -1},
+        {"FMC LPC card on the same connector", CONNECTOR_FMC_HPC, 400,
+         [] { return BuildCard(DAUGHTER_FMC_LPC_VITA, MAINBOARD_Idrenne); },
+         {TPin("FMC_REFCLK_p", "T31", DIRECTION_INPUT, 21, 0), placeholder}, {true, false}, -1},
+        {"card shorter than the connector", CONNECTOR_Kelpin, 160,
+         [] { return Card(CONNECTOR_Kelpin, 160, {1, 160}); },
+         {placeholder, TPin("A", "X2", DIRECTION_INPUT, IOSTD_FROM_DAUGHTER, 0),
+          TPin("", "X3", DIRECTION_FROM_DAUGHTER, 21, 0), TPin("B", "X4", DIRECTION_INPUT, 21, 0), placeholder},
+         {false, false, false, true, false}, -1},
+        {"HSMC card on a Kelpin connector with a pin after its 180 positions", CONNECTOR_Kelpin, 180,
+         [&] { return Card(CONNECTOR_HSMC, 160, all); },
+         {TPin("K_CLK", "X5", DIRECTION_INPUT, 8, 50), placeholder}, {true, false}, 83},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        auto board = BoardConnector(c.boardType, c.positions);
+        for (const TPin& pin : c.after) board->AddPin(new TPin(pin));
+        auto card = c.card();
+        ASSERT_TRUE(card->UpdateMasterConnector(board.get(), "M_"));
+        int kept = 0;
+        for (std::size_t i = 0; i < c.after.size(); ++i) {
+            const TPin* pin = At(*board, c.positions + static_cast<int>(i) + 1);
+            if (c.kept[i]) {
+                EXPECT_EQ(Describe(*pin), Describe(c.after[i])) << i;
+                ++kept;
+            } else {
+                EXPECT_EQ(pin->GetDirection(), DIRECTION_NONE) << i;
+            }
+        }
+        EXPECT_EQ(board->GetActivePinCount(), (c.copied < 0 ? card->GetActivePinCount() : c.copied) + kept);
+        EXPECT_GT(card->GetActivePinCount(), 0);
+    }
 }
 
 TEST(DaughterBoard, HsmcCardOnKelpinGoesThroughThePositionMap)

@@ -1,18 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <sstream>
 #include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "FileSizeLimit.h"
 #include "SettingsFixture.h"
+#include "core/generate/SystemBuild.h"
 #include "core/settings/RecordText.h"
+#include "platform/Format.h"
 
 namespace fs = std::filesystem;
 using tooltest::ReadFile;
@@ -46,45 +49,52 @@ std::vector<std::string> FolderEntries(const std::string& folder)
     return names;
 }
 
-// Runs the check in a child process as user and group "nobody": 0 when it holds, 1 when
-// not, kCannotDropPrivileges when the child cannot change user.
-constexpr int kCannotDropPrivileges = 2;
+// What one whole-file save did: its result, then every exception box and message box.
+struct SaveOutcome {
+    bool ok = false;
+    std::vector<std::string> shown;
+};
 
-int RunUnprivileged(const std::function<bool()>& check)
+// Runs the save in a child process, with files limited to `limit` bytes when it is not zero
+// and, when `unprivileged`, as user and group "nobody"; nothing when the child cannot change
+// user. The child's dialogs start empty.
+std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unprivileged, rlim_t limit,
+                                   const std::function<bool()>& save)
 {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return SaveOutcome{false, {"no pipe"}};
     pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(kCannotDropPrivileges);
-        ::_exit(check() ? 0 : 1);
+        ::close(pipeFds[0]);
+        if (unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        if (limit != 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit rl{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &rl);
+        }
+        dialogs.Clear();
+        std::string out(1, save() ? '1' : '0');
+        for (const std::string& text : dialogs.Exceptions()) out += "exception: " + text + '\n';
+        for (const std::string& text : dialogs.Texts()) out += text + '\n';
+        bool sent = ::write(pipeFds[1], out.data(), out.size()) == static_cast<ssize_t>(out.size());
+        ::_exit(sent ? 0 : 1);
     }
+    ::close(pipeFds[1]);
+    std::string out;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        out.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeFds[0]);
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return 1;
-    return WEXITSTATUS(status);
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) return SaveOutcome{false, {"child failed"}};
+    SaveOutcome outcome{out[0] == '1', {}};
+    std::istringstream lines(out.substr(1));
+    for (std::string line; std::getline(lines, line);) outcome.shown.push_back(line);
+    return outcome;
 }
-
-// Files may grow no further than `limit` bytes while it lives (privileges do not lift it).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int);
-};
 
 }  // namespace
 
@@ -141,23 +151,114 @@ TEST_F(RecordFileTest, SaveWritesTheLoadedBytesBackUnchanged)
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
-TEST_F(RecordFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile)
+// Settings and project files alike: a new file replaces the old one, so that a failed write
+// leaves the old one whole and the new one keeps its permissions and owner; a read-only file is
+// refused even for a privileged user; a file in a folder that takes no new file, or with a
+// second name, is written in place; a link is written through.
+TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
 {
-    std::string old = dir.Write("ro/board.cfg", "old settings");
-    ::chmod(old.c_str(), 0666);  // the file itself could be overwritten
-    ::chmod(dir.Path().c_str(), 0755);
-    ::chmod((dir.Path() + "ro").c_str(), 0555);
-    auto save = [&] {
-        TEST_CONFIG record{};
-        return !SaveRecord(old, record) && dialogs.Texts() == std::vector<std::string>{"Failed to create file."} &&
-               dialogs.Boxes()[0].caption == "Error";
+    enum Outcome { Written, CreateFails, WriteFails };
+    struct Writer {
+        const char* file;
+        std::function<bool(const std::string&, const std::string&)> save;
+        std::string createFailed, writeFailed;  // the messages; a project file shows the exception first
+        bool showsException;
     };
-    // A privileged user may write into any folder, so the save then runs as an ordinary one.
-    int result = CanCreateIn(dir.Path() + "ro/") ? RunUnprivileged(save) : (save() ? 0 : 1);
-    if (result == kCannotDropPrivileges) GTEST_SKIP() << "cannot run as an unprivileged user";
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(ReadFile(old), "old settings");
-    EXPECT_EQ(FolderEntries(dir.Path() + "ro/"), std::vector<std::string>{"board.cfg"});
+    auto saveSettings = [](const std::string& path, const std::string& bytes) {
+        return SaveRecordFile(path, bytes.data(), bytes.size());
+    };
+    const Writer writers[] = {
+        {"board.cfg", saveSettings, "Failed to create file.", "Failed to write file.", false},
+        {"top.qsf", WriteProjectFile, "Failed to create file %s", "Failed to create file %s", true},
+    };
+    struct Case {
+        const char* what;
+        bool exists;          // the file is there before the save
+        mode_t fileMode;
+        bool folderReadOnly;  // no new file can be created in its folder
+        bool throughLink;     // saved under the name of a link to the file
+        bool hardLink;        // the file has a second name
+        rlim_t limit;         // files may not grow past this (a full disk); 0 for no limit
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"writable file", true, 0644, false, false, false, 0, Written},
+        {"new file", false, 0, false, false, false, 0, Written},
+        {"read-only file", true, 0444, false, false, false, 0, CreateFails},
+        {"full disk", true, 0644, false, false, false, 100, WriteFails},
+        {"read-only folder, writable file", true, 0666, true, false, false, 0, Written},
+        {"read-only folder, writable file, full disk", true, 0666, true, false, false, 100, WriteFails},
+        {"read-only folder, read-only file", true, 0444, true, false, false, 0, CreateFails},
+        {"read-only folder, no file", false, 0, true, false, false, 0, CreateFails},
+        {"link to a writable file", true, 0640, false, true, false, 0, Written},
+        {"link to a read-only file", true, 0440, false, true, false, 0, CreateFails},
+        {"link, full disk", true, 0640, false, true, false, 100, WriteFails},
+        {"file with a second name", true, 0644, false, false, true, 0, Written},
+        {"file with a second name, full disk", true, 0644, false, false, true, 100, WriteFails},
+    };
+    const std::string before = "old and good";
+    const std::string after = Pattern(272, 3);
+    ::chmod(dir.Path().c_str(), 0755);  // an unprivileged save must reach the folders
+    bool skipped = false;
+    int row = 0;
+    for (const Case& c : cases) {
+        for (const Writer& w : writers) {
+            SCOPED_TRACE(std::string(c.what) + ", " + w.file);
+            const std::string folder = dir.Path() + "case" + std::to_string(row++) + "/";
+            fs::create_directory(folder);
+            const std::string file = folder + w.file;
+            std::string savedAs = file;
+            if (c.exists) {
+                dir.Write(file.substr(dir.Path().size()), before);
+                ::chmod(file.c_str(), c.fileMode);
+                // Someone else's file, where the user may give files away.
+                if (::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
+            }
+            struct stat original {};
+            ::stat(file.c_str(), &original);
+            if (c.throughLink) {
+                savedAs = folder + "link-" + w.file;
+                fs::create_symlink(w.file, savedAs);
+            }
+            const std::string secondName = folder + "second-" + w.file;
+            if (c.hardLink) fs::create_hard_link(file, secondName);
+            const std::vector<std::string> entries = FolderEntries(folder);
+            if (c.folderReadOnly) ::chmod(folder.c_str(), 0555);
+            // A privileged user may write into any folder, so such a save runs as an ordinary one.
+            const bool unprivileged = c.folderReadOnly && CanCreateIn(folder);
+            auto outcome = RunSave(dialogs, unprivileged, c.limit, [&] { return w.save(savedAs, after); });
+            ::chmod(folder.c_str(), 0755);
+            if (!outcome) {
+                skipped = true;
+                continue;
+            }
+
+            const std::string name = platform::ExtractFileName(savedAs);
+            std::vector<std::string> shown;
+            if (c.outcome == CreateFails && w.showsException)
+                shown.push_back("exception: Cannot create file \"" + savedAs + "\". Permission denied");
+            if (c.outcome != Written)
+                shown.push_back(platform::Format((c.outcome == CreateFails ? w.createFailed : w.writeFailed).c_str(),
+                                                 name.c_str()));
+            EXPECT_EQ(outcome->ok, c.outcome == Written);
+            EXPECT_EQ(outcome->shown, shown);
+            if (c.outcome == Written) EXPECT_EQ(ReadFile(file), after);
+            else if (c.exists) EXPECT_EQ(ReadFile(file), before);
+            // No temporary file stays behind, and a link stays a link.
+            EXPECT_EQ(FolderEntries(folder), c.exists || c.outcome != Written ? entries
+                                                                              : std::vector<std::string>{w.file});
+            if (c.throughLink) EXPECT_TRUE(fs::is_symlink(savedAs));
+            if (c.hardLink) EXPECT_TRUE(fs::equivalent(file, secondName));
+            if (c.exists) {
+                struct stat st {};
+                ASSERT_EQ(::stat(file.c_str(), &st), 0);
+                EXPECT_EQ(st.st_mode & 07777, c.fileMode);
+                EXPECT_EQ(st.st_uid, original.st_uid);
+                EXPECT_EQ(st.st_gid, original.st_gid);
+            }
+        }
+    }
+    if (skipped) GTEST_SKIP() << "cannot run as an unprivileged user";
 }
 
 TEST_F(RecordFileTest, ShortWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
@@ -187,20 +288,6 @@ TEST_F(RecordFileTest, SaveThatCannotCreateTheFileReportsIt)
     }
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"taken.cfg"});
     EXPECT_TRUE(fs::is_directory(dir.Path() + "taken.cfg"));
-}
-
-TEST_F(RecordFileTest, ReplacingKeepsPermissionsAndWritesThroughALink)
-{
-    std::string real = dir.Write("real.cfg", "old");
-    ::chmod(real.c_str(), 0640);
-    fs::create_symlink(real, dir.Path() + "link.cfg");
-    TEST_CONFIG record = RecordFrom<TEST_CONFIG>(Pattern(272, 6));
-    ASSERT_TRUE(SaveRecord(dir.Path() + "link.cfg", record));
-    EXPECT_TRUE(fs::is_symlink(dir.Path() + "link.cfg"));
-    EXPECT_EQ(ReadFile(real), BytesOf(record));
-    struct stat st {};
-    ASSERT_EQ(::stat(real.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 TEST_F(RecordFileTest, DefaultFileLivesInTheExecutableFolderAndServesEveryBoard)

@@ -11,6 +11,7 @@
 
 #include "ScriptedDialogs.h"
 #include "ToolCheck.h"
+#include "core/model/RecordBytes.h"
 #include "core/settings/ConfigBase.h"
 #include "core/settings/ConfigBoard.h"
 #include "core/settings/RecordFile.h"
@@ -36,6 +37,7 @@ public:
     std::string GetQsfSettings() override { return {}; }
     std::string GetTopLevelCode() override { return {}; }
     bool ExportVerilogIP(const std::string&) override { return true; }
+    std::span<const uint8_t> RecordBytes() const override { return BytesOfRecord(Config); }
 
     TEST_CONFIG Config{};
 };

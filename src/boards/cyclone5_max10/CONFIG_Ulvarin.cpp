@@ -1,6 +1,5 @@
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 
-
 #include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
@@ -21,10 +20,10 @@ constexpr uint8_t SSTL15_I = 29;      // "SSTL-15 Class I"
 constexpr uint8_t DIFF_SSTL15_I = 12; // "Differential 1.5-V SSTL Class I"
 
 constexpr BoardPinRow kClock[] = {
-    {"CLOCK_50", in, LVTTL, "AF14"},
-    {"CLOCK2_50", in, LVTTL, "AA16"},
-    {"CLOCK3_50", in, V2_5, "Y26"},
-    {"CLOCK4_50", in, LVTTL, "K14"},
+    {"CLOCK_50", in, LVTTL, "AF14", ClockMHz(50)},
+    {"CLOCK2_50", in, LVTTL, "AA16", ClockMHz(50)},
+    {"CLOCK3_50", in, V2_5, "Y26", ClockMHz(50)},
+    {"CLOCK4_50", in, LVTTL, "K14", ClockMHz(50)},
 };
 
 constexpr BoardPinRow kKey[] = {
@@ -186,13 +185,7 @@ void BuildMainBoard_Ulvarin(TMainBoard* board, TConfigUlvarin* settings)
     board->m_Package = "FBGA";
     board->m_SpeedGradeText = platform::Format("%d", 6);
 
-    if (Config.bClock) {
-        TConnector* clock = AddBoardGroup(*board, "CLOCK", kClock);
-        for (int i = 0; i < clock->GetPinCount(); ++i) {
-            clock->GetPin(i)->SetClock(1);
-            clock->GetPin(i)->SetFrequency(platform::Format("%f MHz", 50.0));
-        }
-    }
+    if (Config.bClock) AddBoardGroup(*board, "CLOCK", kClock);
     if (Config.bButton) AddBoardGroup(*board, "KEY", kKey);
     if (Config.bSwitch) AddBoardGroup(*board, "SW", kSwitch);
     if (Config.bLed) AddBoardGroup(*board, "LED", kLed);

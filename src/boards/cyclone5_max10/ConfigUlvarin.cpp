@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/model/MainBoard.h"
+#include "core/model/RecordBytes.h"
 #include "core/settings/RecordFile.h"
 #include "core/settings/RecordText.h"
 
@@ -34,3 +35,5 @@ std::string TConfigUlvarin::GetQsfSettings() { return std::string(); }
 std::string TConfigUlvarin::GetTopLevelCode() { return std::string(); }
 
 bool TConfigUlvarin::ExportVerilogIP(const std::string& /*projectFolder*/) { return true; }
+
+std::span<const uint8_t> TConfigUlvarin::RecordBytes() const { return BytesOfRecord(Config); }

@@ -44,6 +44,7 @@ public:
     std::string GetQsfSettings() override;
     std::string GetTopLevelCode() override;
     bool ExportVerilogIP(const std::string& projectFolder) override;
+    std::span<const uint8_t> RecordBytes() const override;
 
     // Every byte zero, then the board's defaults.
     static ULVARIN_CONFIG DefaultConfig();

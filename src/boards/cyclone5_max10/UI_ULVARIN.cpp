@@ -2,21 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <vector>
 
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/MainBoard.h"
-#include "core/settings/PrefixCheck.h"
 #include "core/settings/RecordText.h"
+#include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
-#include "core/shell/UnitMain.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
 
+using boardpicture::Over;
 using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
@@ -27,17 +25,9 @@ using formlayout::kTitle;
 constexpr const char* kBoardPicture = "Ulvarin_BITMAP";
 constexpr const char* kVoltagePicture = "Ulvarin_HSMC_VOLTAGE_BITMAP";
 
-// Where the pictures lie in Panel1; the outlines over them are given in picture coordinates
-// and sit 3 pixels outside the part they mark, so that the pen frames it.
+// Where the pictures lie in Panel1; the outlines over them are given in picture coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 300};
 constexpr Rect kVoltageImage{296, 340, 112, 126};
-constexpr int kOutlineMargin = 3;
-
-constexpr Rect Over(Rect image, int left, int top, int width, int height)
-{
-    return {image.left + left - kOutlineMargin, image.top + top - kOutlineMargin, width + 2 * kOutlineMargin,
-            height + 2 * kOutlineMargin};
-}
 
 // The row of a jumper position on the voltage picture.
 constexpr Rect OverJumper(int row) { return Over(kVoltageImage, 4, 26 + 24 * row, 104, 20); }
@@ -52,7 +42,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeVideoIn", "Panel1", "VIDEO-IN", Over(kBoardImage, 82, 8, 54, 38)},
     {Kind::Shape, "ShapeAudio", "Panel1", "AUDIO", Over(kBoardImage, 144, 8, 58, 38)},
     {Kind::Shape, "ShapePS2", "Panel1", "PS/2", Over(kBoardImage, 210, 8, 40, 38)},
-    {Kind::Shape, "ShapeHPS", "Panel1", "HPS", Over(kBoardImage, 258, 8, 132, 100), formlayout::kAqua},
+    {Kind::Shape, "ShapeHPS", "Panel1", "HPS", Over(kBoardImage, 258, 8, 132, 100)},
     {Kind::Shape, "ShapeIR", "Panel1", "IR", Over(kBoardImage, 10, 56, 44, 26)},
     {Kind::Shape, "ShapeADC", "Panel1", "ADC", Over(kBoardImage, 10, 90, 44, 32)},
     {Kind::Shape, "ShapeGpio", "Panel1", "GPIO", Over(kBoardImage, 14, 132, 28, 158)},
@@ -98,6 +88,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 258, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 292, 80, 24}},
     {Kind::Edit, "EditPrefixGpio", "GroupBox1", nullptr, {96, 292, 110, 24}},
+    {Kind::Slot, "SlotGpio", "GroupBox1", "No card", {214, 288, 124, 80}},
     {Kind::Image, "ImageGpio", "GroupBox1", nullptr, {214, 288, 124, 80}},
     {Kind::Label, "Label2", "GroupBox1", "HSMC Header", {14, 376, 110, 24}, kBold},
     {Kind::Label, "Label5", "GroupBox1", "IO Voltage:", {140, 376, 72, 24}},
@@ -105,35 +96,31 @@ constexpr ControlRow kLayout[] = {
     {Kind::ComboBox, "ComboBoxHsmc", "GroupBox1", nullptr, {14, 406, 324, 24}},
     {Kind::Label, "Label6", "GroupBox1", "Prefix Name:", {14, 440, 80, 24}},
     {Kind::Edit, "EditPrefixHsmc", "GroupBox1", nullptr, {96, 440, 110, 24}},
+    {Kind::Slot, "SlotHSMC", "GroupBox1", "No card", {214, 436, 124, 80}},
     {Kind::Image, "ImageHSMC", "GroupBox1", nullptr, {214, 436, 124, 80}},
-    // Last, so that the keyboard reaches them after the settings.
-    {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 342, 280, 40}, kBold},
-    {Kind::Button, "ButtonSave", "Panel1", "Save Setting", {8, 390, 136, 34}},
-    {Kind::Button, "ButtonLoad", "Panel1", "Load Setting", {152, 390, 136, 34}},
-    {Kind::Button, "ButtonExit", "Panel1", "Exit", {152, 432, 136, 34}},
+    // Last, so that the keyboard reaches them after the settings; beside the jumper picture
+    // and as high as it.
+    {Kind::Button, "ButtonSave", "Panel1", "Save Setting", {8, 340, 136, 59}},
+    {Kind::Button, "ButtonLoad", "Panel1", "Load Setting", {152, 340, 136, 59}},
+    {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 407, 136, 59}, kBold},
+    {Kind::Button, "ButtonExit", "Panel1", "Exit", {152, 407, 136, 59}},
 };
 
-// Each device group: its check box, the outline over its part and its record byte.
-struct DeviceGroup {
-    const char* checkBox;
-    const char* shape;
-    uint8_t ULVARIN_CONFIG::*field;
-};
-
-constexpr DeviceGroup kGroups[] = {
-    {"CheckBoxOSC", "ShapeOSC", &ULVARIN_CONFIG::bClock},
-    {"CheckBoxLED", "ShapeLED", &ULVARIN_CONFIG::bLed},
-    {"CheckBoxButton", "ShapeButton", &ULVARIN_CONFIG::bButton},
-    {"CheckBoxSwitch", "ShapeSwitch", &ULVARIN_CONFIG::bSwitch},
-    {"CheckBoxSeg7", "ShapeSeg7", &ULVARIN_CONFIG::bSeg7},
-    {"CheckBoxSDRAM", "ShapeSDRAM", &ULVARIN_CONFIG::bSdram},
-    {"CheckBoxVGA", "ShapeVGA", &ULVARIN_CONFIG::bVga},
-    {"CheckBoxAudio", "ShapeAudio", &ULVARIN_CONFIG::bAudio},
-    {"CheckBoxVideoIn", "ShapeVideoIn", &ULVARIN_CONFIG::bVideoIn},
-    {"CheckBoxADC", "ShapeADC", &ULVARIN_CONFIG::bAdc},
-    {"CheckBoxPS2", "ShapePS2", &ULVARIN_CONFIG::bPs2},
-    {"CheckBoxIR", "ShapeIR", &ULVARIN_CONFIG::bIr},
-    {"CheckBoxHPS", "ShapeHPS", &ULVARIN_CONFIG::bHps},
+// Each device group: its check box, its record byte and the outline over its part.
+constexpr DeviceGroup<ULVARIN_CONFIG> kGroups[] = {
+    {"CheckBoxOSC", &ULVARIN_CONFIG::bClock, {"ShapeOSC"}},
+    {"CheckBoxLED", &ULVARIN_CONFIG::bLed, {"ShapeLED"}},
+    {"CheckBoxButton", &ULVARIN_CONFIG::bButton, {"ShapeButton"}},
+    {"CheckBoxSwitch", &ULVARIN_CONFIG::bSwitch, {"ShapeSwitch"}},
+    {"CheckBoxSeg7", &ULVARIN_CONFIG::bSeg7, {"ShapeSeg7"}},
+    {"CheckBoxSDRAM", &ULVARIN_CONFIG::bSdram, {"ShapeSDRAM"}},
+    {"CheckBoxVGA", &ULVARIN_CONFIG::bVga, {"ShapeVGA"}},
+    {"CheckBoxAudio", &ULVARIN_CONFIG::bAudio, {"ShapeAudio"}},
+    {"CheckBoxVideoIn", &ULVARIN_CONFIG::bVideoIn, {"ShapeVideoIn"}},
+    {"CheckBoxADC", &ULVARIN_CONFIG::bAdc, {"ShapeADC"}},
+    {"CheckBoxPS2", &ULVARIN_CONFIG::bPs2, {"ShapePS2"}},
+    {"CheckBoxIR", &ULVARIN_CONFIG::bIr, {"ShapeIR"}},
+    {"CheckBoxHPS", &ULVARIN_CONFIG::bHps, {"ShapeHPS"}},
 };
 
 constexpr const char* kVoltageItems[] = {"3.3 V", "2.5 V (Default)", "1.8 V", "1.5 V"};
@@ -141,12 +128,7 @@ constexpr int kDefaultVoltage = 1;
 constexpr const char* kVoltageShapes[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 
 // How each outlined part looks on the board picture.
-struct PartLook {
-    const char* shape;
-    pictures::Part part;
-};
-
-constexpr PartLook kLooks[] = {
+constexpr boardpicture::OutlinedPart kParts[] = {
     {"ShapeVGA", pictures::Part::Jack},       {"ShapeVideoIn", pictures::Part::Jack},
     {"ShapeAudio", pictures::Part::Jack},     {"ShapePS2", pictures::Part::Jack},
     {"ShapeHPS", pictures::Part::Region},     {"ShapeIR", pictures::Part::Chip},
@@ -157,102 +139,43 @@ constexpr PartLook kLooks[] = {
     {"ShapeHSMC", pictures::Part::Header},
 };
 
-// The part under an outline, in the picture's coordinates.
-QRect Under(Rect image, Rect shape)
-{
-    return QRect(shape.left - image.left + kOutlineMargin, shape.top - image.top + kOutlineMargin,
-                 shape.width - 2 * kOutlineMargin, shape.height - 2 * kOutlineMargin);
-}
-
-const ControlRow& Row(const char* name)
-{
-    for (const ControlRow& row : kLayout)
-        if (std::string_view(row.name) == name) return row;
-    PW_CHECK(0);
-    return kLayout[0];
-}
-
 QPixmap DrawUlvarinBoard()
 {
-    std::vector<pictures::Block> blocks = {
-        {QRect(150, 92, 100, 86), QStringLiteral("Cyclone V SoC"), pictures::Part::Chip},
-        {QRect(262, 124, 84, 26), QStringLiteral("USB-BLASTER"), pictures::Part::Jack},
-        {QRect(262, 162, 44, 34), QStringLiteral("DC IN"), pictures::Part::Jack},
-        {QRect(262, 214, 88, 22), QStringLiteral("Ulvarin"), pictures::Part::Silkscreen},
-    };
-    for (const PartLook& look : kLooks) {
-        const ControlRow& row = Row(look.shape);
-        blocks.push_back({Under(kBoardImage, row.geometry), QString::fromLatin1(row.caption), look.part});
-    }
-    return pictures::DrawBoard(QSize(kBoardImage.width, kBoardImage.height), blocks);
+    return boardpicture::DrawBoardUnderOutlines(
+        kBoardImage, kLayout, kParts,
+        {
+            {QRect(150, 92, 100, 86), QStringLiteral("Cyclone V SoC"), pictures::Part::Chip},
+            {QRect(262, 124, 84, 26), QStringLiteral("USB-BLASTER"), pictures::Part::Jack},
+            {QRect(262, 162, 44, 34), QStringLiteral("DC IN"), pictures::Part::Jack},
+            {QRect(262, 214, 88, 22), QStringLiteral("Ulvarin"), pictures::Part::Silkscreen},
+        });
 }
 
 QPixmap DrawUlvarinJumpers()
 {
-    std::vector<pictures::Block> rows;
-    for (const char* shape : kVoltageShapes) {
-        const ControlRow& row = Row(shape);
-        rows.push_back({Under(kVoltageImage, row.geometry), QString::fromLatin1(row.caption), pictures::Part::Header});
-    }
-    return pictures::DrawJumpers(QSize(kVoltageImage.width, kVoltageImage.height), QStringLiteral("JP3 HSMC VCCIO"),
-                                 rows);
-}
-
-// The card at the combo's entry of the list; entry 0 ("None") where the combo shows none.
-uint8_t CardAt(const TConfigBoard& list, const QComboBox* combo)
-{
-    int index = combo->currentIndex();
-    return index > 0 && index < list.DaughterCount ? list.DaughterIds[index] : DAUGHTER_NONE;
-}
-
-void FillCardCombo(QComboBox* combo, const TConfigBoard& list)
-{
-    combo->clear();
-    for (int i = 0; i < list.DaughterCount; ++i)
-        combo->addItem(platform::qt::FromLatin1(BoardName(list.DaughterIds[i])));
-    combo->setCurrentIndex(0);
-    combo->setMaxVisibleItems(list.DaughterCount);
-}
-
-// Selects the first entry of the card; a card not in the list leaves the combo as it is.
-void SelectCard(QComboBox* combo, const TConfigBoard& list, uint8_t cardId)
-{
-    for (int i = 0; i < list.DaughterCount; ++i) {
-        if (list.DaughterIds[i] != cardId) continue;
-        combo->setCurrentIndex(i);
-        return;
-    }
-}
-
-// A prefix is shown only with a card chosen.
-void ShowPrefix(QLineEdit* edit, const QComboBox* combo, const char (&prefix)[128])
-{
-    edit->setText(combo->currentIndex() != 0 ? platform::qt::FromLatin1(ReadRecordText(prefix)) : QString());
+    return boardpicture::DrawJumpersUnderOutlines(kVoltageImage, kLayout, kVoltageShapes,
+                                                  QStringLiteral("JP3 HSMC VCCIO"));
 }
 
 }  // namespace
 
-TFormUlvarin::TFormUlvarin(QWidget* owner) : TBoardForm(owner, kLayout, 789, 536, "Ulvarin V1.0.1")
+TFormUlvarin::TFormUlvarin(QWidget* owner)
+    : TBoardForm(owner, kLayout, 789, 536, "Ulvarin V1.0.1", {.mainBoardButton = MainBoardButton::Hidden}),
+      m_Groups(this, kGroups),
+      m_Gpio{{this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio", {"ShapeGpio"}}},
+      m_Hsmc{{this, "ComboBoxHsmc", "EditPrefixHsmc", "ImageHSMC", {"ShapeHSMC"}}}
 {
-    // This configuration offers no other board: the form keeps the user on it.
-    Control<QWidget>("ButtonMainBoardSelect")->setVisible(false);
+    // This configuration offers no other board: the form keeps the user on it, and names
+    // the main window after itself.
     if (owner) owner->window()->setWindowTitle(QStringLiteral("Ulvarin V1.0.1"));
 
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     Control<formlayout::TImage>("ImageVol")->SetPicture(platform::qt::LoadBitmap(kVoltagePicture));
 
-    // The record holds 127 characters of each prefix.
-    m_GpioCombos[0] = Control<QComboBox>("ComboBoxGpio");
-    m_GpioPrefixes[0] = Control<QLineEdit>("EditPrefixGpio");
-    m_HsmcCombos[0] = Control<QComboBox>("ComboBoxHsmc");
-    m_HsmcPrefixes[0] = Control<QLineEdit>("EditPrefixHsmc");
-    m_GpioPrefixes[0]->setMaxLength(static_cast<int>(kRecordTextMax));
-    m_HsmcPrefixes[0]->setMaxLength(static_cast<int>(kRecordTextMax));
-
-    connect(m_GpioCombos[0], &QComboBox::activated, this, [this] { ComboBoxGpioChange(); });
+    connect(m_Gpio[0].Combo, &QComboBox::activated, this, [this] { ComboBoxGpioChange(); });
     connect(Control<QComboBox>("ComboBoxFileType"), &QComboBox::activated, this, [this] { ComboBoxGpioChange(); });
-    connect(m_HsmcCombos[0], &QComboBox::activated, this, [this] { ComboBoxHsmcChange(); });
+    connect(m_Hsmc[0].Combo, &QComboBox::activated, this, [this] { ComboBoxHsmcChange(); });
     connect(Control<QComboBox>("ComboBoxHsmcVol"), &QComboBox::activated, this, [this] { ComboBoxHsmcVolChange(); });
 
     UseSettingsHolder(m_Settings);
@@ -273,7 +196,7 @@ void TFormUlvarin::FillComboBoxes()
     fileType->setCurrentIndex(0);
 
     m_Settings.BuildDaughterList(CONNECTOR_GPIO40, false, VOLTAGE_2V5);
-    FillCardCombo(m_GpioCombos[0], m_Settings);
+    m_Gpio[0].SetCards(CardsOf(m_Settings));
 
     auto* voltage = Control<QComboBox>("ComboBoxHsmcVol");
     voltage->clear();
@@ -285,7 +208,6 @@ void TFormUlvarin::FillComboBoxes()
     m_HsmcCards1V8.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_1V8);
     m_HsmcCards1V5.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_1V5);
     FillDaughterCombo(kDefaultVoltage);
-    UpdateDaughterCombos();
 }
 
 TConfigUlvarin& TFormUlvarin::CardListForVoltage(int voltageIndex)
@@ -298,39 +220,24 @@ TConfigUlvarin& TFormUlvarin::CardListForVoltage(int voltageIndex)
     }
 }
 
-const TConfigUlvarin& TFormUlvarin::CardListForVoltage(int voltageIndex) const
-{
-    return const_cast<TFormUlvarin*>(this)->CardListForVoltage(voltageIndex);
-}
-
-void TFormUlvarin::FillDaughterCombo(int voltageIndex)
-{
-    FillCardCombo(m_HsmcCombos[0], CardListForVoltage(voltageIndex));
-}
+void TFormUlvarin::FillDaughterCombo(int voltageIndex) { m_Hsmc[0].SetCards(CardsOf(CardListForVoltage(voltageIndex))); }
 
 int TFormUlvarin::VoltageIndex() const { return Control<QComboBox>("ComboBoxHsmcVol")->currentIndex(); }
-
-uint8_t TFormUlvarin::GpioCardId() const { return CardAt(m_Settings, m_GpioCombos[0]); }
-
-uint8_t TFormUlvarin::HsmcCardId() const { return CardAt(CardListForVoltage(VoltageIndex()), m_HsmcCombos[0]); }
 
 void TFormUlvarin::ConfigToForm() { ConfigToForm(m_Settings.Config); }
 
 void TFormUlvarin::ConfigToForm(const ULVARIN_CONFIG& config)
 {
-    Control<QLineEdit>("EditProjectName")->setText(platform::qt::FromLatin1(ReadRecordText(config.szProjectName)));
+    SetProjectName(ReadRecordText(config.szProjectName));
     Control<QComboBox>("ComboBoxFileType")->setCurrentIndex(config.bVhdl ? 1 : 0);
-    for (const DeviceGroup& group : kGroups) Control<QCheckBox>(group.checkBox)->setChecked(config.*group.field != 0);
-
-    SelectCard(m_GpioCombos[0], m_Settings, config.nGpioDaughterId[0]);
-    ShowPrefix(m_GpioPrefixes[0], m_GpioCombos[0], config.szGpioPrefixName[0]);
+    m_Groups.ToForm(config);
+    m_Gpio[0].Show(config.nGpioDaughterId[0], ReadRecordText(config.szGpioPrefixName[0]));
 
     // A voltage outside the list, as a file may hold, is shown as the board's default.
     int voltage = config.nHsmcVoltage >= 0 && config.nHsmcVoltage <= 3 ? config.nHsmcVoltage : kDefaultVoltage;
     Control<QComboBox>("ComboBoxHsmcVol")->setCurrentIndex(voltage);
     FillDaughterCombo(voltage);
-    SelectCard(m_HsmcCombos[0], CardListForVoltage(voltage), config.nHsmcDaughterId);
-    ShowPrefix(m_HsmcPrefixes[0], m_HsmcCombos[0], config.szHSMCPrefixName);
+    m_Hsmc[0].Show(config.nHsmcDaughterId, ReadRecordText(config.szHSMCPrefixName));
 
     UpdateDaughterPictures();
     UpdateShapes();
@@ -344,44 +251,31 @@ bool TFormUlvarin::FormToConfig(ULVARIN_CONFIG& config) const
     config.Size = sizeof(ULVARIN_CONFIG);
     WriteRecordText(config.szProjectName, ProjectName());
     config.bVhdl = Control<QComboBox>("ComboBoxFileType")->currentIndex() == 1 ? 1 : 0;
-    for (const DeviceGroup& group : kGroups)
-        config.*group.field = Control<QCheckBox>(group.checkBox)->isChecked() ? 1 : 0;
-    config.nGpioDaughterId[0] = GpioCardId();
-    WriteRecordText(config.szGpioPrefixName[0], platform::qt::ToLatin1(m_GpioPrefixes[0]->text()));
+    m_Groups.FromForm(config);
+    config.nGpioDaughterId[0] = m_Gpio[0].Card();
+    WriteRecordText(config.szGpioPrefixName[0], m_Gpio[0].PrefixText());
     config.nHsmcVoltage = VoltageIndex();
-    config.nHsmcDaughterId = HsmcCardId();
-    WriteRecordText(config.szHSMCPrefixName, platform::qt::ToLatin1(m_HsmcPrefixes[0]->text()));
+    config.nHsmcDaughterId = m_Hsmc[0].Card();
+    WriteRecordText(config.szHSMCPrefixName, m_Hsmc[0].PrefixText());
     return true;
 }
 
 void TFormUlvarin::UpdateDaughterPictures()
 {
-    TFormMain::ShowDaughterPicture(Control<QLabel>("ImageGpio"), GpioCardId());
-    TFormMain::ShowDaughterPicture(Control<QLabel>("ImageHSMC"), HsmcCardId());
+    m_Gpio[0].UpdatePicture();
+    m_Hsmc[0].UpdatePicture();
 }
 
 void TFormUlvarin::UpdateShapes()
 {
-    for (const DeviceGroup& group : kGroups)
-        Control<QWidget>(group.shape)->setVisible(Control<QCheckBox>(group.checkBox)->isChecked());
-    Control<QWidget>("ShapeGpio")->setVisible(m_GpioCombos[0]->currentIndex() > 0);
-    Control<QWidget>("ShapeHSMC")->setVisible(m_HsmcCombos[0]->currentIndex() > 0);
+    m_Groups.UpdateOutlines();
+    m_Gpio[0].UpdateOutlines();
+    m_Hsmc[0].UpdateOutlines();
     int voltage = VoltageIndex();
     for (int i = 0; i < 4; ++i) Control<QWidget>(kVoltageShapes[i])->setVisible(i == voltage);
 }
 
-bool TFormUlvarin::ValidateInput()
-{
-    if (!CheckProjectName()) return false;
-    uint8_t cards[1] = {GpioCardId()};
-    std::string prefixes[1] = {platform::qt::ToLatin1(m_GpioPrefixes[0]->text())};
-    std::string message;
-    if (!CheckGpioPrefixNames(1, cards, prefixes, message)) {
-        platform::ErrorBox(message);
-        return false;
-    }
-    return true;
-}
+bool TFormUlvarin::ValidateInput() { return CheckProjectName() && CheckPrefixNames(PrefixKind::Gpio, m_Gpio); }
 
 bool TFormUlvarin::GenerateProject(const std::string& projectFile)
 {
@@ -394,10 +288,7 @@ std::string TFormUlvarin::BoardFolderWord() const { return "Ulvarin"; }
 void TFormUlvarin::ShowGenerateWarnings()
 {
     ShowVoltageWarning();
-    if (Control<QCheckBox>("CheckBoxHPS")->isChecked())
-        platform::InformationBox(std::string("===== HPS System warning =====\r\n") +
-                                 "To prevent any errors while compiling your Quartus project, \r\n" +
-                                 "please add the Altera HPS IP to your design.\r\n");
+    if (Control<QCheckBox>("CheckBoxHPS")->isChecked()) ShowHpsWarning();
 }
 
 void TFormUlvarin::ShowVoltageWarning()

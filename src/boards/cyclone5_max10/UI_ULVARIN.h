@@ -1,14 +1,12 @@
 #pragma once
 // The Ulvarin board form: thirteen device groups, the top-level file type, the GPIO header
 // and the HSMC connector, whose card list follows its I/O voltage.
-#include <cstdint>
 #include <string>
 
 #include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "core/shell/BoardForm.h"
-
-class QComboBox;
-class QLineEdit;
+#include "core/shell/ConnectorControls.h"
+#include "core/shell/DeviceGroups.h"
 
 class TFormUlvarin : public TBoardForm {
 public:
@@ -20,7 +18,6 @@ public:
     bool FormToConfig(ULVARIN_CONFIG& config) const;
     // The settings object whose card list holds the HSMC cards of that voltage index.
     TConfigUlvarin& CardListForVoltage(int voltageIndex);
-    const TConfigUlvarin& CardListForVoltage(int voltageIndex) const;
     void FillDaughterCombo(int voltageIndex);
     void UpdateDaughterPictures();
     void ShowVoltageWarning();
@@ -42,8 +39,6 @@ protected:
     void ShowGenerateWarnings() override;
 
 private:
-    uint8_t GpioCardId() const;
-    uint8_t HsmcCardId() const;
     int VoltageIndex() const;
 
     TConfigUlvarin m_Settings;  // the record, the dialogs' folder and the GPIO card list
@@ -52,11 +47,10 @@ private:
     TConfigUlvarin m_HsmcCards1V8;
     TConfigUlvarin m_HsmcCards1V5;
 
+    TDeviceGroups<ULVARIN_CONFIG> m_Groups;
     // One element per connector of the kind, as the prefix check walks them.
-    QComboBox* m_GpioCombos[1];
-    QLineEdit* m_GpioPrefixes[1];
-    QComboBox* m_HsmcCombos[1];
-    QLineEdit* m_HsmcPrefixes[1];
+    TConnectorControls m_Gpio[1];
+    TConnectorControls m_Hsmc[1];
 };
 
 // The board picture (the selector's and the form's) and the picture of the voltage jumpers.

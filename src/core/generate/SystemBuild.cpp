@@ -66,7 +66,9 @@ std::string ProjectNameOf(const std::string& fileName)
 
 bool WriteProjectFile(const std::string& fileName, const std::string& text)
 {
-    FileWriteResult result = WriteFileInPlace(fileName, text.data(), text.size());
+    // Not forced to disk: the replacement guards against a failed write, and a batch writes
+    // hundreds of these files.
+    FileWriteResult result = WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
     if (result == FileWriteResult::CreateFailed) {
         int error = errno;
         platform::ExceptionBox(std::runtime_error(

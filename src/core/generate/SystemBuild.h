@@ -42,7 +42,8 @@ public:
 std::string ChangeFileExt(const std::string& fileName, const std::string& extension);
 // The file name without folder and extension: the project, module and entity name.
 std::string ProjectNameOf(const std::string& fileName);
-// Creates or empties the file and writes the text whole. When the file cannot be created
-// the exception box shows why; on any failure "Failed to create file %s" follows with the
-// file's name. True when every byte was written.
+// Writes the text whole into a new file that then replaces the old one, which a failed
+// write leaves as it was (WriteFileReplacing). When the file cannot be created or is
+// read-only the exception box shows why; on any failure "Failed to create file %s" follows
+// with the file's name. True when every byte was written.
 bool WriteProjectFile(const std::string& fileName, const std::string& text);

@@ -3,9 +3,11 @@
 #include <ctime>
 
 #include "core/generate/SystemBuild.h"
+#include "core/model/BoardDefinition.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
 #include "platform/Environment.h"
+#include "platform/Errors.h"
 #include "platform/Format.h"
 
 namespace {
@@ -96,6 +98,7 @@ bool TSystemBuild::WriteQsf(const TMainBoard& board, const std::string& fileName
         for (int i = 0; i < connector.GetPinCount(); ++i) {
             const TPin* pin = connector.GetPin(i);
             if (!IsPortPin(pin) || pin->GetLocation().empty()) continue;
+            PW_CHECK(IsPinLocation(pin->GetLocation()));  // never "PIN_?" or the like
             text += platform::Format("set_location_assignment PIN_%s -to %s\r\n", pin->GetLocation().c_str(),
                                      pin->GetName().c_str());
         }

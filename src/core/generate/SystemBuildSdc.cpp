@@ -1,9 +1,9 @@
 // The timing constraints (.sdc).
 #include <optional>
 
-#include "boards/cyclone5_max10/ConfigUlvarin.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/MainBoard.h"
+#include "core/settings/ConfigBoard.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
 
@@ -35,10 +35,10 @@ std::optional<DeviceChoices> ChoicesOf(const TMainBoard& board)
     case MAINBOARD_Ebbrick: return DeviceChoices{false, false, false, RecordByte(board.m_EbbrickConfig, 140) != 0};
     case MAINBOARD_Ulvarin: {
         // Ulvarin keeps no record copy: its definition leaves the settings object.
-        const auto* settings = dynamic_cast<const TConfigUlvarin*>(board.m_pConfigBoard);
-        PW_CHECK(settings);
-        const ULVARIN_CONFIG& c = settings->Config;
-        return DeviceChoices{c.bVideoIn != 0, c.bSdram != 0, c.bAudio != 0, c.bVga != 0};
+        PW_CHECK(board.m_pConfigBoard);
+        const std::span<const uint8_t> c = board.m_pConfigBoard->RecordBytes();
+        return DeviceChoices{RecordByte(c, 144) != 0, RecordByte(c, 142) != 0, RecordByte(c, 143) != 0,
+                             RecordByte(c, 141) != 0};
     }
     }
     return std::nullopt;

@@ -201,6 +201,15 @@ void CopyCardPin(TPin& boardPin, const TPin& cardPin, const std::string& prefix)
     boardPin = copy;
 }
 
+// A board entry that no card entry faces. A placeholder, which waits for the card's direction
+// or standard, drops out: it could never be written. A pin with data of its own (a reference
+// clock after the module's positions) is not the card's and stays as it is.
+void LeaveUnfaced(TPin& boardPin)
+{
+    if (boardPin.GetDirection() == DIRECTION_FROM_DAUGHTER || boardPin.GetIoStandard() == IOSTD_FROM_DAUGHTER)
+        boardPin.SetDirection(DIRECTION_NONE);
+}
+
 }  // namespace
 
 bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn, const std::string& pPrefixName) const
@@ -211,15 +220,12 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn, const std::s
     pMasterConn->SetDaughterType(cardType);
 
     if (cardType == boardType || (cardType == CONNECTOR_FMC_LPC && boardType == CONNECTOR_FMC_HPC)) {
-        // Board pins without a card entry (a card shorter than the connector) drop out like
-        // pins opposite an empty card position: their placeholder direction and standard
-        // could never be written.
         for (int j = 0; j < pMasterConn->GetPinCount(); ++j) {
             TPin* boardPin = pMasterConn->GetPin(j);
             if (!boardPin) continue;
-            TPin* cardPin = j < GetPinCount() ? GetPin(j) : nullptr;
-            if (!cardPin) boardPin->SetDirection(DIRECTION_NONE);
-            else CopyCardPin(*boardPin, *cardPin, pPrefixName);
+            if (j >= GetPinCount()) LeaveUnfaced(*boardPin);
+            else if (const TPin* cardPin = GetPin(j)) CopyCardPin(*boardPin, *cardPin, pPrefixName);
+            else boardPin->SetDirection(DIRECTION_NONE);
         }
         return true;
     }
@@ -227,10 +233,11 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* pMasterConn, const std::s
         for (int i = 0; i < pMasterConn->GetPinCount(); ++i) {
             TPin* boardPin = pMasterConn->GetPin(i);
             if (!boardPin) continue;
-            int k = KelpinToHsmcPin(i + 1) - 1;
-            TPin* cardPin = (k >= 0 && k < GetPinCount()) ? GetPin(k) : nullptr;
-            if (!cardPin) boardPin->SetDirection(DIRECTION_NONE);
-            else CopyCardPin(*boardPin, *cardPin, pPrefixName);
+            const int k = KelpinToHsmcPin(i + 1) - 1;
+            const TPin* cardPin = k >= 0 && k < GetPinCount() ? GetPin(k) : nullptr;
+            if (i >= ConnectorPositionCount(CONNECTOR_Kelpin) || k >= GetPinCount()) LeaveUnfaced(*boardPin);
+            else if (cardPin) CopyCardPin(*boardPin, *cardPin, pPrefixName);
+            else boardPin->SetDirection(DIRECTION_NONE);
         }
         return true;
     }

@@ -37,7 +37,8 @@ public:
     void BuildDdr4Sodimm(uint8_t ignored, uint8_t sidebandStd, uint8_t saStd, uint8_t ecc);
 
     // Copies the card onto the board connector under the prefix; false (nothing copied) for
-    // a pair of connector types that does not fit.
+    // a pair of connector types that does not fit. Board pins past the card's positions drop
+    // out where they are placeholders and keep their own data otherwise.
     bool UpdateMasterConnector(TConnector* pMasterConn, const std::string& pPrefixName) const;
 
 private:

@@ -143,13 +143,13 @@ public:
     RecordCopy<404> m_EbbrickConfig{};
 };
 
-// Clock-chip code of the Stratix V boards Morrast, Sarnoth and Cresswin, supplied by those
-// boards' own modules, which set these when they are part of the program. While one is
-// null, ExtraTopLevelCode adds nothing for that board.
-using BoardCodeHook = std::string (*)(const TMainBoard& board);
-extern BoardCodeHook ExtraTopLevelCode_Morrast;
-extern BoardCodeHook ExtraTopLevelCode_Sarnoth;
-extern BoardCodeHook ExtraTopLevelCode_Cresswin;
+// Clock-chip code of the Stratix V boards Morrast, Sarnoth and Cresswin, defined by those
+// boards' own module (src/boards/stratix5/). Until a board is built, a stand-in file of that
+// folder defines its function with an internal check saying so; a missing definition fails
+// at link time, two fail there too.
+std::string ExtraTopLevelCode_Morrast(const TMainBoard& board);
+std::string ExtraTopLevelCode_Sarnoth(const TMainBoard& board);
+std::string ExtraTopLevelCode_Cresswin(const TMainBoard& board);
 
 // The attach steps shared by every attach operation: check the card's connector type against
 // the accepted ones, find the connector, build the card, copy it under the prefix.

@@ -5,10 +5,6 @@
 #include "platform/Errors.h"
 #include "platform/Format.h"
 
-BoardCodeHook ExtraTopLevelCode_Morrast = nullptr;
-BoardCodeHook ExtraTopLevelCode_Sarnoth = nullptr;
-BoardCodeHook ExtraTopLevelCode_Cresswin = nullptr;
-
 namespace {
 
 // What tells the Verilog port list from the VHDL one.
@@ -65,14 +61,13 @@ std::optional<std::string> TMainBoard::VhdlPortList() const { return PortList(*t
 
 std::string TMainBoard::ExtraTopLevelCode() const
 {
-    auto hooked = [this](BoardCodeHook hook) { return hook ? hook(*this) : std::string(); };
     switch (m_BoardId) {
     case MAINBOARD_Yastrel_X1: return ExtPllCodeYastrel_X1();
     case MAINBOARD_Pandrel: return ExtPllCodePandrel();
     case MAINBOARD_Ashvorn: return FanControlCode();
-    case MAINBOARD_Morrast: return hooked(ExtraTopLevelCode_Morrast);
-    case MAINBOARD_Sarnoth: return hooked(ExtraTopLevelCode_Sarnoth);
-    case MAINBOARD_Cresswin: return hooked(ExtraTopLevelCode_Cresswin);
+    case MAINBOARD_Morrast: return ExtraTopLevelCode_Morrast(*this);
+    case MAINBOARD_Sarnoth: return ExtraTopLevelCode_Sarnoth(*this);
+    case MAINBOARD_Cresswin: return ExtraTopLevelCode_Cresswin(*this);
     case MAINBOARD_Brindell: PW_CHECK(0); return std::string();  // no definition, never generated
     case MAINBOARD_Nobrecht:
     case MAINBOARD_Dravelle:

@@ -1,8 +1,10 @@
 #pragma once
 // Abstract base of the newer boards' settings classes: the card list of one combo box, the
 // folder of the settings dialogs, and five operations in this order. Each subclass holds its
-// record `Config` and reads and writes it through slots 0 and 1 (LoadRecord, SaveRecord).
+// record `Config` and reads and writes it through slots 0 and 1 (LoadRecord, SaveRecord);
+// a sixth operation shows the record's bytes to the writers.
 #include <cstdint>
+#include <span>
 #include <string>
 
 class TConfigBoard {
@@ -18,6 +20,9 @@ public:
     virtual std::string GetTopLevelCode() = 0;
     // Writes the board's own HDL files into the project folder (ending in '/').
     virtual bool ExportVerilogIP(const std::string& projectFolder) = 0;
+    // The record's bytes, through which the writers' board blocks read single choices by
+    // offset, as they read the record copies of the boards without a settings class.
+    virtual std::span<const uint8_t> RecordBytes() const = 0;
 
     // "default.cfg" in the executable's folder; loading a missing file reads nothing.
     bool LoadDefault();

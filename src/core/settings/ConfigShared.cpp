@@ -49,7 +49,8 @@ int32_t BuildDaughterList(uint8_t (&ids)[256], uint8_t connectorType, bool trans
 std::optional<std::string> AskSettingsFile(bool save, std::string& lastDir)
 {
     // Both cases of the extension, since Linux file names are case sensitive.
-    platform::FileDialogOptions options{lastDir, "Board Configuration Files (*.cfg *.CFG)", "", "cfg"};
+    platform::FileDialogOptions options{lastDir, "Board Configuration Files (*.cfg *.CFG)", "", "cfg",
+                                        save ? "Save Setting" : "Load Setting"};
     std::optional<std::string> path =
         save ? platform::GetDialogs().SaveFile(options) : platform::GetDialogs().OpenFile(options);
     if (path) lastDir = platform::ExtractFilePath(*path);
@@ -64,7 +65,8 @@ std::string SelectProjectFile(const std::string& boardWord, const std::string& p
     // with the UTF-8 form of the name. The dialog gets the Latin-1 text, as all its texts.
     std::string folder = platform::ExeDir() + "CodeGenerated/" + boardWord + "/" + Latin1ToUtf8(projectName) + "/";
     if (!platform::DirectoryExists(folder)) platform::ForceDirectories(folder);
-    platform::FileDialogOptions options{folder, "Quartus Project File (*.qpf *.QPF)", projectName + ".qpf", "qpf"};
+    platform::FileDialogOptions options{folder, "Quartus Project File (*.qpf *.QPF)", projectName + ".qpf", "qpf",
+                                        "Generate Quartus Project"};
     return platform::GetDialogs().SaveFile(options).value_or(std::string());
 }
 

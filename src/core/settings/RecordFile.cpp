@@ -57,7 +57,7 @@ bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size)
 
 bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t size)
 {
-    switch (WriteFileReplacing(fileName, record, size)) {
+    switch (WriteFileReplacing(fileName, record, size, FileFlush::Yes)) {
     case FileWriteResult::Ok: return true;
     case FileWriteResult::WriteFailed: platform::ErrorBox("Failed to write file."); return false;
     case FileWriteResult::CreateFailed: break;

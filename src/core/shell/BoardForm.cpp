@@ -2,10 +2,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
+#include "cards/DaughterBoardInfo.h"
 #include "core/settings/ProjectName.h"
 #include "core/settings/RecordText.h"
 #include "core/shell/UnitMain.h"
@@ -22,17 +25,22 @@ std::string PathText(const std::string& path)
     return platform::qt::ToLatin1(platform::qt::FromLocalPath(path));
 }
 
+// The boards name the button either way.
+constexpr const char* kDefaultSettingButtons[] = {"ButtonDefaultSetting", "ButtonDefault"};
+
 }  // namespace
 
 TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> layout, int clientWidth,
-                       int clientHeight, const char* caption)
-    : QWidget(owner)
+                       int clientHeight, const char* caption, Options options)
+    : QWidget(owner), m_options(options)
 {
     setWindowTitle(QString::fromLatin1(caption));
     setFixedSize(clientWidth, clientHeight);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, formlayout::kFormColour);
-    setPalette(colours);
+    if (m_options.formColour) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, formlayout::kFormColour);
+        setPalette(colours);
+    }
     setAutoFillBackground(true);
     QFont text = font();
     text.setPixelSize(formlayout::kFontPixelSize);
@@ -51,13 +59,17 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
         {"ButtonGen", &TBoardForm::ButtonGenClick},
         {"ButtonExit", &TBoardForm::ButtonExitClick},
         {"ButtonMainBoardSelect", &TBoardForm::ButtonMainBoardSelectClick},
+        {kDefaultSettingButtons[0], &TBoardForm::ButtonDefaultSettingClick},
+        {kDefaultSettingButtons[1], &TBoardForm::ButtonDefaultSettingClick},
     };
     for (const Handler& handler : kHandlers) {
         auto* button = findChild<QPushButton*>(QString::fromLatin1(handler.button));
         if (button) connect(button, &QPushButton::clicked, this, [this, click = handler.click] { (this->*click)(); });
     }
     for (QCheckBox* box : findChildren<QCheckBox*>())
-        connect(box, &QCheckBox::clicked, this, [this] { UpdateShapes(); });
+        connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    if (m_options.mainBoardButton == MainBoardButton::Hidden)
+        if (auto* button = findChild<QWidget*>(QStringLiteral("ButtonMainBoardSelect"))) button->setVisible(false);
 }
 
 TBoardForm::~TBoardForm() = default;
@@ -72,14 +84,18 @@ void TBoardForm::RunStartup()
 {
     FillComboBoxes();
     Files().SetLastDir(platform::ExeDir());
-    if (!Files().LoadDefault()) ApplyDefaultConfig();
+    if (!m_options.loadsDefault || !Files().LoadDefault()) ApplyDefaultConfig();
     ConfigToForm();
-    UpdateDaughterCombos();
 }
 
 std::string TBoardForm::ProjectName() const
 {
     return platform::qt::ToLatin1(Control<QLineEdit>("EditProjectName")->text());
+}
+
+void TBoardForm::SetProjectName(const std::string& latin1Name)
+{
+    Control<QLineEdit>("EditProjectName")->setText(platform::qt::FromLatin1(latin1Name));
 }
 
 bool TBoardForm::CheckProjectName() const
@@ -92,6 +108,13 @@ bool TBoardForm::CheckProjectName() const
     return CheckProjectFolderName(name);
 }
 
+void TBoardForm::ShowHpsWarning()
+{
+    platform::InformationBox(std::string("===== HPS System warning =====\r\n") +
+                             "To prevent any errors while compiling your Quartus project, \r\n" +
+                             "please add the Altera HPS IP to your design.\r\n");
+}
+
 void TBoardForm::ButtonSaveClick()
 {
     if (!ValidateInput()) return;
@@ -101,25 +124,88 @@ void TBoardForm::ButtonSaveClick()
 
 void TBoardForm::ButtonLoadClick()
 {
-    if (!Files().LoadWithDialog()) return;
+    if (Files().LoadWithDialog())
+        ConfigToForm();
+    else if (m_options.reportsFailedLoad)
+        platform::ErrorBox("Failed to load setting");
+}
+
+void TBoardForm::ButtonDefaultSettingClick()
+{
+    ApplyDefaultConfig();
     ConfigToForm();
-    UpdateDaughterCombos();
 }
 
 void TBoardForm::ButtonGenClick()
 {
     if (!ValidateInput()) return;
+    if (!ConfirmGenerate()) return;
+    const Batch batch = platform::IsCtrlDown() ? DaughterCardBatch() : Batch{};
+    if (batch.beep && !batch.passes.empty()) platform::Beep();
     std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
     if (projectFile.empty()) return;
-    if (GenerateProject(projectFile)) {
+    if (!batch.passes.empty()) {
+        // A batch uses only the chosen folder, and tells nothing but the writers' messages.
+        RunBatch(batch, platform::ExtractFilePath(projectFile));
+        return;
+    }
+    ReportGenerated(projectFile, GenerateProject(projectFile));
+}
+
+void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated)
+{
+    if (!generated) {
+        platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
+                                            PathText(platform::ExtractFileName(projectFile)).c_str()));
+        return;
+    }
+    auto success = [&] {
         platform::InformationBox(platform::Format(
             "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s",
             PathText(platform::ExtractFilePath(projectFile)).c_str()));
+    };
+    switch (m_options.successReport) {
+    case SuccessReport::BoxThenWarnings:
+        success();
         ShowGenerateWarnings();
-    } else {
-        platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
-                                            PathText(platform::ExtractFileName(projectFile)).c_str()));
+        break;
+    case SuccessReport::WarningsThenBox:
+        ShowGenerateWarnings();
+        success();
+        break;
+    case SuccessReport::WarningsOnly: ShowGenerateWarnings(); break;
+    case SuccessReport::None: break;
     }
+}
+
+void TBoardForm::RunBatch(const Batch& batch, const std::string& folder)
+{
+    // Whatever the batch sets is put back: every combo's entry and every box's text. Entries
+    // set from code run no handler, so pictures, outlines and pairing stay as they were.
+    std::vector<std::pair<QComboBox*, int>> entries;
+    for (QComboBox* combo : findChildren<QComboBox*>()) entries.emplace_back(combo, combo->currentIndex());
+    std::vector<std::pair<QLineEdit*, QString>> texts;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) texts.emplace_back(edit, edit->text());
+
+    bool generated = true;
+    for (const BatchPass& pass : batch.passes) {
+        PW_CHECK(!pass.connectors.empty());
+        std::span<const uint8_t> cards = pass.connectors.front()->Cards();
+        for (std::size_t entry = static_cast<std::size_t>(pass.firstEntry); generated && entry < cards.size(); ++entry) {
+            const uint8_t card = cards[entry];
+            for (TConnectorControls* connector : pass.connectors) connector->Combo->setCurrentIndex(static_cast<int>(entry));
+            if (pass.prepare) pass.prepare(card);
+            const std::string name = platform::Format(pass.nameFormat, BoardShortName(card).c_str());
+            SetProjectName(name);
+            const std::string projectFolder = folder + Latin1ToUtf8(name);
+            if (!platform::DirectoryExists(projectFolder)) platform::ForceDirectories(projectFolder);
+            generated = GenerateProject(projectFolder + "/" + Latin1ToUtf8(name) + ".qpf");
+        }
+        if (!generated) break;
+    }
+
+    for (auto& [combo, entry] : entries) combo->setCurrentIndex(entry);
+    for (auto& [edit, text] : texts) edit->setText(text);
 }
 
 void TBoardForm::ButtonExitClick()
@@ -130,13 +216,32 @@ void TBoardForm::ButtonExitClick()
 
 void TBoardForm::ButtonMainBoardSelectClick()
 {
+    if (m_options.mainBoardButton == MainBoardButton::Inert) return;
     // Posted, so that the main window replaces this form only after this handler returned.
     QCoreApplication::postEvent(window(), new QEvent(WM_SELECT_MAINBOARD));
 }
 
-void TBoardForm::closeEvent(QCloseEvent* event)
+void TBoardForm::SaveDefaultFromControls()
 {
     FormToConfig();
     Files().SaveDefault();
+}
+
+void TBoardForm::closeEvent(QCloseEvent* event)
+{
+    if (m_options.savesDefault == DefaultSave::OnClose) SaveDefaultFromControls();
     event->accept();
+}
+
+void TBoardForm::Release()
+{
+    if (m_released) return;
+    m_released = true;
+    if (m_options.savesDefault == DefaultSave::OnDestroy) SaveDefaultFromControls();
+}
+
+void DeleteBoardForm(QWidget* form)
+{
+    if (auto* boardForm = dynamic_cast<TBoardForm*>(form)) boardForm->Release();
+    delete form;
 }

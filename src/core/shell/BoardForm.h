@@ -1,18 +1,51 @@
 #pragma once
 // What every board form shares: the window built from its control table, the buttons
-// "Save Setting", "Load Setting", "Generate", "Exit" and "Change Main Board", "default.cfg"
-// written when the form is closed, and the order of the steps in each. A board form adds its
-// table, its record mapping and what differs.
+// "Save Setting", "Load Setting", "Generate", "Exit", "Change Main Board" and "Default
+// Setting", "default.cfg", and the order of the steps in each. A board form adds its table,
+// its record mapping and what differs, choosing at the variation points of Options and
+// overriding the steps of Generate, never the handlers.
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "core/shell/ConnectorControls.h"
 #include "core/shell/FormLayout.h"
+
+// The variation points of the board forms.
+struct BoardFormOptions {
+    // When "default.cfg" is written from the form's record: when the form is closed (only
+    // its "Exit" does that), when its owner deletes it (see TBoardForm::Release), or never.
+    enum class DefaultSave { OnClose, OnDestroy, Never };
+    // "Change Main Board" asks the main window for the selector, does nothing, or is hidden.
+    enum class MainBoardButton { Acts, Inert, Hidden };
+    // The boxes after a successful Generate: the success box and the board's warnings.
+    enum class SuccessReport { BoxThenWarnings, WarningsThenBox, WarningsOnly, None };
+
+    bool loadsDefault = true;  // false: the form always starts from its defaults
+    DefaultSave savesDefault = DefaultSave::OnClose;
+    bool reportsFailedLoad = false;  // "Failed to load setting" when "Load Setting" loads nothing
+    MainBoardButton mainBoardButton = MainBoardButton::Acts;
+    SuccessReport successReport = SuccessReport::BoxThenWarnings;
+    bool formColour = true;  // the forms' own colour, or the platform's
+};
 
 class TBoardForm : public QWidget {
 public:
+    using Options = BoardFormOptions;
+    using DefaultSave = BoardFormOptions::DefaultSave;
+    using MainBoardButton = BoardFormOptions::MainBoardButton;
+    using SuccessReport = BoardFormOptions::SuccessReport;
+
     ~TBoardForm() override;
+
+    // The owner calls this right before deleting the form: a form that saves "default.cfg"
+    // when it goes saves it here, since the base destructor can no longer reach the form's
+    // record. Later calls do nothing.
+    void Release();
 
     // The handlers of the shared buttons, as a click runs them.
     void ButtonSaveClick();
@@ -20,12 +53,13 @@ public:
     void ButtonGenClick();
     void ButtonExitClick();
     void ButtonMainBoardSelectClick();
+    void ButtonDefaultSettingClick();
 
 protected:
     // Builds the window from its table: size, colour, font, the project-name limit and the
     // handlers of the shared buttons and of every check box.
     TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> layout, int clientWidth,
-               int clientHeight, const char* caption);
+               int clientHeight, const char* caption, Options options = {});
 
     // The first settings holder (a settings class or a record template): its file operations
     // serve the shared steps. Called by the form's constructor before RunStartup.
@@ -47,22 +81,45 @@ protected:
 
     // The project name as record text (Latin-1).
     std::string ProjectName() const;
+    void SetProjectName(const std::string& latin1Name);
     // The shared input check: "Project Name cannot be empty." and a name the project folder
     // can carry; false after showing the error.
     bool CheckProjectName() const;
+    // The information box of the boards whose processor side the user can tick.
+    static void ShowHpsWarning();
 
     virtual void FillComboBoxes() = 0;
     virtual void ApplyDefaultConfig() = 0;  // the defaults into the first holder's record
+    // The first holder's record into the controls, with the refresh the board adds; run at
+    // start-up, after a load and by "Default Setting".
     virtual void ConfigToForm() = 0;
-    virtual bool FormToConfig() = 0;
+    virtual bool FormToConfig() = 0;  // the controls into the first holder's record
     virtual void UpdateShapes() = 0;
     virtual bool ValidateInput() = 0;
     virtual bool GenerateProject(const std::string& projectFile) = 0;
     virtual std::string BoardFolderWord() const = 0;
-    // Forms whose card lists follow a voltage refresh them after start-up and a load.
-    virtual void UpdateDaughterCombos() {}
-    // The board's own boxes after a successful generation.
+    // Every check box runs this when clicked.
+    virtual void CheckBoxClick() { UpdateShapes(); }
+
+    // The steps of Generate a board fills in. Questions before the project dialog, each
+    // going on only on Yes:
+    virtual bool ConfirmGenerate() { return true; }
+    // The board's own boxes after a successful generation (see SuccessReport):
     virtual void ShowGenerateWarnings() {}
+
+    // The left-Ctrl batch: one project per card of a list, in a folder of its own (named
+    // after the project) inside the folder of the file chosen in the project dialog.
+    struct BatchPass {
+        std::vector<TConnectorControls*> connectors;  // all set to each entry of the first one's list
+        int firstEntry = 1;                           // 1: "None" gets no project
+        const char* nameFormat = "";                  // the project name, %s the card's short name
+        std::function<void(uint8_t card)> prepare;    // what else the form sets for each project
+    };
+    struct Batch {
+        bool beep = false;
+        std::vector<BatchPass> passes;  // none: the form has no batch
+    };
+    virtual Batch DaughterCardBatch() { return {}; }
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +150,15 @@ private:
     };
 
     SettingsFiles& Files() const;
+    void SaveDefaultFromControls();
+    // One project per card of each pass; the controls are put back afterwards.
+    void RunBatch(const Batch& batch, const std::string& folder);
+    void ReportGenerated(const std::string& projectFile, bool generated);
 
+    Options m_options;
+    bool m_released = false;
     std::unique_ptr<SettingsFiles> m_holder;
 };
+
+// Deletes a board form the way its owner must: released first.
+void DeleteBoardForm(QWidget* form);

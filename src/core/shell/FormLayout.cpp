@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <string_view>
 
 namespace formlayout {
 namespace {
@@ -48,11 +49,20 @@ QWidget* Create(QWidget* parent, const ControlRow& row)
     case Kind::CheckBox: return new QCheckBox(caption, parent);
     case Kind::Button: return new QPushButton(caption, parent);
     case Kind::ListBox: return new QListWidget(parent);
+    case Kind::Slot: return new TSlot(parent, caption);
     }
     PW_CHECK(0);
 }
 
 }  // namespace
+
+const ControlRow& FindRow(std::span<const ControlRow> rows, const char* name)
+{
+    for (const ControlRow& row : rows)
+        if (std::string_view(row.name) == name) return row;
+    PW_CHECK(0);
+    return rows.front();
+}
 
 void BuildControls(QWidget* window, std::span<const ControlRow> rows)
 {
@@ -88,7 +98,25 @@ void TShape::paintEvent(QPaintEvent* /*event*/)
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 
-TImage::TImage(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+TSlot::TSlot(QWidget* parent, const QString& caption) : QWidget(parent), m_caption(caption) {}
+
+void TSlot::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor line = palette().color(QPalette::Mid);
+    painter.setPen(QPen(line, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+}
+
+TImage::TImage(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+}
 
 void TImage::SetPicture(const QPixmap& picture) { setPixmap(picture); }
 

@@ -12,7 +12,9 @@
 
 namespace formlayout {
 
-enum class Kind { Panel, GroupBox, Label, Image, Shape, Edit, ComboBox, CheckBox, Button, ListBox };
+// A Slot is the empty place of a picture that may be hidden (a card's): put the image over
+// it, and the slot's caption shows while the image is hidden.
+enum class Kind { Panel, GroupBox, Label, Image, Shape, Edit, ComboBox, CheckBox, Button, ListBox, Slot };
 
 // Style flags; which apply depends on the kind.
 enum Style : unsigned {
@@ -45,6 +47,9 @@ inline const QColor kFormColour{0xEB, 0xE9, 0xED};
 // Creates every control of the table, in table order (later rows lie over earlier ones).
 void BuildControls(QWidget* window, std::span<const ControlRow> rows);
 
+// The row of that name; a name the table lacks is a slip in the caller.
+const ControlRow& FindRow(std::span<const ControlRow> rows, const char* name);
+
 // The control of that name; a missing control is a slip in the window's table.
 template <class T>
 T* FindControl(const QWidget* window, const char* name)
@@ -69,7 +74,20 @@ private:
     Qt::PenStyle m_penStyle;
 };
 
-// A picture in a fixed frame: the picture centred in the control's rectangle.
+// The empty place of a picture: a dashed frame around its caption.
+class TSlot : public QWidget {
+public:
+    TSlot(QWidget* parent, const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_caption;
+};
+
+// A picture in a fixed frame: the picture centred in the control's rectangle, over a
+// background of the window's colour (which covers any slot under it).
 class TImage : public QLabel {
 public:
     explicit TImage(QWidget* parent);

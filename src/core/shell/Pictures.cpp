@@ -449,6 +449,37 @@ QPixmap DrawPlainBoard(const QString& name)
     return DrawBoard(size, blocks);
 }
 
+QPixmap DrawProgramIcon(int size)
+{
+    QPixmap pixmap = NewPixmap(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = size / 64.0;
+    p.scale(unit, unit);
+    QLinearGradient shade(QPointF(0, 0), QPointF(64, 64));
+    shade.setColorAt(0, kBoardGreen.lighter(115));
+    shade.setColorAt(1, kBoardGreenDark);
+    p.setPen(QPen(kBoardEdge, 2));
+    p.setBrush(shade);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    // The chip with its pins.
+    p.setPen(QPen(kGold, 2.2));
+    for (qreal at = 22; at <= 42; at += 5) {
+        p.drawLine(QPointF(at, 14), QPointF(at, 20));
+        p.drawLine(QPointF(at, 44), QPointF(at, 50));
+        p.drawLine(QPointF(14, at), QPointF(20, at));
+        p.drawLine(QPointF(44, at), QPointF(50, at));
+    }
+    p.setPen(QPen(QColor(0x55, 0x57, 0x5C), 1));
+    p.setBrush(kPackage);
+    p.drawRoundedRect(QRectF(19, 19, 26, 26), 3, 3);
+    // The outline that marks a chosen part.
+    p.setPen(QPen(QColor(0xFF, 0xE0, 0x00), 3.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(10, 10, 44, 44));
+    return pixmap;
+}
+
 QPixmap MakerLogo()
 {
     auto bytes = platform::FindResource(kMakerLogo);
@@ -479,4 +510,5 @@ void RegisterPictures()
         platform::qt::RegisterBitmap(entry.bitmap, [text] { return pictures::DrawPlainBoard(text); });
     }
     platform::qt::RegisterBitmap(pictures::kMakerLogo, [] { return pictures::MakerLogo(); });
+    platform::qt::RegisterBitmap(pictures::kProgramIcon, [] { return pictures::DrawProgramIcon(64); });
 }

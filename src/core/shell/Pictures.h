@@ -13,6 +13,9 @@ void RegisterPictures();
 
 namespace pictures {
 
+// The name of the program's own icon.
+constexpr const char* kProgramIcon = "PINWRIGHT_ICON";
+
 // The name of the maker's logo (a JPEG among the embedded items, decoded when loaded).
 constexpr const char* kMakerLogo = "VARNHOLT_LOGO";
 
@@ -45,6 +48,8 @@ QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> row
 QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);
 // A board that has no picture of its own: its name over an FPGA.
 QPixmap DrawPlainBoard(const QString& name);
+// The program's icon: a chip on a board, framed by an outline as the forms draw them.
+QPixmap DrawProgramIcon(int size);
 // The maker's logo decoded from its JPEG; null when it cannot be decoded.
 QPixmap MakerLogo();
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +13,7 @@
 
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "core/model/MainBoard.h"
+#include "core/shell/BoardForm.h"
 #include "core/shell/Pictures.h"
 #include "core/shell/UI_Selector.h"
 #include "platform/Environment.h"
@@ -145,6 +147,7 @@ TFormMain::TFormMain(QWidget* owner) : QWidget(owner)
     FormMain = this;
     RegisterPictures();
     setWindowTitle(QStringLiteral("Pinwright"));
+    setWindowIcon(QIcon(platform::qt::LoadBitmap(pictures::kProgramIcon)));
     // A dialog border: a fixed client area, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -193,7 +196,7 @@ void TFormMain::CreateBoardForm(uint8_t boardId)
 void TFormMain::FreeBoardForms()
 {
     for (QWidget*& form : m_forms) {
-        delete form;
+        DeleteBoardForm(form);
         form = nullptr;
     }
 }

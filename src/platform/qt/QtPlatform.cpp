@@ -40,7 +40,7 @@ public:
 
     std::optional<std::string> OpenFile(const FileDialogOptions& options) override
     {
-        QString path = QFileDialog::getOpenFileName(g_parent, QString(), FromLocalPath(options.folder),
+        QString path = QFileDialog::getOpenFileName(g_parent, FromLatin1(options.title), FromLocalPath(options.folder),
                                                     FromLatin1(options.filter));
         if (path.isEmpty()) return std::nullopt;
         return ToLocalPath(path);
@@ -49,6 +49,7 @@ public:
     std::optional<std::string> SaveFile(const FileDialogOptions& options) override
     {
         QFileDialog dialog(g_parent);
+        dialog.setWindowTitle(FromLatin1(options.title));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDirectory(FromLocalPath(options.folder));

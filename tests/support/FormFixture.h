@@ -1,18 +1,17 @@
 #pragma once
-// What the GUI tests share: the executable's folder in a fresh temporary folder, scripted
-// dialogs, a fixed clock, and helpers that act as the user would.
+// What the GUI tests share (only they include it): the executable's folder in a fresh
+// temporary folder, scripted dialogs, a fixed clock, and helpers that act as the user would.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QTimer>
-#include <csignal>
 #include <ctime>
-#include <sys/resource.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
 
+#include "FileSizeLimit.h"
 #include "ScriptedDialogs.h"
 #include "ToolCheck.h"
 #include "core/shell/Pictures.h"
@@ -76,26 +75,3 @@ inline void WithModal(const std::function<void(QWidget*)>& answer, const std::fu
     open();
     EXPECT_TRUE(answered);
 }
-
-// While it lives, files cannot grow beyond `limit` bytes: a write past it fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int);
-};
