@@ -3,10 +3,9 @@
 #include <cstring>
 
 #include "cards/CardMap.h"
-#include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
-#include "core/settings/ConfigBaseAttach.h"
+#include "core/settings/GpioPairing.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
@@ -16,6 +15,9 @@ namespace {
 using cardmap::in;
 using cardmap::inout;
 using cardmap::out;
+
+constexpr int GPIO_0 = GLENMARCH_CONFIG::GPIO_0;
+constexpr int GPIO_1 = GLENMARCH_CONFIG::GPIO_1;
 
 constexpr uint8_t LVTTL = 8;          // "3.3-V LVTTL"
 constexpr uint8_t SSTL15_I = 29;      // "SSTL-15 Class I"
@@ -38,14 +40,11 @@ constexpr BoardPinRow kAudio[] = {
 };
 
 constexpr BoardPinRow kClock[] = {
-    {"CLOCK_50", in, LVTTL, "AF14"},
-    {"CLOCK2_50", in, LVTTL, "AA16"},
-    {"CLOCK3_50", in, LVTTL, "Y26"},
-    {"CLOCK4_50", in, LVTTL, "K14"},
+    {"CLOCK_50", in, LVTTL, "AF14", ClockPeriod(20), "BANK 3B"},
+    {"CLOCK2_50", in, LVTTL, "AA16", ClockPeriod(20), "BANK 4A"},
+    {"CLOCK3_50", in, LVTTL, "Y26", ClockPeriod(20), "BANK 5B"},
+    {"CLOCK4_50", in, LVTTL, "K14", ClockPeriod(20), "BANK 8A"},
 };
-
-// The bank of each clock input, in the order of kClock.
-constexpr const char* kClockBanks[] = {"BANK 3B", "BANK 4A", "BANK 5B", "BANK 8A"};
 
 constexpr BoardPinRow kSdram[] = {
     {"DRAM_ADDR[0..12]", out, LVTTL, "AK14 AH14 AG15 AE14 AB15 AC14 AD14 AF15 AH15 AG13 AG12 AH13 AJ14"},
@@ -163,7 +162,7 @@ constexpr const char* kGpio1Locations[40] = {
 
 }  // namespace
 
-GLENMARCH_CONFIG GlenmarchDefaultConfig()
+GLENMARCH_CONFIG GLENMARCH_CONFIG::DefaultConfig()
 {
     GLENMARCH_CONFIG c;
     std::memset(&c, 0, sizeof c);
@@ -193,14 +192,7 @@ void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config)
 
     if (Config.bAdc) AddBoardGroup(*board, "ADC", kAdc);
     if (Config.bAudio) AddBoardGroup(*board, "Audio", kAudio);
-    if (Config.bClock) {
-        TConnector* clock = AddBoardGroup(*board, "CLOCK", kClock);
-        for (int i = 0; i < clock->GetPinCount(); ++i) {
-            clock->GetPin(i)->SetClock(1);
-            clock->GetPin(i)->SetClockPeriod(20);
-            clock->GetPin(i)->SetBank(kClockBanks[i]);
-        }
-    }
+    if (Config.bClock) AddBoardGroup(*board, "CLOCK", kClock);
     if (Config.bSdram) AddBoardGroup(*board, "SDRAM", kSdram);
     if (Config.bAudio || Config.bVideoIn) AddBoardGroup(*board, "I2C for Audio and Video-In", kI2c);
     if (Config.bSeg7) AddBoardGroup(*board, "SEG7", kSeg7);
@@ -213,21 +205,18 @@ void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config)
     if (Config.bVga) AddBoardGroup(*board, "VGA", kVga);
     if (Config.bHps) AddBoardGroup(*board, "HPS", kHps);
 
-    const uint8_t* ids = Config.nGpioDaughterId;
-    for (int h = GLENMARCH_CONFIG::GPIO_0; h <= GLENMARCH_CONFIG::GPIO_1; ++h)
-        if (ids[h] != 0)
-            AddExpansionConnector(*board, platform::Format("GPIO_%d", h),
-                                  platform::Format("GPIO_%d connect to %s", h, BoardName(ids[h]).c_str()),
-                                  CONNECTOR_GPIO40, EXPANSION_GPIO_0 + h, h == 0 ? kGpio0Locations : kGpio1Locations);
+    AddGpioHeaders(*board, Config.nGpioDaughterId[GPIO_0], Config.nGpioDaughterId[GPIO_1], kGpio0Locations,
+                   kGpio1Locations, Gpio80Rule::Applies);
 }
 
 void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& record)
 {
     BuildMainBoard_Glenmarch(&board, record);
-    for (int h = GLENMARCH_CONFIG::GPIO_0; h <= GLENMARCH_CONFIG::GPIO_1; ++h)
-        if (record.nGpioDaughterId[h] != 0)
-            TConfigBaseAttach::AttachGpioCard(&board, EXPANSION_GPIO_0 + h, record.nGpioDaughterId[h],
-                                              ReadRecordText(record.szGpioPrefixName[h]));
+    const uint8_t card0 = record.nGpioDaughterId[GPIO_0];
+    const uint8_t card1 = record.nGpioDaughterId[GPIO_1];
+    const std::string prefix0 = ReadRecordText(record.szGpioPrefixName[GPIO_0]);
+    const std::string prefix1 = ReadRecordText(record.szGpioPrefixName[GPIO_1]);
+    AttachGpioHeaderPair(board, card0, prefix0, card1, prefix1, IsGpioDefaultPair(card0, prefix0, card1, prefix1));
 }
 
 bool GenerateGlenmarchProject(const GLENMARCH_CONFIG& record, const std::string& projectFile)

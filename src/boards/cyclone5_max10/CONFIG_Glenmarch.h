@@ -12,6 +12,9 @@ struct GLENMARCH_CONFIG {
     static constexpr int GPIO_0 = 0;
     static constexpr int GPIO_1 = 1;
 
+    // Every byte zero, then the board's defaults: twelve groups ticked, HPS not, no cards.
+    static GLENMARCH_CONFIG DefaultConfig();
+
     uint8_t BoardId;
     uint8_t Padding1[3];
     int32_t Size;
@@ -56,14 +59,14 @@ static_assert(offsetof(GLENMARCH_CONFIG, szGpioPrefixName) == 151);
 static_assert(offsetof(GLENMARCH_CONFIG, szGpioPrefixName) + 128 == 279);
 static_assert(offsetof(GLENMARCH_CONFIG, Padding2) == 407);
 
-// Every byte zero, then the board's defaults: twelve groups ticked, HPS not, no cards.
-GLENMARCH_CONFIG GlenmarchDefaultConfig();
-
 // Fills an empty board with Glenmarch's device, the ticked groups and the GPIO connectors of
-// the chosen cards; the record is first copied whole into m_GlenmarchConfig.
+// the chosen cards; the record is first copied whole into m_GlenmarchConfig. An 80-pin card
+// on GPIO-0 needs a card on GPIO-1 too (the form's pairing puts the same one there).
 void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config);
 
-// The definition and the chosen header cards attached as the form attaches them.
+// The definition and the chosen header cards attached as the form attaches them: the 80-pin
+// card once across both headers, the default pair as GPIO_0 and GPIO_1, otherwise each
+// header's card under its own prefix.
 void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& record);
 
 // What the Glenmarch form's Generate does after its dialogs, without controls: the board as
