@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -32,6 +33,7 @@ QWidget* Create(QWidget* owner)
 
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
