@@ -14,6 +14,7 @@
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
+#include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
@@ -40,6 +41,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
+    {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
