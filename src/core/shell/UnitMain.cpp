@@ -12,6 +12,8 @@
 #include <iterator>
 
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
+#include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/Pictures.h"
@@ -32,7 +34,9 @@ QWidget* Create(QWidget* owner)
 
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
+    {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
