@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <utility>
@@ -62,6 +64,7 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
     }
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    if (m_options.defaultButton) Control<QPushButton>(m_options.defaultButton)->setDefault(true);
     if (m_options.mainBoardButton == MainBoardButton::Hidden)
         if (auto* button = findChild<QWidget*>(QStringLiteral("ButtonMainBoardSelect"))) button->setVisible(false);
 }
@@ -225,6 +228,21 @@ void TBoardForm::SaveDefaultFromControls()
 void TBoardForm::closeEvent(QCloseEvent* event)
 {
     if (m_options.savesDefault == DefaultSave::OnClose) SaveDefaultFromControls();
+    event->accept();
+}
+
+void TBoardForm::keyPressEvent(QKeyEvent* event)
+{
+    // Reaches the form when the control with the focus leaves Enter alone (edit boxes, check
+    // boxes, closed lists, buttons other than the default one).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !m_options.defaultButton) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (focused && isAncestorOf(focused)) focused->click();
+    else Control<QPushButton>(m_options.defaultButton)->click();
     event->accept();
 }
 

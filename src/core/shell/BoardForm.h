@@ -31,6 +31,9 @@ struct BoardFormOptions {
     MainBoardButton mainBoardButton = MainBoardButton::Acts;
     SuccessReport successReport = SuccessReport::BoxThenWarnings;
     bool formColour = true;  // the forms' own colour, or the platform's
+    // The button that Enter presses wherever the focus is, except on another button, which
+    // takes Enter itself; none: Enter presses nothing.
+    const char* defaultButton = nullptr;
 };
 
 class TBoardForm : public QWidget {
@@ -125,6 +128,7 @@ protected:
     virtual Batch DaughterCardBatch() { return {}; }
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct SettingsFiles {
