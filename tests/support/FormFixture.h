@@ -95,7 +95,7 @@ protected:
     {
         main = std::make_unique<TFormMain>();
         main->show();
-        main->CreateBoardForm(boardId);
+        if (main->CurrentBoardId != boardId) main->CreateBoardForm(boardId);
         form = dynamic_cast<Form*>(main->BoardForm());
         ASSERT_NE(form, nullptr);
     }
