@@ -103,10 +103,14 @@ void BuildMainBoard_Tiverne(TMainBoard* board, const TIVERNE_CONFIG& Config)
 void BuildTiverneProjectBoard(TMainBoard& board, const TIVERNE_CONFIG& Config)
 {
     BuildMainBoard_Tiverne(&board, Config);
-    // Built for main-board id 0: no board-specific rule of the card maps applies.
+    // Built for main-board id 0, so no board-specific rule of the card maps applies: the card
+    // keeps its map's standards (3.3-V LVTTL where the map leaves the choice to the board).
+    constexpr uint8_t kLvttl = 8;
+    constexpr int32_t kVariant = 0;
+    constexpr int kNoBoard = 0;
     if (Config.nHsmcDaughterId != 0)
         AttachCard(board, EXPANSION_HSMC_A, Config.nHsmcDaughterId, ReadRecordText(Config.szHSMCPrefixName),
-                   {CONNECTOR_HSMC}, 0, 8, "", 0);
+                   {CONNECTOR_HSMC}, kVariant, kLvttl, "", kNoBoard);
 }
 
 bool GenerateTiverneProject(const TIVERNE_CONFIG& config, const std::string& projectFile)
