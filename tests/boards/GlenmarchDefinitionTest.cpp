@@ -12,8 +12,8 @@ namespace {
 using modeltest::BoardFacts;
 using modeltest::FindConnector;
 
-constexpr int G0 = GLENMARCH_CONFIG::GPIO_0;
-constexpr int G1 = GLENMARCH_CONFIG::GPIO_1;
+constexpr int G0 = GPIO_0;
+constexpr int G1 = GPIO_1;
 constexpr int LVTTL = 8;
 constexpr int SSTL15_I = 29;
 constexpr int DIFF_SSTL15_I = 12;

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int G0 = GLENMARCH_CONFIG::GPIO_0;
-constexpr int G1 = GLENMARCH_CONFIG::GPIO_1;
+constexpr int G0 = GPIO_0;
+constexpr int G1 = GPIO_1;
 
 struct Case {
     const char* label;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <cstddef>
 #include <cstring>
 #include <deque>
@@ -280,6 +281,27 @@ TEST_F(BoardFormBase, DefaultFileIsWrittenOnCloseOnDestroyOrNever)
         if (c.afterDelete) EXPECT_EQ(SavedName(DefaultCfg()), c.afterExit ? "Edited" : "Later") << int(c.save);
     }
     EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+// Enter presses the form's default button from an edit or a check box, a focused button
+// takes it itself, and a form without a default button ignores it.
+TEST_F(BoardFormBase, EnterPressesTheDefaultButtonOfFormsThatHaveOne)
+{
+    for (const char* button : {static_cast<const char*>(nullptr), "ButtonExit"}) {
+        Open({.defaultButton = button});
+        QTest::keyClick(Name(), Qt::Key_Return);
+        QTest::keyClick(Get<QCheckBox>("CheckBoxLED"), Qt::Key_Enter);
+        EXPECT_EQ(form->isVisible(), button == nullptr);
+    }
+
+    Open({.defaultButton = "ButtonExit"});
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    Get<QPushButton>("ButtonLoad")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), Get<QPushButton>("ButtonLoad"));
+    QTest::keyClick(Get<QPushButton>("ButtonLoad"), Qt::Key_Return);
+    EXPECT_EQ(dialogs.FileDialogs().size(), 1u);  // "Load Setting", cancelled
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(BoardFormBase, FailedOrCancelledLoadIsReportedByFormsThatSaySo)

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int G0 = GLENMARCH_CONFIG::GPIO_0;
-constexpr int G1 = GLENMARCH_CONFIG::GPIO_1;
+constexpr int G0 = GPIO_0;
+constexpr int G1 = GPIO_1;
 
 constexpr const char* kGroupBoxes[] = {"CheckBoxOSC",   "CheckBoxLED",     "CheckBoxButton", "CheckBoxSwitch", "CheckBoxVGA",
                                        "CheckBoxSDRAM", "CheckBoxAudio",   "CheckBoxVideoIn", "CheckBoxADC",   "CheckBoxSeg7",

@@ -29,61 +29,15 @@ constexpr const char* kGroupShapes[] = {"ShapeOSC", "ShapeLED", "ShapeButton", "
                                         "ShapePS2", "ShapeIR", "ShapeHPS"};
 constexpr const char* kVoltageShapes[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 
-std::vector<std::string> Names(std::initializer_list<int> ids)
-{
-    std::vector<std::string> names;
-    for (int id : ids) names.push_back(BoardName(static_cast<uint8_t>(id)));
-    return names;
-}
-
-const std::vector<std::string> kGpioCards = Names({0, 1, 12, 13, 55, 62, 63, 66, 67, 74});
+const std::vector<std::string> kGpioCards = CardNames({0, 1, 12, 13, 55, 62, 63, 66, 67, 74});
 const std::vector<std::string> kHsmcCards2V5 =
-    Names({0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61});
-
-void WriteRecord(const std::string& path, const ULVARIN_CONFIG& record)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-ULVARIN_CONFIG ReadRecord(const std::string& path)
-{
-    ULVARIN_CONFIG record;
-    std::memset(&record, 0xEE, sizeof record);
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(&record), sizeof record);
-    EXPECT_EQ(in.gcount(), static_cast<std::streamsize>(sizeof record)) << path;
-    return record;
-}
+    CardNames({0, 2, 6, 7, 8, 10, 14, 17, 18, 19, 27, 28, 29, 31, 32, 33, 35, 36, 61});
 
 }  // namespace
 
-class UlvarinForm : public GuiTest {
+class UlvarinForm : public BoardFormFixture<TFormUlvarin> {
 protected:
-    void Open()
-    {
-        main = std::make_unique<TFormMain>();
-        main->show();
-        form = dynamic_cast<TFormUlvarin*>(main->BoardForm());
-        ASSERT_NE(form, nullptr);
-    }
-
-    template <class T = QWidget>
-    T* Get(const char* name)
-    {
-        T* control = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    QComboBox* Combo(const char* name) { return Get<QComboBox>(name); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
-    QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
-    bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
-    std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-    std::string Current(const char* name) { return Combo(name)->currentText().toStdString(); }
-    std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
-
-    std::unique_ptr<TFormMain> main;
-    TFormUlvarin* form = nullptr;
+    void Open() { BoardFormFixture::Open(MAINBOARD_Ulvarin); }
 };
 
 TEST_F(UlvarinForm, FirstStartShowsTheDefaults)
@@ -161,7 +115,7 @@ TEST_F(UlvarinForm, TheHsmcListFollowsTheVoltageThatTheUserPicks)
     Pick(Combo("ComboBoxHsmc"), 1);
     ASSERT_TRUE(Shown("ImageHSMC"));
     EXPECT_TRUE(Shown("ShapeHSMC"));
-    const std::vector<std::string> lists[] = {Names({0, 17, 57, 58, 59}), kHsmcCards2V5, Names({0, 17}), Names({0, 17})};
+    const std::vector<std::string> lists[] = {CardNames({0, 17, 57, 58, 59}), kHsmcCards2V5, CardNames({0, 17}), CardNames({0, 17})};
     for (int voltage : {0, 2, 3, 1}) {
         Pick(Combo("ComboBoxHsmcVol"), voltage);
         EXPECT_EQ(Items(Combo("ComboBoxHsmc")), lists[voltage]) << voltage;
@@ -212,7 +166,7 @@ TEST_F(UlvarinForm, ForeignDefaultCfgIsShownAndExitWritesItBackAsUlvarin)
     foreign.nHsmcDaughterId = DAUGHTER_Quillet_Sollip_J2;
     std::strcpy(foreign.szHSMCPrefixName, "Q_");
     foreign.Padding3[2] = 0xC3;
-    WriteRecord(DefaultCfg(), foreign);
+    WriteRecordFile(DefaultCfg(), foreign);
 
     Open();
     EXPECT_EQ(Text("EditProjectName"), "Mirrow");
@@ -230,7 +184,7 @@ TEST_F(UlvarinForm, ForeignDefaultCfgIsShownAndExitWritesItBackAsUlvarin)
 
     Get<QPushButton>("ButtonExit")->click();
     EXPECT_FALSE(main->isVisible());
-    ULVARIN_CONFIG written = ReadRecord(DefaultCfg());
+    ULVARIN_CONFIG written = ReadRecordFile<ULVARIN_CONFIG>(DefaultCfg());
     ULVARIN_CONFIG expected = foreign;
     expected.BoardId = MAINBOARD_Ulvarin;
     expected.Size = 416;
@@ -251,7 +205,7 @@ TEST_F(UlvarinForm, ExitWritesTheControlsAsTheyStandEvenWithoutAProjectName)
     Pick(Combo("ComboBoxHsmc"), 1);
     Get<QPushButton>("ButtonExit")->click();
 
-    ULVARIN_CONFIG record = ReadRecord(DefaultCfg());
+    ULVARIN_CONFIG record = ReadRecordFile<ULVARIN_CONFIG>(DefaultCfg());
     EXPECT_EQ(record.BoardId, MAINBOARD_Ulvarin);
     EXPECT_EQ(record.Size, 416);
     EXPECT_EQ(record.szProjectName[0], 0);
@@ -285,7 +239,7 @@ TEST_F(UlvarinForm, RecordValuesOutsideTheListsAreShownSafely)
         std::strcpy(record.szGpioPrefixName[0], "LOST_");
         record.nHsmcVoltage = voltage;
         record.nHsmcDaughterId = DAUGHTER_Sendle;  // a transceiver card: in no list of this form
-        WriteRecord(DefaultCfg(), record);
+        WriteRecordFile(DefaultCfg(), record);
 
         Open();
         EXPECT_EQ(Text("EditProjectName"), std::string(127, 'N'));
@@ -298,7 +252,7 @@ TEST_F(UlvarinForm, RecordValuesOutsideTheListsAreShownSafely)
         EXPECT_FALSE(Shown("ImageGpio"));
 
         Get<QPushButton>("ButtonExit")->click();
-        ULVARIN_CONFIG written = ReadRecord(DefaultCfg());
+        ULVARIN_CONFIG written = ReadRecordFile<ULVARIN_CONFIG>(DefaultCfg());
         EXPECT_EQ(written.nHsmcVoltage, 1);
         EXPECT_EQ(written.nGpioDaughterId[0], 0);
         EXPECT_EQ(written.nHsmcDaughterId, 0);
@@ -334,7 +288,7 @@ TEST_F(UlvarinForm, SaveAndLoadRoundTripThroughTheDialogs)
     dialogs.QueueFile(saved);
     Get<QPushButton>("ButtonSave")->click();
     ASSERT_TRUE(platform::FileExists(saved));
-    EXPECT_EQ(ReadRecord(saved).nHsmcDaughterId, DAUGHTER_Quillet_Sollip_BOTH);
+    EXPECT_EQ(ReadRecordFile<ULVARIN_CONFIG>(saved).nHsmcDaughterId, DAUGHTER_Quillet_Sollip_BOTH);
 
     // Change everything, then load the file back.
     Edit("EditProjectName")->setText("other");
@@ -538,7 +492,7 @@ TEST_F(UlvarinForm, HsmcDefaultWithoutPrefixIsNamedHsmc)
     EXPECT_EQ(Text("EditPrefixHsmc"), "");
 
     Get<QPushButton>("ButtonExit")->click();
-    EXPECT_EQ(ReadRecord(DefaultCfg()).szHSMCPrefixName[0], 0);
+    EXPECT_EQ(ReadRecordFile<ULVARIN_CONFIG>(DefaultCfg()).szHSMCPrefixName[0], 0);
 }
 
 TEST_F(UlvarinForm, FailedGenerationSaysWhichProject)

@@ -161,6 +161,23 @@ TEST(BoardDefinition, CardOnAnExpansionTableKeepsWhatThePositionsFix)
     EXPECT_EQ(FindPin(board, "O_GPIO[1]"), nullptr);  // the card's signal on an empty position is dropped
 }
 
+// A card is built for the board's own id unless the attach names another: "GPIO Default"
+// has Harnix's fixed names on Harnix, the numbered ones when built as for no board.
+TEST(BoardDefinition, CardIsBuiltForTheBoardOrTheIdTheAttachNames)
+{
+    struct Case {
+        std::optional<int> cardBoardId;
+        const char* first;
+    };
+    for (const Case& c : {Case{std::nullopt, "GPIO_CLKIN[0]"}, Case{0, "GPIO[0]"}}) {
+        TMainBoard board;
+        board.m_BoardId = MAINBOARD_Harnix;
+        AddGpioHeaders(board, DAUGHTER_GPIO_DEFAULT, 0, kHeader0, kHeader1);
+        AttachCard(board, EXPANSION_GPIO_0, DAUGHTER_GPIO_DEFAULT, "", {CONNECTOR_GPIO40}, 0, 8, "", c.cardBoardId);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_0)->GetPin(0)->GetName(), c.first);
+    }
+}
+
 TEST(BoardDefinition, ExpansionTablesThatCannotBeMeantAreInternalErrors)
 {
     constexpr const char* kEight[8] = {"A1", nullptr, "?", "B2", "?", "C3", nullptr, "D4"};
@@ -260,6 +277,24 @@ TEST(BoardDefinition, GpioHeadersUnderTheEightyPinRule)
     facts.positions.push_back({"GPIO_0_1", 41, "HP1"});
     facts.positions.push_back({"GPIO_0_1", 80, "HP40"});
     modeltest::ExpectBoard(board, facts);
+
+    // Positions a header fixes are fixed on each header, and in both halves of the joined one.
+    const FixedPosition inputs[] = {{1, in}, {3, in}};
+    for (uint8_t card : {uint8_t(1), uint8_t(11)}) {
+        TMainBoard fixedBoard;
+        AddGpioHeaders(fixedBoard, card, card, kHeader0, kHeader1, Gpio80Rule::Applies, {.fixed = inputs});
+        BoardFacts fixedFacts;
+        const bool joined80 = card == 11;
+        for (int h = 0; h < 2; ++h) {
+            const std::string name = joined80 ? "GPIO_0_1" : "GPIO_" + std::to_string(h);
+            const int base = joined80 ? 40 * h : 0;
+            const std::string prefix = h ? "HP" : "GP";
+            fixedFacts.positions.push_back({name, base + 1, prefix + "1", in, IOSTD_FROM_DAUGHTER});
+            fixedFacts.positions.push_back({name, base + 2, prefix + "2", DIRECTION_FROM_DAUGHTER, IOSTD_FROM_DAUGHTER});
+            fixedFacts.positions.push_back({name, base + 3, prefix + "3", in, IOSTD_FROM_DAUGHTER});
+        }
+        modeltest::ExpectBoard(fixedBoard, fixedFacts, joined80 ? "80-pin" : "40-pin");
+    }
 
     // The forms put the 80-pin card on both headers; a record without the second is no input.
     TMainBoard lone;

@@ -3,18 +3,28 @@
 // temporary folder, scripted dialogs, a fixed clock, and helpers that act as the user would.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
+#include <cstring>
 #include <ctime>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "FileSizeLimit.h"
 #include "ScriptedDialogs.h"
 #include "ToolCheck.h"
+#include "cards/DaughterBoardInfo.h"
 #include "core/shell/Pictures.h"
+#include "core/shell/UnitMain.h"
 #include "platform/Environment.h"
 
 class GuiTest : public ::testing::Test {
@@ -74,4 +84,64 @@ inline void WithModal(const std::function<void(QWidget*)>& answer, const std::fu
     });
     open();
     EXPECT_TRUE(answered);
+}
+
+// A board form opened through the factory, the way the main window opens it, and the
+// controls a test reads by their names.
+template <class Form>
+class BoardFormFixture : public GuiTest {
+protected:
+    void Open(uint8_t boardId)
+    {
+        main = std::make_unique<TFormMain>();
+        main->show();
+        if (main->CurrentBoardId != boardId) main->CreateBoardForm(boardId);
+        form = dynamic_cast<Form*>(main->BoardForm());
+        ASSERT_NE(form, nullptr);
+    }
+
+    template <class T = QWidget>
+    T* Get(const char* name)
+    {
+        T* control = form->template findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QComboBox* Combo(const char* name) { return Get<QComboBox>(name); }
+    QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
+    QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
+    void Press(const char* button) { Get<QPushButton>(button)->click(); }
+    bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
+    std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
+    std::string Current(const char* name) { return Combo(name)->currentText().toStdString(); }
+    std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
+
+    std::unique_ptr<TFormMain> main;
+    Form* form = nullptr;
+};
+
+// A settings record as a file holds it, byte for byte.
+template <class Record>
+void WriteRecordFile(const std::string& path, const Record& record)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+template <class Record>
+Record ReadRecordFile(const std::string& path)
+{
+    Record record;
+    std::memset(&record, 0xEE, sizeof record);
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(&record), sizeof record);
+    EXPECT_EQ(in.gcount(), static_cast<std::streamsize>(sizeof record)) << path;
+    return record;
+}
+
+// The display names of card ids, as a card combo lists them.
+inline std::vector<std::string> CardNames(std::initializer_list<int> ids)
+{
+    std::vector<std::string> names;
+    for (int id : ids) names.push_back(BoardName(static_cast<uint8_t>(id)));
+    return names;
 }

@@ -46,6 +46,16 @@ int PinEntryCount(const TConnector& connector)
 
 void ExpectBoard(const TMainBoard& board, const BoardFacts& facts, const std::string& label)
 {
+    if (facts.device) {
+        const DeviceFacts& d = *facts.device;
+        EXPECT_EQ(board.GetBoardId(), d.boardId) << label;
+        EXPECT_EQ(board.GetFamily(), d.family) << label;
+        EXPECT_EQ(board.GetDevice(), d.device) << label;
+        EXPECT_EQ(board.GetPackage(), d.package) << label;
+        EXPECT_EQ(board.GetDevicePinCount(), d.pinCount) << label;
+        EXPECT_EQ(board.GetSpeedGrade(), d.speedGrade) << label;
+        EXPECT_EQ(board.GetSpeedGradeText(), d.speedGradeText) << label;
+    }
     if (facts.connectors) EXPECT_EQ(ConnectorNames(board), *facts.connectors) << label;
     for (const ConnectorFacts& f : facts.counts) {
         const TConnector* c = FindConnector(board, f.name);

@@ -1,7 +1,9 @@
 #pragma once
 // Queries over a board model and the table a board's definition test states of it: the
 // connectors in order, their counts, and spot checks of pins and positions.
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,7 +53,19 @@ struct PositionFacts {
     int std = -1;
 };
 
+// The device a definition sets.
+struct DeviceFacts {
+    int boardId;
+    std::string family;
+    std::string device;
+    std::string package;
+    int pinCount;
+    int speedGrade;
+    std::string speedGradeText = "";
+};
+
 struct BoardFacts {
+    std::optional<DeviceFacts> device = std::nullopt;
     std::optional<std::vector<std::string>> connectors = std::nullopt;  // every name, in order
     std::vector<ConnectorFacts> counts = {};
     std::vector<PinFacts> pins = {};
@@ -67,5 +81,33 @@ void ExpectBoard(const TMainBoard& board, const BoardFacts& facts, const std::st
 // pins with a location.
 int ExpectSoundModel(const TMainBoard& board, const std::string& label = "",
                      const std::vector<std::string>& sharedLocations = {});
+
+
+// One row of a board's definition table: a change to the board's default record (made by
+// the board's DefaultConfig) and what the model built from that record shows.
+template <class Record>
+struct DefinitionCase {
+    std::string label;
+    std::function<void(Record&)> edit;
+    BoardFacts facts;
+};
+
+// Runs a definition table: each record is built twice on one board (a definition empties
+// the board first, so the second run must give the same model), then its facts are checked
+// together with ExpectSoundModel.
+template <class Record, class Definition>
+void ExpectDefinitionTable(std::span<const DefinitionCase<Record>> cases, Definition define)
+{
+    for (const DefinitionCase<Record>& c : cases) {
+        Record record;
+        DefaultConfig(record);
+        if (c.edit) c.edit(record);
+        TMainBoard board;
+        define(board, record);
+        define(board, record);
+        ExpectBoard(board, c.facts, c.label);
+        ExpectSoundModel(board, c.label);
+    }
+}
 
 }  // namespace modeltest

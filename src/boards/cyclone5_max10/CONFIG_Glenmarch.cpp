@@ -16,8 +16,6 @@ using cardmap::in;
 using cardmap::inout;
 using cardmap::out;
 
-constexpr int GPIO_0 = GLENMARCH_CONFIG::GPIO_0;
-constexpr int GPIO_1 = GLENMARCH_CONFIG::GPIO_1;
 
 constexpr uint8_t LVTTL = 8;          // "3.3-V LVTTL"
 constexpr uint8_t SSTL15_I = 29;      // "SSTL-15 Class I"

@@ -8,10 +8,6 @@
 #include "core/model/MainBoard.h"
 
 struct GLENMARCH_CONFIG {
-    // Indexes of the two-element header fields.
-    static constexpr int GPIO_0 = 0;
-    static constexpr int GPIO_1 = 1;
-
     // Every byte zero, then the board's defaults: twelve groups ticked, HPS not, no cards.
     static GLENMARCH_CONFIG DefaultConfig();
 

@@ -20,8 +20,6 @@ using formlayout::kBold;
 using formlayout::kDotted;
 using formlayout::kTitle;
 
-constexpr int GPIO_0 = GLENMARCH_CONFIG::GPIO_0;
-constexpr int GPIO_1 = GLENMARCH_CONFIG::GPIO_1;
 
 constexpr const char* kBoardPicture = "Glenmarch_BITMAP";
 

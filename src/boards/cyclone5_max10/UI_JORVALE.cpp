@@ -18,7 +18,6 @@ using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
-using formlayout::kDefault;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Jorvale_BITMAP";
@@ -79,7 +78,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Button, "ButtonSave", "Panel1", "Save Setting...", {8, 340, 198, 36}},
     {Kind::Button, "ButtonLoad", "Panel1", "Load Setting...", {212, 340, 196, 36}},
     {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 382, 198, 36}, kBold},
-    {Kind::Button, "ButtonExit", "Panel1", "Exit", {212, 382, 196, 36}, kDefault},
+    {Kind::Button, "ButtonExit", "Panel1", "Exit", {212, 382, 196, 36}},
 };
 
 constexpr DeviceGroup<JORVALE_CONFIG> kGroups[] = {
@@ -130,7 +129,7 @@ QPixmap DrawJorvaleShunts()
 }  // namespace
 
 TFormJorvale::TFormJorvale(QWidget* owner)
-    : TBoardForm(owner, kLayout, 794, 485, "Cylone V Jorvale V1.0.1"),
+    : TBoardForm(owner, kLayout, 794, 485, "Cylone V Jorvale V1.0.1", {.defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
 {

@@ -142,16 +142,23 @@ std::vector<const char*> PositionTable(int positionCount, ListedPositions listed
 }
 
 void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<const char* const> header0,
-                    std::span<const char* const> header1, Gpio80Rule rule)
+                    std::span<const char* const> header1, Gpio80Rule rule, const ExpansionOptions& header)
 {
     PW_CHECK(header0.size() == kGpioHeaderPositions && header1.size() == kGpioHeaderPositions);
     if (rule == Gpio80Rule::Applies && BoardConnectorType(card0) == CONNECTOR_GPIO80) {
         PW_CHECK(card1 != 0);  // the forms put the 80-pin card on both headers
         std::vector<const char*> both(header0.begin(), header0.end());
         both.insert(both.end(), header1.begin(), header1.end());
+        std::vector<FixedPosition> fixed(header.fixed.begin(), header.fixed.end());
+        for (FixedPosition f : header.fixed) {
+            f.position += kGpioHeaderPositions;
+            fixed.push_back(f);
+        }
+        ExpansionOptions joined = header;
+        joined.fixed = fixed;
         AddExpansionConnector(board, "GPIO_0_1",
                               platform::Format("GPIO_0_1 connect to %s", BoardName(card0).c_str()),
-                              CONNECTOR_GPIO80, EXPANSION_GPIO_80, both);
+                              CONNECTOR_GPIO80, EXPANSION_GPIO_80, both, joined);
         return;
     }
     const uint8_t cards[2] = {card0, card1};
@@ -160,7 +167,7 @@ void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<c
         if (cards[h] == 0) continue;
         AddExpansionConnector(board, platform::Format("GPIO_%d", h),
                               platform::Format("GPIO_%d connect to %s", h, BoardName(cards[h]).c_str()),
-                              CONNECTOR_GPIO40, EXPANSION_GPIO_0 + h, tables[h]);
+                              CONNECTOR_GPIO40, EXPANSION_GPIO_0 + h, tables[h], header);
     }
 }
 

@@ -101,10 +101,13 @@ std::vector<const char*> PositionTable(int positionCount, ListedPositions listed
 // "GPIO_0" or "GPIO_1" (40 positions, expansion id 16 or 17). Descriptions "GPIO_0_1 connect
 // to %s" and "GPIO_%d connect to %s". Boards without the rule always build the two 40-pin
 // connectors. The ids are those of the forms' lists (below 128), so "not 0" and "above 0"
-// agree.
+// agree. `header` holds what both headers share beyond their tables (positions that keep
+// their own direction, given in a header's numbering; the joined connector has them in
+// both halves).
 enum class Gpio80Rule { Applies, None };
 void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<const char* const> header0,
-                    std::span<const char* const> header1, Gpio80Rule rule = Gpio80Rule::Applies);
+                    std::span<const char* const> header1, Gpio80Rule rule = Gpio80Rule::Applies,
+                    const ExpansionOptions& header = {});
 
 // Attaches the header cards in the first case that applies: the same 80-pin card on both
 // headers onto "GPIO_0_1" (18) under header 0's prefix; the default pair (IsGpioDefaultPair) onto 16 and 17 with

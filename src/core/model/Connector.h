@@ -40,6 +40,9 @@ constexpr int32_t EXPANSION_Kelpin_D = 15;
 constexpr int32_t EXPANSION_GPIO_0 = 16;
 constexpr int32_t EXPANSION_GPIO_1 = 17;
 constexpr int32_t EXPANSION_GPIO_80 = 18;
+// The two GPIO headers' indexes into a record's card ids and prefixes (nGpioDaughterId[GPIO_1]).
+constexpr int GPIO_0 = 0;
+constexpr int GPIO_1 = 1;
 constexpr int32_t EXPANSION_DDR3_SODIMM = 19;
 constexpr int32_t EXPANSION_FMC_A = 20;  // FMC port n: EXPANSION_FMC_A + n, n = 0 to 3
 constexpr int32_t EXPANSION_FMC_B = 21;

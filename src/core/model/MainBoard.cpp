@@ -79,14 +79,14 @@ void AttachTo(const TMainBoard& board, int32_t connectorId, const std::string& p
 
 void AttachCard(const TMainBoard& board, int32_t connectorId, uint8_t cardId, const std::string& prefix,
                 std::initializer_list<uint8_t> acceptedTypes, int32_t variant, uint8_t ioStandard,
-                const char* baseName)
+                const char* baseName, std::optional<int> cardBoardId)
 {
     uint8_t type = BoardConnectorType(cardId);
     bool accepted = false;
     for (uint8_t t : acceptedTypes) accepted = accepted || t == type;
     PW_CHECK(accepted);
     AttachTo(board, connectorId, prefix, [&](TDaughterBoard& d) {
-        d.Build(cardId, board.GetBoardIdInt(), variant, ioStandard, baseName);
+        d.Build(cardId, cardBoardId.value_or(board.GetBoardIdInt()), variant, ioStandard, baseName);
     });
 }
 

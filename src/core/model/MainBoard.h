@@ -152,10 +152,12 @@ std::string ExtraTopLevelCode_Sarnoth(const TMainBoard& board);
 std::string ExtraTopLevelCode_Cresswin(const TMainBoard& board);
 
 // The attach steps shared by every attach operation: check the card's connector type against
-// the accepted ones, find the connector, build the card, copy it under the prefix.
+// the accepted ones, find the connector, build the card, copy it under the prefix. The card is
+// built for the board's own id unless `cardBoardId` names another one (a board whose form
+// builds its cards as for no board in particular passes 0).
 void AttachCard(const TMainBoard& board, int32_t connectorId, uint8_t cardId, const std::string& prefix,
                 std::initializer_list<uint8_t> acceptedTypes, int32_t variant, uint8_t ioStandard,
-                const char* baseName);
+                const char* baseName, std::optional<int> cardBoardId = std::nullopt);
 
 enum class MemoryModuleKind { Ddr2, Ddr3StratixIV, Ddr3StratixV };
 void AttachMemoryModule(const TMainBoard& board, int32_t connectorId, const std::string& prefix,

@@ -63,6 +63,7 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
     }
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    if (m_options.defaultButton) Control<QPushButton>(m_options.defaultButton)->setDefault(true);
     if (m_options.mainBoardButton == MainBoardButton::Hidden)
         if (auto* button = findChild<QWidget*>(QStringLiteral("ButtonMainBoardSelect"))) button->setVisible(false);
 }

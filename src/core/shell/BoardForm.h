@@ -31,6 +31,9 @@ struct BoardFormOptions {
     MainBoardButton mainBoardButton = MainBoardButton::Acts;
     SuccessReport successReport = SuccessReport::BoxThenWarnings;
     bool formColour = true;  // the forms' own colour, or the platform's
+    // The button that Enter presses wherever the focus is, except on another button, which
+    // takes Enter itself; none: Enter presses nothing.
+    const char* defaultButton = nullptr;
 };
 
 class TBoardForm : public QWidget {
@@ -132,7 +135,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     // Enter that no control takes presses the focused button, or else the default button
-    // of the layout (kDefault).
+    // (Options::defaultButton).
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -77,7 +77,6 @@ void BuildControls(QWidget* window, std::span<const ControlRow> rows)
             control->setFont(font);
         }
         if (row.style & kHidden) control->setVisible(false);
-        if (row.kind == Kind::Button && (row.style & kDefault)) static_cast<QPushButton*>(control)->setDefault(true);
     }
 }
 

@@ -25,7 +25,6 @@ enum Style : unsigned {
     kAqua = 1u << 3,     // shapes: aqua in place of yellow
     kDotted = 1u << 4,   // shapes: a thin dotted line
     kCentred = 1u << 5,  // labels and images: contents centred
-    kDefault = 1u << 6,  // buttons: the window's default button, pressed by Enter
 };
 
 struct Rect {

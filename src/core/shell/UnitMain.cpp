@@ -17,6 +17,8 @@
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
+#include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/Pictures.h"
@@ -42,7 +44,9 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
+    {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
+    {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
