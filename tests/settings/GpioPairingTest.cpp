@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "cards/DaughterBoardInfo.h"
@@ -100,4 +101,41 @@ TEST(GpioPairing, DefaultPairIsTheGenericCardTwiceWithoutAnyPrefix)
     for (const Case& c : cases)
         EXPECT_EQ(IsGpioDefaultPair(c.card0, c.prefix0, c.card1, c.prefix1), c.pair)
             << int(c.card0) << " '" << c.prefix0 << "' " << int(c.card1) << " '" << c.prefix1 << "'";
+}
+
+// A record read from a file is paired as the form pairs it when showing it, header 0
+// leading; a record the form wrote comes out byte for byte as it went in.
+TEST(GpioPairing, RecordIsPairedWithHeaderZeroLeading)
+{
+    struct Case {
+        const char* what;
+        uint8_t cards[2];
+        const char* prefixes[2];
+        uint8_t pairedCards[2];
+        const char* pairedPrefixes[2];
+    };
+    const Case cases[] = {
+        {"80-pin card on GPIO-0 alone", {k80Pin, 0}, {"K_", ""}, {k80Pin, k80Pin}, {"K_", "K_"}},
+        {"80-pin card on GPIO-0 over another card", {k80Pin, 12}, {"", "S_"}, {k80Pin, k80Pin}, {"", ""}},
+        {"80-pin card on GPIO-1 alone", {1, k80Pin}, {"G_", "K_"}, {1, 0}, {"G_", ""}},
+        {"a paired record keeps GPIO-1's unused prefix", {k80Pin, k80Pin}, {"K_", "typed_"}, {k80Pin, k80Pin},
+         {"K_", "typed_"}},
+        {"40-pin cards stay", {1, 12}, {"", "S_"}, {1, 12}, {"", "S_"}},
+    };
+    for (const Case& c : cases) {
+        uint8_t cards[2] = {c.cards[0], c.cards[1]};
+        char prefixes[2][128];
+        for (int h = 0; h < 2; ++h) {
+            std::memset(prefixes[h], 0x7E, sizeof prefixes[h]);
+            std::strcpy(prefixes[h], c.prefixes[h]);
+        }
+        char expected[2][128];
+        std::memcpy(expected, prefixes, sizeof expected);
+        for (int h = 0; h < 2; ++h) std::strcpy(expected[h], c.pairedPrefixes[h]);
+
+        PairGpioRecord(cards, prefixes);
+        for (int h = 0; h < 2; ++h) EXPECT_EQ(cards[h], c.pairedCards[h]) << c.what << ", GPIO-" << h;
+        // Only the text changes; the bytes after its NUL stay as the file had them.
+        EXPECT_EQ(std::memcmp(prefixes, expected, sizeof expected), 0) << c.what;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/Connector.h"
+#include "core/settings/RecordText.h"
 
 namespace {
 
@@ -32,4 +33,17 @@ void PairGpioHeaders(GpioHeaderState (&headers)[2], int acting)
 bool IsGpioDefaultPair(uint8_t card0, std::string_view prefix0, uint8_t card1, std::string_view prefix1)
 {
     return card0 == DAUGHTER_GPIO_DEFAULT && card1 == DAUGHTER_GPIO_DEFAULT && prefix0.empty() && prefix1.empty();
+}
+
+void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128])
+{
+    GpioHeaderState headers[2];
+    for (int h = 0; h < 2; ++h) {
+        headers[h].card = cards[h];
+        headers[h].prefix = ReadRecordText(prefixes[h]);
+    }
+    PairGpioHeaders(headers, GPIO_0);
+    if (headers[GPIO_1].card == cards[GPIO_1]) return;
+    cards[GPIO_1] = headers[GPIO_1].card;
+    WriteRecordText(prefixes[GPIO_1], headers[GPIO_1].prefix);
 }

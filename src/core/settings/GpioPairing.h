@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/Connector.h"  // GPIO_0, GPIO_1
+
+
 // What the controls of one header show.
 struct GpioHeaderState {
     int entry = 0;         // the card combo's entry
@@ -24,3 +27,10 @@ void PairGpioHeaders(GpioHeaderState (&headers)[2], int acting);
 // Both headers carry the generic GPIO card and neither has a prefix (blanks count as text):
 // such a pair is named GPIO_0 and GPIO_1 and needs no prefix check.
 bool IsGpioDefaultPair(uint8_t card0, std::string_view prefix0, uint8_t card1, std::string_view prefix1);
+
+// A record's header fields (card ids and prefix texts) paired as a form pairs them when it
+// shows a loaded record, header 0 leading: an 80-pin card on header 0 is put on header 1 too,
+// with header 0's prefix, and an 80-pin card on header 1 alone is taken off. A record the
+// form wrote is already paired and stays byte for byte as it is (header 1's prefix beside
+// the 80-pin card on both included: nothing uses it).
+void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128]);

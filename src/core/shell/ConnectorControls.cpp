@@ -105,3 +105,22 @@ bool IsGpioDefaultPair(const TConnectorControls (&headers)[2])
 {
     return IsGpioDefaultPair(headers[0].Card(), headers[0].PrefixText(), headers[1].Card(), headers[1].PrefixText());
 }
+
+void ShowGpioHeaders(TConnectorControls (&headers)[2], const uint8_t (&cards)[2], const char (&prefixes)[2][128])
+{
+    for (int h = 0; h < 2; ++h) headers[h].Show(cards[h], ReadRecordText(prefixes[h]));
+    PairGpioHeaders(headers, headers[GPIO_0].Combo);
+}
+
+void ReadGpioHeaders(const TConnectorControls (&headers)[2], uint8_t (&cards)[2], char (&prefixes)[2][128])
+{
+    for (int h = 0; h < 2; ++h) {
+        cards[h] = headers[h].Card();
+        WriteRecordText(prefixes[h], headers[h].PrefixText());
+    }
+}
+
+bool CheckGpioHeaderPrefixes(const TConnectorControls (&headers)[2])
+{
+    return IsGpioDefaultPair(headers) || CheckPrefixNames(PrefixKind::Gpio, headers);
+}

@@ -74,3 +74,11 @@ bool CheckPrefixNames(PrefixKind kind, std::span<const TConnectorControls> conne
 void PairGpioHeaders(TConnectorControls (&headers)[2], const QObject* sender);
 // Both headers show the generic GPIO card and both prefix boxes are empty.
 bool IsGpioDefaultPair(const TConnectorControls (&headers)[2]);
+
+// A record's two header fields (card ids, prefix texts) shown on the headers' controls and
+// then paired with header 0 leading, as a form shows a loaded record.
+void ShowGpioHeaders(TConnectorControls (&headers)[2], const uint8_t (&cards)[2], const char (&prefixes)[2][128]);
+// The two headers' cards and prefix texts into a record's fields.
+void ReadGpioHeaders(const TConnectorControls (&headers)[2], uint8_t (&cards)[2], char (&prefixes)[2][128]);
+// The GPIO prefix check of two headers; the default pair needs none.
+bool CheckGpioHeaderPrefixes(const TConnectorControls (&headers)[2]);

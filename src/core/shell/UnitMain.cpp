@@ -15,6 +15,7 @@
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
+#include "boards/cyclone5_max10/UI_EBBRICK.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
@@ -45,6 +46,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
+    {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
 };
