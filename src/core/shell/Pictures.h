@@ -38,6 +38,7 @@ struct Block {
     QRect rect;
     QString label;
     Part part;
+    int count = 0;  // parts of a row (LEDs, switches, keys, digits); 0: the usual number
 };
 
 // A board seen from above: its blocks in the given order, each labelled.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
@@ -34,6 +35,7 @@ QWidget* Create(QWidget* owner)
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
+    {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
 
