@@ -7,18 +7,13 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 
-#include "FormFixture.h"
+#include "BoardFormFixture.h"
 #include "ProjectCheck.h"
 #include "boards/cyclone5_max10/CONFIG_Pressel.h"
 #include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/settings/RecordText.h"
-#include "core/shell/FormLayout.h"
-#include "core/shell/UnitMain.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -50,65 +45,9 @@ constexpr const char* kBatchProjects[] = {
 
 const std::string kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
 
-void WriteRecord(const std::string& path, const PRESSEL_CONFIG& record)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-PRESSEL_CONFIG ReadRecord(const std::string& path)
-{
-    PRESSEL_CONFIG record;
-    std::memset(&record, 0xEE, sizeof record);
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(&record), sizeof record);
-    EXPECT_EQ(in.gcount(), static_cast<std::streamsize>(sizeof record)) << path;
-    return record;
-}
-
-// Every project file under a folder, sorted.
-std::vector<std::string> ProjectFiles(const std::string& folder)
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.path().extension() == ".qpf") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 }  // namespace
 
-class PresselForm : public GuiTest {
-protected:
-    ~PresselForm() override { platform::SetCtrlDownProvider(nullptr); }
-
-    void Open()
-    {
-        main.reset();
-        main = std::make_unique<TFormMain>();
-        main->show();
-        mainTitle = main->windowTitle().toStdString();
-        main->CreateBoardForm(MAINBOARD_Pressel);
-        form = dynamic_cast<TFormPressel*>(main->BoardForm());
-        ASSERT_NE(form, nullptr);
-    }
-
-    template <class T = QWidget>
-    T* Get(const char* name)
-    {
-        return formlayout::FindControl<T>(form, name);
-    }
-    QComboBox* Combo() { return Get<QComboBox>("ComboBoxGpio"); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
-    QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
-    bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
-    std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-    void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
-
-    std::unique_ptr<TFormMain> main;
-    std::string mainTitle;  // before the form was created
-    TFormPressel* form = nullptr;
-};
+using PresselForm = BoardFormFixture<TFormPressel, MAINBOARD_Pressel>;
 
 TEST_F(PresselForm, FirstStartShowsTheDefaults)
 {
@@ -170,7 +109,7 @@ TEST_F(PresselForm, ForeignDefaultCfgIsShownAndExitKeepsItsOtherBytes)
     foreign.bSdram = 1;
     foreign.nGpioDaughterId = DAUGHTER_Tesvik;
     std::strcpy(foreign.szGpioPrefixName, "SERVO_");
-    WriteRecord(DefaultCfg(), foreign);
+    WriteRecordFile(DefaultCfg(), foreign);
 
     Open();
     EXPECT_EQ(Text("EditProjectName"), "Other");
@@ -186,12 +125,12 @@ TEST_F(PresselForm, ForeignDefaultCfgIsShownAndExitKeepsItsOtherBytes)
     expected.Size = 272;
     expected.BoardId = MAINBOARD_Pressel;
     expected.bArduino = 1;
-    PRESSEL_CONFIG written = ReadRecord(DefaultCfg());
+    PRESSEL_CONFIG written = ReadRecordFile<PRESSEL_CONFIG>(DefaultCfg());
     EXPECT_EQ(std::memcmp(&written, &expected, sizeof written), 0);
 
     // A card this list does not hold leaves "None" and hides the record's prefix.
     foreign.nGpioDaughterId = DAUGHTER_HSMC_DEFAULT;
-    WriteRecord(DefaultCfg(), foreign);
+    WriteRecordFile(DefaultCfg(), foreign);
     Open();
     EXPECT_EQ(Combo()->currentIndex(), 0);
     EXPECT_EQ(Text("EditPrefixGpio"), "");
