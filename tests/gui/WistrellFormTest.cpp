@@ -7,17 +7,14 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <memory>
 
-#include "FormFixture.h"
+#include "BoardFormFixture.h"
 #include "ProjectCheck.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "cards/DaughterBoardInfo.h"
-#include "core/settings/RecordText.h"
 #include "core/shell/FormLayout.h"
-#include "core/shell/UnitMain.h"
+#include "core/settings/RecordText.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -46,63 +43,9 @@ const std::string kHpsBox =
     "===== HPS System warning =====\r\nTo prevent any errors while compiling your Quartus project, \r\nplease add the "
     "Altera HPS IP to your design.\r\n";
 
-void WriteRecord(const std::string& path, const WISTRELL_CONFIG& record)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-WISTRELL_CONFIG ReadRecord(const std::string& path)
-{
-    WISTRELL_CONFIG record;
-    std::memset(&record, 0xEE, sizeof record);
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(&record), sizeof record);
-    EXPECT_EQ(in.gcount(), static_cast<std::streamsize>(sizeof record)) << path;
-    return record;
-}
-
-// Every project file under a folder, sorted.
-std::vector<std::string> ProjectFiles(const std::string& folder)
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.path().extension() == ".qpf") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 }  // namespace
 
-class WistrellForm : public GuiTest {
-protected:
-    ~WistrellForm() override { platform::SetCtrlDownProvider(nullptr); }
-
-    void Open()
-    {
-        main.reset();
-        main = std::make_unique<TFormMain>();
-        main->show();
-        main->CreateBoardForm(MAINBOARD_Wistrell);
-        form = dynamic_cast<TFormWistrell*>(main->BoardForm());
-        ASSERT_NE(form, nullptr);
-    }
-
-    template <class T = QWidget>
-    T* Get(const char* name)
-    {
-        return formlayout::FindControl<T>(form, name);
-    }
-    QComboBox* Combo() { return Get<QComboBox>("ComboBoxGpio"); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
-    QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
-    bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
-    std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
-    void Click(const char* button) { Get<QPushButton>(button)->click(); }
-    std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
-
-    std::unique_ptr<TFormMain> main;
-    TFormWistrell* form = nullptr;
-};
+using WistrellForm = BoardFormFixture<TFormWistrell, MAINBOARD_Wistrell>;
 
 TEST_F(WistrellForm, FirstStartShowsTheDefaults)
 {
@@ -168,7 +111,7 @@ TEST_F(WistrellForm, ForeignDefaultCfgIsShownAndExitKeepsItsSpareBytes)
     foreign.bHps = 1;
     foreign.nGpioDaughterId = DAUGHTER_Garvet;
     std::strcpy(foreign.szGpioPrefixName, "LCD_");
-    WriteRecord(DefaultCfg(), foreign);
+    WriteRecordFile(DefaultCfg(), foreign);
 
     Open();
     EXPECT_EQ(Text("EditProjectName"), "Glen");
@@ -183,12 +126,12 @@ TEST_F(WistrellForm, ForeignDefaultCfgIsShownAndExitKeepsItsSpareBytes)
     expected.BoardId = MAINBOARD_Wistrell;
     expected.Size = 408;
     expected.bPs2 = 1;
-    WISTRELL_CONFIG written = ReadRecord(DefaultCfg());
+    WISTRELL_CONFIG written = ReadRecordFile<WISTRELL_CONFIG>(DefaultCfg());
     EXPECT_EQ(std::memcmp(&written, &expected, sizeof written), 0);
 
     // A card this list does not hold leaves "None" and hides the record's prefix.
     foreign.nGpioDaughterId = DAUGHTER_HSMC_DEFAULT;
-    WriteRecord(DefaultCfg(), foreign);
+    WriteRecordFile(DefaultCfg(), foreign);
     Open();
     EXPECT_EQ(Combo()->currentIndex(), 0);
     EXPECT_EQ(Text("EditPrefixGpio"), "");

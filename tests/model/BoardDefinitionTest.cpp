@@ -197,6 +197,7 @@ TEST(BoardDefinition, ExpansionTablesThatCannotBeMeantAreInternalErrors)
         {"fixed position without a pin", kEight, {onEmpty}},
         {"fixed position past the connector", kEight, {outside}},
         {"fixed position that fixes nothing", kEight, {fixesNothing}},
+        {"position standard outside the table", kEight, {.positionStd = IOSTD_COUNT}},
     };
     for (const Case& c : cases) {
         TMainBoard board;

@@ -88,17 +88,24 @@ inline void WithModal(const std::function<void(QWidget*)>& answer, const std::fu
 
 // A board form opened through the factory, the way the main window opens it, and the
 // controls a test reads by their names.
-template <class Form>
+template <class Form, uint8_t BoardId = 0>
 class BoardFormFixture : public GuiTest {
 protected:
+    ~BoardFormFixture() override { platform::SetCtrlDownProvider(nullptr); }
+
+    // A new main window showing the board's form; the main window's caption before the form
+    // came is kept in mainTitle.
     void Open(uint8_t boardId)
     {
+        main.reset();
         main = std::make_unique<TFormMain>();
         main->show();
+        mainTitle = main->windowTitle().toStdString();
         if (main->CurrentBoardId != boardId) main->CreateBoardForm(boardId);
         form = dynamic_cast<Form*>(main->BoardForm());
         ASSERT_NE(form, nullptr);
     }
+    void Open() { Open(BoardId); }
 
     template <class T = QWidget>
     T* Get(const char* name)
@@ -107,16 +114,18 @@ protected:
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
-    QComboBox* Combo(const char* name) { return Get<QComboBox>(name); }
+    QComboBox* Combo(const char* name = "ComboBoxGpio") { return Get<QComboBox>(name); }
     QLineEdit* Edit(const char* name) { return Get<QLineEdit>(name); }
     QCheckBox* Box(const char* name) { return Get<QCheckBox>(name); }
     void Press(const char* button) { Get<QPushButton>(button)->click(); }
+    void Click(const char* button) { Press(button); }
     bool Shown(const char* name) { return Get(name)->isVisibleTo(form); }
     std::string Text(const char* name) { return Edit(name)->text().toStdString(); }
     std::string Current(const char* name) { return Combo(name)->currentText().toStdString(); }
     std::string DefaultCfg() const { return dir.Path() + "default.cfg"; }
 
     std::unique_ptr<TFormMain> main;
+    std::string mainTitle;
     Form* form = nullptr;
 };
 

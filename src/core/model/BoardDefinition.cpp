@@ -98,10 +98,11 @@ TConnector* AddExpansionConnector(TMainBoard& board, const std::string& name, co
                                   const ExpansionOptions& options)
 {
     PW_CHECK(static_cast<int>(locations.size()) == ConnectorPositionCount(type));
+    PW_CHECK(options.positionStd == IOSTD_FROM_DAUGHTER || options.positionStd < IOSTD_COUNT);
     auto connector = std::make_unique<TConnector>(name, description, type, options.cardId);
     for (const char* location : locations)
         connector->AddPin(location ? new TPin("", PinLocation(location), DIRECTION_FROM_DAUGHTER,
-                                              IOSTD_FROM_DAUGHTER, 0.0f)
+                                              options.positionStd, 0.0f)
                                    : nullptr);
     for (const FixedPosition& fixed : options.fixed) {
         PW_CHECK(fixed.position >= 1 && fixed.position <= static_cast<int>(locations.size()));

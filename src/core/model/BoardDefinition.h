@@ -77,10 +77,14 @@ struct ExpansionOptions {
     std::span<const BoardPinRow> pinsAfter = {};
     // The card the connector records for the pin sort; -1 on nearly every board.
     int32_t cardId = -1;
+    // The standard of every position's pin: the card's, or one the header keeps whatever the
+    // card's map says (the fixed positions still choose their own).
+    uint8_t positionStd = IOSTD_FROM_DAUGHTER;
 };
 
 // Adds an expansion connector: one entry per position of its type, a pin that takes the
-// card's name, direction and standard where the table has a location (known or unknown),
+// card's name, direction and standard (unless positionStd) where the table has a location
+// (known or unknown),
 // an empty entry where it has nullptr; then the fixed positions and the pins after.
 TConnector* AddExpansionConnector(TMainBoard& board, const std::string& name, const std::string& description,
                                   uint8_t type, int32_t expansionId, std::span<const char* const> locations,

@@ -16,6 +16,7 @@
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_EBBRICK.h"
+#include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
@@ -47,6 +48,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
+    {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
 };
