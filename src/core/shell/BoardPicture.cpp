@@ -13,7 +13,7 @@ QPixmap DrawBoardUnderOutlines(formlayout::Rect picture, std::span<const formlay
 {
     for (const OutlinedPart& part : parts) {
         const formlayout::ControlRow& row = formlayout::FindRow(layout, part.outline);
-        blocks.push_back({Under(picture, row.geometry), QString::fromLatin1(row.caption), part.part});
+        blocks.push_back({Under(picture, row.geometry), QString::fromLatin1(row.caption), part.part, part.count});
     }
     return pictures::DrawBoard(QSize(picture.width, picture.height), blocks);
 }

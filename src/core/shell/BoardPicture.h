@@ -29,6 +29,7 @@ QRect Under(formlayout::Rect picture, formlayout::Rect outline);
 struct OutlinedPart {
     const char* outline;
     pictures::Part part;
+    int count = 0;  // as in pictures::Block
 };
 
 // The board picture: the board's own blocks, then a block under each listed outline.

@@ -150,10 +150,10 @@ QRectF LabelAbove(QPainter& p, const QRectF& r, const QString& label)
     return QRectF(r.left(), r.top() + height, r.width(), r.height() - height);
 }
 
-void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part)
+void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part, int count)
 {
     QRectF parts = part == Part::Keys ? LabelAbove(p, r, label) : LabelColumn(p, r, label);
-    int count = part == Part::Keys ? 4 : part == Part::Seg7 ? 6 : 10;
+    if (count <= 0) count = part == Part::Keys ? 4 : part == Part::Seg7 ? 6 : 10;
     qreal step = parts.width() / count;
     for (int i = 0; i < count; ++i) {
         QRectF cell(parts.left() + i * step, parts.top(), step, parts.height());
@@ -237,7 +237,7 @@ void DrawBlock(QPainter& p, const Block& block)
     case Part::Leds:
     case Part::Switches:
     case Part::Keys:
-    case Part::Seg7: DrawRow(p, r, block.label, block.part); break;
+    case Part::Seg7: DrawRow(p, r, block.label, block.part, block.count); break;
     case Part::Region: DrawRegion(p, r, block.label); break;
     case Part::Silkscreen: {
         QFont font = LabelFont(static_cast<int>(r.height()) - 2);

@@ -38,6 +38,7 @@ struct Block {
     QRect rect;
     QString label;
     Part part;
+    int count = 0;  // LEDs, switches, keys or digits in the row; 0: the part's usual number
 };
 
 // A board seen from above: its blocks in the given order, each labelled.

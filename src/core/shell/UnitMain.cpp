@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "core/model/MainBoard.h"
@@ -33,6 +34,7 @@ QWidget* Create(QWidget* owner)
 
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
 };
