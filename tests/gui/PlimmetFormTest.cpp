@@ -235,6 +235,38 @@ TEST_F(PlimmetForm, GenerateWithTheHeaderNoteAndTheDefaultHsmcPrefix)
     for (const auto& box : dialogs.Boxes()) EXPECT_EQ(box.kind, platform::BoxKind::Error) << box.text;
 }
 
+// A record with a GPIO card opens with two digits; a card id from the other list leaves its
+// combo on "None" and hides the record's prefix, and the header decides the display alone.
+TEST_F(PlimmetForm, RecordsShowTheirCardsOrNone)
+{
+    PLIMMET_CONFIG record = DefaultPlimmetConfig();
+    record.nGpioDaughterId = DAUGHTER_Sollip;
+    WriteRecordText(record.szGpioPrefixName, "CAM_");
+    record.nHsmcDaughterId = DAUGHTER_GPIO_DEFAULT;
+    WriteRecordText(record.szHSMCPrefixName, "H_");
+    std::ofstream(DefaultCfg(), std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
+    Open();
+    EXPECT_EQ(Gpio()->currentText().toStdString(), BoardName(DAUGHTER_Sollip));
+    EXPECT_EQ(Text("EditPrefixGpio"), "CAM_");
+    EXPECT_EQ(Hsmc()->currentIndex(), 0);
+    EXPECT_EQ(Text("EditPrefixHSMC"), "");
+    ExpectDigits(2);
+
+    record.nGpioDaughterId = DAUGHTER_HSMC_DEFAULT;
+    record.nHsmcDaughterId = DAUGHTER_Fermock;
+    const std::string loaded = dir.Path() + "crossed.cfg";
+    std::ofstream(loaded, std::ios::binary).write(reinterpret_cast<const char*>(&record), sizeof record);
+    Pick(Gpio(), 0);
+    dialogs.QueueFile(loaded);
+    Click("ButtonLoad");
+    EXPECT_EQ(Gpio()->currentIndex(), 0);
+    EXPECT_EQ(Text("EditPrefixGpio"), "");
+    EXPECT_EQ(Hsmc()->currentText().toStdString(), BoardName(DAUGHTER_Fermock));
+    EXPECT_EQ(Text("EditPrefixHSMC"), "H_");
+    ExpectDigits(4);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
 // "Default Setting" puts the defaults into the controls and into the form's record without
 // asking; "Exit" then writes exactly the defaults.
 TEST_F(PlimmetForm, DefaultSettingRestoresTheDefaults)
