@@ -17,6 +17,7 @@
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_EBBRICK.h"
 #include "boards/cyclone5_max10/UI_PRESSEL.h"
+#include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
@@ -42,6 +43,7 @@ QWidget* Create(QWidget* owner)
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
+    {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
