@@ -281,7 +281,7 @@ void BuildMainBoard_Tamblin(TMainBoard* board, const TAMBLIN_CONFIG& Config)
             {"DDR3_CS_n", out, SSTL15_I, moved.chipSelect},
             {"DDR3_DM[0..1]", out, SSTL15_I, "N19 J15"},
             {"DDR3_DQ[0..15]", inout, SSTL15_I, "L20 L19 L18 M15 M18 M14 M20 N20 K19 K18 J18 K20 H18 J20 H20 H19"},
-            {"DDR3_DQS_n[0..1]", inout, DIFF_SSTL15_I, "?*2"},
+            {"DDR3_DQS_n[0..1]", inout, DIFF_SSTL15_I, ""},
             {"DDR3_DQS_p[0..1]", inout, DIFF_SSTL15_I, "L14 K14"},
             {"DDR3_ODT", out, SSTL15_I, moved.odt},
             {"DDR3_RAS_n, DDR3_RESET_n, DDR3_WE_n", out, SSTL15_I, "D22 U19 E22"},
