@@ -1,9 +1,5 @@
 #include "boards/early/UI_HARNIX.h"
 
-#include <QComboBox>
-
-#include "cards/DaughterBoardInfo.h"
-#include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
 #include "platform/qt/QtPlatform.h"
@@ -117,87 +113,13 @@ QPixmap DrawHarnixBoard()
 }  // namespace
 
 TFormHarnix::TFormHarnix(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 469, "Varnholt Harnix FPGA Board",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
-      m_Groups(this, kGroups),
-      m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
-             {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}
+    : TGpioHeaderForm(owner, kLayout, 793, 469, "Varnholt Harnix FPGA Board",
+                      {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false},
+                      kGroups,
+                      {MAINBOARD_Harnix, "Harnix", kBoardPicture, DefaultConfig, GenerateHarnixProject})
 {
-    Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
-    Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    // Only a pick of the user pairs the headers: entries set from code raise no handler.
-    connect(m_Gpio[GPIO_0].Combo, &QComboBox::activated, this, [this] { ComboBoxGpio0Change(); });
-    connect(m_Gpio[GPIO_1].Combo, &QComboBox::activated, this, [this] { ComboBoxGpio1Change(); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
 }
 
 TFormHarnix::~TFormHarnix() = default;
-
-void TFormHarnix::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormHarnix::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_GPIO80, false, VOLTAGE_2V5);
-    for (TConnectorControls& header : m_Gpio) header.SetCards(CardsOf(m_Settings));
-}
-
-void TFormHarnix::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormHarnix::ConfigToForm(const HARNIX_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    ShowGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormHarnix::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormHarnix::FormToConfig(HARNIX_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Harnix;
-    config.Size = sizeof(HARNIX_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    ReadGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    return true;
-}
-
-void TFormHarnix::UpdateDaughterPictures()
-{
-    for (const TConnectorControls& header : m_Gpio) header.UpdatePicture();
-}
-
-void TFormHarnix::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    for (const TConnectorControls& header : m_Gpio) header.UpdateOutlines();
-}
-
-// "GPIO Default" keeps its fixed names on this board, so even two of them need two prefixes.
-bool TFormHarnix::ValidateInput() { return CheckProjectName() && CheckPrefixNames(PrefixKind::Gpio, m_Gpio); }
-
-bool TFormHarnix::GenerateProject(const std::string& projectFile)
-{
-    HARNIX_CONFIG config = m_Settings.Config;
-    FormToConfig(config);
-    return GenerateHarnixProject(config, projectFile);
-}
-
-std::string TFormHarnix::BoardFolderWord() const { return "Harnix"; }
-
-void TFormHarnix::ComboBoxGpio0Change() { GpioPicked(GPIO_0); }
-
-void TFormHarnix::ComboBoxGpio1Change() { GpioPicked(GPIO_1); }
-
-void TFormHarnix::GpioPicked(int header)
-{
-    PairGpioHeaders(m_Gpio, m_Gpio[header].Combo);
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
 
 void RegisterHarnixPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawHarnixBoard); }
