@@ -20,6 +20,8 @@
 #include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
+#include "boards/early/UI_FENNICK.h"
+#include "boards/early/UI_HARNIX.h"
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
@@ -42,6 +44,8 @@ QWidget* Create(QWidget* owner)
 
 // Every board form that exists; the board issues add theirs.
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_Harnix, &Create<TFormHarnix>, &RegisterHarnixPictures},
+    {MAINBOARD_Fennick, &Create<TFormFennick>, &RegisterFennickPictures},
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
