@@ -21,6 +21,7 @@
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_MIRROW.h"
+#include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
@@ -55,6 +56,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
     {MAINBOARD_Mirrow, &Create<TFormMirrow>, &RegisterMirrowPictures},
+    {MAINBOARD_Pellish, &Create<TFormPellish>, &RegisterPellishPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
