@@ -1,9 +1,5 @@
 #include "boards/early/UI_MIRROW.h"
 
-#include <QComboBox>
-
-#include "cards/DaughterBoardInfo.h"
-#include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
 #include "platform/qt/QtPlatform.h"
@@ -151,84 +147,14 @@ QPixmap DrawMirrowBoard()
 }  // namespace
 
 TFormMirrow::TFormMirrow(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 566, "Mirrow",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
-      m_Groups(this, kGroups),
-      m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
-             {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}
+    : TGpioPairBoardForm(owner, kLayout, 793, 566, "Mirrow", kGroups,
+                         {MAINBOARD_Mirrow, "Mirrow", &DefaultConfig, &GenerateMirrowProject})
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    // Only a pick of the user pairs the headers: entries set from code raise no handler.
-    for (TConnectorControls& header : m_Gpio)
-        connect(header.Combo, &QComboBox::activated, this, [this, combo = header.Combo] { ComboBoxGpioChange(combo); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
+    Start();
 }
 
 TFormMirrow::~TFormMirrow() = default;
-
-void TFormMirrow::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormMirrow::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_GPIO80, false, VOLTAGE_2V5);
-    for (TConnectorControls& header : m_Gpio) header.SetCards(CardsOf(m_Settings));
-}
-
-void TFormMirrow::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormMirrow::ConfigToForm(const MIRROW_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    ShowGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormMirrow::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormMirrow::FormToConfig(MIRROW_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Mirrow;
-    config.Size = sizeof(MIRROW_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    ReadGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    return true;
-}
-
-void TFormMirrow::UpdateDaughterPictures()
-{
-    for (const TConnectorControls& header : m_Gpio) header.UpdatePicture();
-}
-
-void TFormMirrow::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    for (const TConnectorControls& header : m_Gpio) header.UpdateOutlines();
-}
-
-// Two "GPIO Default" cards without prefixes are refused too: this board has no names of its
-// own for that pair.
-bool TFormMirrow::ValidateInput() { return CheckProjectName() && CheckPrefixNames(PrefixKind::Gpio, m_Gpio); }
-
-bool TFormMirrow::GenerateProject(const std::string& projectFile)
-{
-    MIRROW_CONFIG config = m_Settings.Config;
-    FormToConfig(config);
-    return GenerateMirrowProject(config, projectFile);
-}
-
-std::string TFormMirrow::BoardFolderWord() const { return "Mirrow"; }
-
-void TFormMirrow::ComboBoxGpioChange(const QObject* sender)
-{
-    PairGpioHeaders(m_Gpio, sender);
-    UpdateShapes();
-    UpdateDaughterPictures();
-}
 
 void RegisterMirrowPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawMirrowBoard); }

@@ -1,40 +1,13 @@
 #pragma once
-// The Mirrow board form: nineteen device groups and two 40-pin GPIO headers sharing one card
-// list, where the 80-pin card stands on both.
-#include <string>
-
+// The Mirrow board form: its device groups and two 40-pin GPIO headers sharing one card list,
+// where the 80-pin card stands on both.
 #include "boards/early/CONFIG_MIRROW.h"
-#include "core/settings/ConfigBase.h"
-#include "core/shell/BoardForm.h"
-#include "core/shell/ConnectorControls.h"
-#include "core/shell/DeviceGroups.h"
+#include "core/shell/GpioPairBoardForm.h"
 
-class TFormMirrow : public TBoardForm {
+class TFormMirrow : public TGpioPairBoardForm<MIRROW_CONFIG> {
 public:
     explicit TFormMirrow(QWidget* owner);
     ~TFormMirrow() override;
-
-    void ConfigToForm(const MIRROW_CONFIG& config);
-    bool FormToConfig(MIRROW_CONFIG& config) const;
-    void UpdateDaughterPictures();
-
-    // Either header's card combo, run when the user picks an entry.
-    void ComboBoxGpioChange(const QObject* sender);
-
-protected:
-    void FillComboBoxes() override;
-    void ApplyDefaultConfig() override;
-    void ConfigToForm() override;
-    bool FormToConfig() override;
-    void UpdateShapes() override;
-    bool ValidateInput() override;
-    bool GenerateProject(const std::string& projectFile) override;
-    std::string BoardFolderWord() const override;
-
-private:
-    TConfigBase<MIRROW_CONFIG> m_Settings;  // the record, the dialogs' folder and the card list
-    TDeviceGroups<MIRROW_CONFIG> m_Groups;
-    TConnectorControls m_Gpio[2];
 };
 
 // The board picture (the selector's and the form's).

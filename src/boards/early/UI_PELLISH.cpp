@@ -1,9 +1,5 @@
 #include "boards/early/UI_PELLISH.h"
 
-#include <QComboBox>
-
-#include "cards/DaughterBoardInfo.h"
-#include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
 #include "platform/qt/QtPlatform.h"
@@ -158,84 +154,14 @@ QPixmap DrawPellishBoard()
 }  // namespace
 
 TFormPellish::TFormPellish(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 590, "Pellish",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
-      m_Groups(this, kGroups),
-      m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
-             {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}
+    : TGpioPairBoardForm(owner, kLayout, 793, 590, "Pellish", kGroups,
+                         {MAINBOARD_Pellish, "Pellish", &DefaultConfig, &GeneratePellishProject})
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    // Only a pick of the user pairs the headers: entries set from code raise no handler.
-    for (TConnectorControls& header : m_Gpio)
-        connect(header.Combo, &QComboBox::activated, this, [this, combo = header.Combo] { ComboBoxGpioChange(combo); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
+    Start();
 }
 
 TFormPellish::~TFormPellish() = default;
-
-void TFormPellish::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormPellish::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_GPIO80, false, VOLTAGE_2V5);
-    for (TConnectorControls& header : m_Gpio) header.SetCards(CardsOf(m_Settings));
-}
-
-void TFormPellish::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormPellish::ConfigToForm(const PELLISH_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    ShowGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormPellish::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormPellish::FormToConfig(PELLISH_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Pellish;
-    config.Size = sizeof(PELLISH_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    ReadGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
-    return true;
-}
-
-void TFormPellish::UpdateDaughterPictures()
-{
-    for (const TConnectorControls& header : m_Gpio) header.UpdatePicture();
-}
-
-void TFormPellish::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    for (const TConnectorControls& header : m_Gpio) header.UpdateOutlines();
-}
-
-// Two "GPIO Default" cards without prefixes are refused too: this board has no names of its
-// own for that pair.
-bool TFormPellish::ValidateInput() { return CheckProjectName() && CheckPrefixNames(PrefixKind::Gpio, m_Gpio); }
-
-bool TFormPellish::GenerateProject(const std::string& projectFile)
-{
-    PELLISH_CONFIG config = m_Settings.Config;
-    FormToConfig(config);
-    return GeneratePellishProject(config, projectFile);
-}
-
-std::string TFormPellish::BoardFolderWord() const { return "Pellish"; }
-
-void TFormPellish::ComboBoxGpioChange(const QObject* sender)
-{
-    PairGpioHeaders(m_Gpio, sender);
-    UpdateShapes();
-    UpdateDaughterPictures();
-}
 
 void RegisterPellishPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawPellishBoard); }
