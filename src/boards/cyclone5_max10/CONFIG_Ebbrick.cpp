@@ -129,14 +129,7 @@ void BuildMainBoard_Ebbrick(TMainBoard* board, const EBBRICK_CONFIG& Config)
 
 void BuildEbbrickProjectBoard(TMainBoard& board, const EBBRICK_CONFIG& Config)
 {
-    EBBRICK_CONFIG paired = Config;
-    PairGpioRecord(paired.nGpioDaughterId, paired.szGpioPrefixName);
-    BuildMainBoard_Ebbrick(&board, paired);
-    const uint8_t card0 = paired.nGpioDaughterId[GPIO_0];
-    const uint8_t card1 = paired.nGpioDaughterId[GPIO_1];
-    const std::string prefix0 = ReadRecordText(paired.szGpioPrefixName[GPIO_0]);
-    const std::string prefix1 = ReadRecordText(paired.szGpioPrefixName[GPIO_1]);
-    AttachGpioHeaderPair(board, card0, prefix0, card1, prefix1, IsGpioDefaultPair(card0, prefix0, card1, prefix1));
+    BuildWithGpioHeaderPair(board, Config, &BuildMainBoard_Ebbrick, true);
 }
 
 bool GenerateEbbrickProject(const EBBRICK_CONFIG& Config, const std::string& projectFile)

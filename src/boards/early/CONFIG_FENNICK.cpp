@@ -5,7 +5,6 @@
 #include "cards/CardMap.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
-#include "core/settings/GpioHeaderBoard.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 
@@ -160,7 +159,7 @@ void BuildMainBoard_Fennick(TMainBoard* board, const FENNICK_CONFIG& Config)
 
 void BuildFennickProjectBoard(TMainBoard& board, const FENNICK_CONFIG& config)
 {
-    BuildGpioHeaderProjectBoard(board, config, BuildMainBoard_Fennick, LVTTL);
+    BuildWithGpioHeaderPair(board, config, BuildMainBoard_Fennick, false, LVTTL);
 }
 
 bool GenerateFennickProject(const FENNICK_CONFIG& config, const std::string& projectFile)

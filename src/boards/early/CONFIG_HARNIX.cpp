@@ -5,7 +5,6 @@
 #include "cards/CardMap.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
-#include "core/settings/GpioHeaderBoard.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 
@@ -142,7 +141,7 @@ void BuildMainBoard_Harnix(TMainBoard* board, const HARNIX_CONFIG& Config)
 
 void BuildHarnixProjectBoard(TMainBoard& board, const HARNIX_CONFIG& config)
 {
-    BuildGpioHeaderProjectBoard(board, config, BuildMainBoard_Harnix, LVTTL);
+    BuildWithGpioHeaderPair(board, config, BuildMainBoard_Harnix, false, LVTTL);
 }
 
 bool GenerateHarnixProject(const HARNIX_CONFIG& config, const std::string& projectFile)

@@ -25,6 +25,8 @@
 #include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/GpioPairing.h"
+#include "core/settings/RecordText.h"
 
 constexpr const char* LOCATION_UNKNOWN = "?";
 
@@ -119,6 +121,26 @@ void AddGpioHeaders(TMainBoard& board, uint8_t card0, uint8_t card1, std::span<c
 // not 0, onto 16 or 17 under its own prefix. `ioStandard` is the cards' default standard.
 void AttachGpioHeaderPair(TMainBoard& board, uint8_t card0, const std::string& prefix0, uint8_t card1,
                           const std::string& prefix1, bool defaultPair, uint8_t ioStandard = IOSTD_DEFAULT);
+
+// A board with two headers built from a record (fields nGpioDaughterId and szGpioPrefixName
+// by GPIO_0/GPIO_1) and its header cards attached, as its form does: the headers are first
+// paired as the form pairs a loaded record, so that a file cannot ask for a joined connector
+// without its second card. `spareDefaultPair` names the default pair GPIO_0 and GPIO_1 on the
+// boards whose forms do so. The record is not changed.
+template <class Record>
+void BuildWithGpioHeaderPair(TMainBoard& board, const Record& record, void (*build)(TMainBoard*, const Record&),
+                             bool spareDefaultPair, uint8_t ioStandard = IOSTD_DEFAULT)
+{
+    Record paired = record;
+    PairGpioRecord(paired.nGpioDaughterId, paired.szGpioPrefixName);
+    build(&board, paired);
+    const uint8_t card0 = paired.nGpioDaughterId[GPIO_0];
+    const uint8_t card1 = paired.nGpioDaughterId[GPIO_1];
+    const std::string prefix0 = ReadRecordText(paired.szGpioPrefixName[GPIO_0]);
+    const std::string prefix1 = ReadRecordText(paired.szGpioPrefixName[GPIO_1]);
+    AttachGpioHeaderPair(board, card0, prefix0, card1, prefix1,
+                         spareDefaultPair && IsGpioDefaultPair(card0, prefix0, card1, prefix1), ioStandard);
+}
 
 // Whether a text is an FPGA pin name as the .qsf takes it: letters and digits, not empty.
 bool IsPinLocation(const std::string& location);

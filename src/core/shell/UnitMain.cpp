@@ -22,6 +22,8 @@
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_FENNICK.h"
 #include "boards/early/UI_HARNIX.h"
+#include "boards/early/UI_MIRROW.h"
+#include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
@@ -57,6 +59,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
+    {MAINBOARD_Mirrow, &Create<TFormMirrow>, &RegisterMirrowPictures},
+    {MAINBOARD_Pellish, &Create<TFormPellish>, &RegisterPellishPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
