@@ -21,6 +21,7 @@
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_CORBANTH.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -48,6 +49,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
+    {MAINBOARD_Corbanth, &Create<TFormCorbanth>, &RegisterCorbanthPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
