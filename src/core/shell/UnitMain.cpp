@@ -22,6 +22,7 @@
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/stratix4_cyclone4/UI_CORBANTH.h"
+#include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -55,6 +56,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
+    {MAINBOARD_Quimbel, &Create<TFormQuimbel>, &RegisterQuimbelPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
