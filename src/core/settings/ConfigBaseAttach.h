@@ -12,10 +12,12 @@ struct TConfigBaseAttach {
     {
         AttachCard(*board, expansionId, cardId, prefix, {CONNECTOR_HSMC}, variant, ioStandard, baseName);
     }
+    // An HPC connector takes the LPC cards too: they fill its LPC rows.
     static void AttachFmcCard(TMainBoard* board, int32_t expansionId, uint8_t cardId, const std::string& prefix,
                               const char* baseName = "", uint8_t ioStandard = 8, int32_t variant = 0)
     {
-        AttachCard(*board, expansionId, cardId, prefix, {CONNECTOR_FMC_HPC}, variant, ioStandard, baseName);
+        AttachCard(*board, expansionId, cardId, prefix, {CONNECTOR_FMC_HPC, CONNECTOR_FMC_LPC}, variant, ioStandard,
+                   baseName);
     }
     static void AttachHsmcOrKelpinCard(TMainBoard* board, int32_t expansionId, uint8_t cardId,
                                        const std::string& prefix, const char* baseName = "",

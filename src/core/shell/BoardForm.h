@@ -93,6 +93,9 @@ protected:
     bool CheckGenerateProjectName() const;
     // The information box of the boards whose processor side the user can tick.
     static void ShowHpsWarning();
+    // The note after a project that uses a memory the user still has to add a controller for
+    // ("DDR3", "DDR2", ...); forms show it alone or with their other notes in one box.
+    static std::string MemoryControllerNote(const std::string& memory);
 
     virtual void FillComboBoxes() = 0;
     virtual void ApplyDefaultConfig() = 0;  // the defaults into the first holder's record

@@ -40,19 +40,25 @@ uint8_t TConnectorControls::Card() const
     return entry > 0 && static_cast<std::size_t>(entry) < m_cards.size() ? m_cards[entry] : DAUGHTER_NONE;
 }
 
-void TConnectorControls::SelectCard(int32_t cardId)
+bool TConnectorControls::SelectCard(int32_t cardId)
 {
     for (std::size_t i = 0; i < m_cards.size(); ++i) {
         if (m_cards[i] != cardId) continue;
         Combo->setCurrentIndex(static_cast<int>(i));
-        return;
+        return true;
     }
+    return false;
 }
 
 void TConnectorControls::Show(int32_t cardId, std::string_view prefix)
 {
     SelectCard(cardId);
     Prefix->setText(Entry() != 0 ? platform::qt::FromLatin1(std::string(prefix)) : QString());
+}
+
+void TConnectorControls::ShowListed(int32_t cardId, std::string_view prefix)
+{
+    if (SelectCard(cardId)) Prefix->setText(Entry() != 0 ? platform::qt::FromLatin1(std::string(prefix)) : QString());
 }
 
 std::string TConnectorControls::PrefixText() const { return platform::qt::ToLatin1(Prefix->text()); }

@@ -39,11 +39,15 @@ public:
     // The card at the combo's entry; "None" where the entry holds none.
     uint8_t Card() const;
     int Entry() const;
-    // Selects the first entry of the card; a card not in the list leaves the combo as it is.
-    // The id is a record's as stored, a byte or a 32-bit field, so no value is cut to a card.
-    void SelectCard(int32_t cardId);
+    // Selects the first entry of the card; a card not in the list leaves the combo as it is
+    // (false). The id is a record's as stored, a byte or a 32-bit field, so no value is cut to
+    // a card.
+    bool SelectCard(int32_t cardId);
     // A record's card and prefix: the prefix shows only when a card is chosen.
     void Show(int32_t cardId, std::string_view prefix);
+    // The same on the forms that take a record's prefix only together with its card: a card
+    // not in the list leaves the prefix box as it is too.
+    void ShowListed(int32_t cardId, std::string_view prefix);
     // The prefix box as record text (Latin-1).
     std::string PrefixText() const;
 

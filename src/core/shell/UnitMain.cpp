@@ -25,6 +25,8 @@
 #include "boards/early/UI_MIRROW.h"
 #include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_CORBANTH.h"
+#include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -54,6 +56,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Tamblin, &Create<TFormTamblin>, &RegisterTamblinPictures},
     {MAINBOARD_Pocklin, &Create<TFormPocklin>, &RegisterPocklinPictures},
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
+    {MAINBOARD_Corbanth, &Create<TFormCorbanth>, &RegisterCorbanthPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
@@ -61,6 +64,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
     {MAINBOARD_Mirrow, &Create<TFormMirrow>, &RegisterMirrowPictures},
     {MAINBOARD_Pellish, &Create<TFormPellish>, &RegisterPellishPictures},
+    {MAINBOARD_Quimbel, &Create<TFormQuimbel>, &RegisterQuimbelPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
