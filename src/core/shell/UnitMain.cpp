@@ -16,6 +16,7 @@
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_EBBRICK.h"
+#include "boards/cyclone5_max10/UI_KESTWIN.h"
 #include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
@@ -24,6 +25,7 @@
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
+#include "core/shell/FormLayout.h"
 #include "core/shell/Pictures.h"
 #include "core/shell/UI_Selector.h"
 #include "platform/Environment.h"
@@ -50,6 +52,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Glenmarch, &Create<TFormGlenmarch>, &RegisterGlenmarchPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
+    {MAINBOARD_Kestwin, &Create<TFormKestwin>, &RegisterKestwinPictures},
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
@@ -289,5 +292,5 @@ void TFormMain::ShowDaughterPicture(QLabel* image, uint8_t cardId)
         return;
     }
     image->setVisible(true);
-    image->setPixmap(platform::qt::LoadBitmap(name));
+    image->setPixmap(formlayout::FitInto(platform::qt::LoadBitmap(name), image->size()));
 }
