@@ -57,20 +57,6 @@ const std::string kConflict =
 
 constexpr int kSollipEntry = 2;
 
-// The named controls the keyboard reaches from `first`, in order, once round.
-std::vector<std::string> TabChain(const QWidget* form, QWidget* first)
-{
-    std::vector<std::string> order;
-    QWidget* w = first;
-    do {
-        if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) &&
-            !w->objectName().isEmpty())
-            order.push_back(w->objectName().toStdString());
-        w = w->nextInFocusChain();
-    } while (w != first);
-    return order;
-}
-
 }  // namespace
 
 class KestwinForm : public BoardFormFixture<TFormKestwin, MAINBOARD_Kestwin> {

@@ -17,6 +17,7 @@
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_EBBRICK.h"
 #include "boards/cyclone5_max10/UI_KESTWIN.h"
+#include "boards/cyclone5_max10/UI_LUMBRAE.h"
 #include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
@@ -53,6 +54,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
     {MAINBOARD_Kestwin, &Create<TFormKestwin>, &RegisterKestwinPictures},
+    {MAINBOARD_Lumbrae, &Create<TFormLumbrae>, &RegisterLumbraePictures},
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
