@@ -86,10 +86,15 @@ TEST_F(Shell, IniKeepsTheLowByteAndIgnoresWhatItCannotRead)
 TEST_F(Shell, CardPicturesComeFromTheTableAndCardNoneHidesTheImage)
 {
     QLabel image;
+    image.resize(124, 80);
     image.show();
     TFormMain::ShowDaughterPicture(&image, 1);
     EXPECT_TRUE(image.isVisible());
     EXPECT_EQ(image.pixmap().toImage(), platform::qt::LoadBitmap("GPIO_80_BITMAP").toImage());
+    // A smaller frame takes the whole picture scaled down, not a piece of it.
+    image.resize(62, 62);
+    TFormMain::ShowDaughterPicture(&image, 1);
+    EXPECT_EQ(image.pixmap().size(), QSize(62, 40));
     TFormMain::ShowDaughterPicture(&image, 0);
     EXPECT_FALSE(image.isVisible());
 

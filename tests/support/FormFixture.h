@@ -129,6 +129,20 @@ protected:
     Form* form = nullptr;
 };
 
+// The named controls the keyboard reaches from `first`, in order, once round.
+inline std::vector<std::string> TabChain(const QWidget* form, QWidget* first)
+{
+    std::vector<std::string> order;
+    QWidget* w = first;
+    do {
+        if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) &&
+            !w->objectName().isEmpty())
+            order.push_back(w->objectName().toStdString());
+        w = w->nextInFocusChain();
+    } while (w != first);
+    return order;
+}
+
 // A settings record as a file holds it, byte for byte.
 template <class Record>
 void WriteRecordFile(const std::string& path, const Record& record)

@@ -149,20 +149,7 @@ QPixmap DrawPocklinBoard()
 // The FPGA family's mark beside the maker's logo.
 QPixmap DrawFamilyMark()
 {
-    QPixmap pixmap(kFamilyImage.width, kFamilyImage.height);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1F, 0x3A, 0x6E));
-    p.drawRoundedRect(QRectF(1, 1, kFamilyImage.width - 2, kFamilyImage.height - 2), 6, 6);
-    QFont font = p.font();
-    font.setPixelSize(20);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, kFamilyImage.width, kFamilyImage.height), Qt::AlignCenter, QStringLiteral("MAX 10"));
-    return pixmap;
+    return pictures::DrawFamilyMark(QSize(kFamilyImage.width, kFamilyImage.height), QStringLiteral("MAX 10"));
 }
 
 }  // namespace

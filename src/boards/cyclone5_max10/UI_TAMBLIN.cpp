@@ -154,23 +154,7 @@ QPixmap DrawTamblinBoard()
 }
 
 // The FPGA family's mark beside the maker's logo.
-QPixmap DrawFpgaMark()
-{
-    QPixmap mark(120, 46);
-    mark.fill(Qt::transparent);
-    QPainter p(&mark);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1F, 0x3A, 0x6E));
-    p.drawRoundedRect(QRectF(1, 5, 118, 36), 6, 6);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(20);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(1, 5, 118, 36), Qt::AlignCenter, QStringLiteral("MAX 10"));
-    return mark;
-}
+QPixmap DrawFpgaMark() { return pictures::DrawFamilyMark(QSize(120, 46), QStringLiteral("MAX 10")); }
 
 }  // namespace
 

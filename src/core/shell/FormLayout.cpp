@@ -80,6 +80,12 @@ void BuildControls(QWidget* window, std::span<const ControlRow> rows)
     }
 }
 
+void SetTabOrder(const QWidget* window, std::span<const char* const> names)
+{
+    for (std::size_t i = 1; i < names.size(); ++i)
+        QWidget::setTabOrder(FindControl<QWidget>(window, names[i - 1]), FindControl<QWidget>(window, names[i]));
+}
+
 TShape::TShape(QWidget* parent, const QColor& colour, int penWidth, Qt::PenStyle penStyle)
     : QWidget(parent), m_colour(colour), m_penWidth(penWidth), m_penStyle(penStyle)
 {
@@ -118,7 +124,13 @@ TImage::TImage(QWidget* parent) : QLabel(parent)
     setAutoFillBackground(true);
 }
 
-void TImage::SetPicture(const QPixmap& picture) { setPixmap(picture); }
+QPixmap FitInto(const QPixmap& picture, QSize frame)
+{
+    if (picture.isNull() || (picture.width() <= frame.width() && picture.height() <= frame.height())) return picture;
+    return picture.scaled(frame, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void TImage::SetPicture(const QPixmap& picture) { setPixmap(FitInto(picture, size())); }
 
 void TImage::SetPictureAutoSize(const QPixmap& picture)
 {

@@ -50,6 +50,9 @@ void BuildControls(QWidget* window, std::span<const ControlRow> rows);
 // The row of that name; a name the table lacks is a slip in the caller.
 const ControlRow& FindRow(std::span<const ControlRow> rows, const char* name);
 
+// The keyboard visits the named controls in this order (a layout that gives its tab order).
+void SetTabOrder(const QWidget* window, std::span<const char* const> names);
+
 // The control of that name; a missing control is a slip in the window's table.
 template <class T>
 T* FindControl(const QWidget* window, const char* name)
@@ -86,11 +89,15 @@ private:
     QString m_caption;
 };
 
+// A picture larger than its frame scaled down to fit it, keeping its shape; others unchanged.
+QPixmap FitInto(const QPixmap& picture, QSize frame);
+
 // A picture in a fixed frame: the picture centred in the control's rectangle, over a
 // background of the window's colour (which covers any slot under it).
 class TImage : public QLabel {
 public:
     explicit TImage(QWidget* parent);
+    // A picture larger than the frame is scaled down to fit it.
     void SetPicture(const QPixmap& picture);
     // Takes the picture's size, as an auto-sized image does.
     void SetPictureAutoSize(const QPixmap& picture);

@@ -449,6 +449,28 @@ QPixmap DrawPlainBoard(const QString& name)
     return DrawBoard(size, blocks);
 }
 
+QPixmap DrawFamilyMark(QSize size, const QString& family)
+{
+    QPixmap mark = NewPixmap(size);
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1F, 0x3A, 0x6E));
+    const QRectF plate = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
+    p.drawRoundedRect(plate, 6, 6);
+    QFont font = p.font();
+    font.setBold(true);
+    // As large as the plate takes the name.
+    for (int pixels = size.height() * 2 / 5; pixels > 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(family) <= plate.width() - 8) break;
+    }
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(plate, Qt::AlignCenter, family);
+    return mark;
+}
+
 QPixmap DrawProgramIcon(int size)
 {
     QPixmap pixmap = NewPixmap(QSize(size, size));

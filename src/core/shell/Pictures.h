@@ -49,6 +49,8 @@ QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> row
 QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);
 // A board that has no picture of its own: its name over an FPGA.
 QPixmap DrawPlainBoard(const QString& name);
+// The mark of an FPGA family, in place of the vendor's logo: the family's name on a plate.
+QPixmap DrawFamilyMark(QSize size, const QString& family);
 // The program's icon: a chip on a board, framed by an outline as the forms draw them.
 QPixmap DrawProgramIcon(int size);
 // The maker's logo decoded from its JPEG; null when it cannot be decoded.

@@ -16,6 +16,8 @@
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
 #include "boards/cyclone5_max10/UI_GLENMARCH.h"
 #include "boards/cyclone5_max10/UI_EBBRICK.h"
+#include "boards/cyclone5_max10/UI_KESTWIN.h"
+#include "boards/cyclone5_max10/UI_LUMBRAE.h"
 #include "boards/cyclone5_max10/UI_PRESSEL.h"
 #include "boards/cyclone5_max10/UI_PLIMMET.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
@@ -30,6 +32,7 @@
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
+#include "core/shell/FormLayout.h"
 #include "core/shell/Pictures.h"
 #include "core/shell/UI_Selector.h"
 #include "platform/Environment.h"
@@ -59,6 +62,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Corbanth, &Create<TFormCorbanth>, &RegisterCorbanthPictures},
     {MAINBOARD_Ruskel, &Create<TFormRuskel>, &RegisterRuskelPictures},
     {MAINBOARD_Ebbrick, &Create<TFormEbbrick>, &RegisterEbbrickPictures},
+    {MAINBOARD_Kestwin, &Create<TFormKestwin>, &RegisterKestwinPictures},
+    {MAINBOARD_Lumbrae, &Create<TFormLumbrae>, &RegisterLumbraePictures},
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
@@ -301,5 +306,5 @@ void TFormMain::ShowDaughterPicture(QLabel* image, uint8_t cardId)
         return;
     }
     image->setVisible(true);
-    image->setPixmap(platform::qt::LoadBitmap(name));
+    image->setPixmap(formlayout::FitInto(platform::qt::LoadBitmap(name), image->size()));
 }
