@@ -68,10 +68,11 @@ private:
     std::map<std::string, std::string> m_paths;
 };
 
-// The benches sit beside this source file.
+// The benches sit beside this source file (named from the build, so that a compiler cache
+// that shortens __FILE__ cannot lose them).
 std::string BenchPath(const std::string& name)
 {
-    return (std::filesystem::path(__FILE__).parent_path() / "benches" / name).string();
+    return (std::filesystem::path(PINWRIGHT_TESTS_DIR) / "hdl" / "benches" / name).string();
 }
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
