@@ -21,6 +21,7 @@
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -53,6 +54,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Pressel, &Create<TFormPressel>, &RegisterPresselPictures},
     {MAINBOARD_Ulvarin, &Create<TFormUlvarin>, &RegisterUlvarinPictures},
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
+    {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
