@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "cards/CardMap.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/generate/SystemBuild.h"
+#include "boards/stratix4_cyclone4/CycloneIvF29Wiring.h"
 #include "core/model/BoardDefinition.h"
 #include "core/model/HsmcVoltage.h"
 #include "core/settings/ConfigBaseAttach.h"
@@ -14,12 +14,7 @@
 
 namespace {
 
-using cardmap::in;
-using cardmap::inout;
-using cardmap::out;
-
-constexpr uint8_t LVTTL = 8;  // "3.3-V LVTTL"
-constexpr uint8_t V25 = 6;    // "2.5 V"
+using namespace cyclone4f29;
 
 constexpr BoardPinRow kLed[] = {
     {"LEDR[0..17]", out, V25, "G19 F19 E19 F21 F18 E18 J19 H19 J17 G17 J15 H16 J16 H17 F15 G15 G16 H15"},
@@ -28,11 +23,6 @@ constexpr BoardPinRow kLed[] = {
 
 constexpr BoardPinRow kExIo[] = {
     {"EX_IO[0..6]", inout, LVTTL, "J10 J14 H13 H14 F14 E10 D9"},
-};
-
-constexpr BoardPinRow kLcd[] = {
-    {"LCD_DATA[0..7]", inout, LVTTL, "L3 L1 L2 K7 K1 K2 M3 M5"},
-    {"LCD_BLON, LCD_RW, LCD_EN, LCD_RS, LCD_ON", out, LVTTL, "L6 M1 L4 M2 L5"},
 };
 
 constexpr BoardPinRow kRs232[] = {
@@ -46,13 +36,6 @@ constexpr BoardPinRow kPs2[] = {
     {"PS2_CLK, PS2_DAT, PS2_CLK2, PS2_DAT2", inout, LVTTL, "G6 H5 G5 F5"},
 };
 
-constexpr BoardPinRow kSdCard[] = {
-    {"SD_CMD", inout, LVTTL, "AD14"},
-    {"SD_CLK", out, LVTTL, "AE13"},
-    {"SD_WP_N", in, LVTTL, "AF14"},
-    {"SD_DAT[0..3]", inout, LVTTL, "AE14 AF13 AB14 AC14"},
-};
-
 constexpr BoardPinRow kVga[] = {
     {"VGA_HS, VGA_VS, VGA_SYNC_N, VGA_CLK, VGA_BLANK_N", out, LVTTL, "G13 C13 C10 A12 F11"},
     {"VGA_R[0..7]", out, LVTTL, "E12 E11 D10 F12 G10 J12 H8 H10"},
@@ -60,23 +43,9 @@ constexpr BoardPinRow kVga[] = {
     {"VGA_B[0..7]", out, LVTTL, "B10 A10 C11 B11 A11 C12 D11 D12"},
 };
 
-constexpr BoardPinRow kAudio[] = {
-    {"AUD_ADCLRCK", inout, LVTTL, "C2"},
-    {"AUD_ADCDAT", in, LVTTL, "D2"},
-    {"AUD_DACLRCK", inout, LVTTL, "E3"},
-    {"AUD_DACDAT, AUD_XCK", out, LVTTL, "D1 E1"},
-    {"AUD_BCLK", inout, LVTTL, "F2"},
-};
-
 constexpr BoardPinRow kEepromI2c[] = {
     {"EEP_I2C_SCLK", out, LVTTL, "D14"},
     {"EEP_I2C_SDAT", inout, LVTTL, "E14"},
-};
-
-// The I2C bus the audio codec, the TV decoder and an HSMC card share.
-constexpr BoardPinRow kSharedI2c[] = {
-    {"I2C_SCLK", out, LVTTL, "B7"},
-    {"I2C_SDAT", inout, LVTTL, "A8"},
 };
 
 // The 25 MHz clock goes to whichever Ethernet port is built first.
@@ -145,12 +114,6 @@ constexpr BoardPinRow kSdram[] = {
     {"DRAM_ADDR[0..12]", out, LVTTL, "R6 V8 U8 P1 V5 W8 W7 AA7 Y5 Y6 R5 AA5 Y7"},
 };
 
-constexpr BoardPinRow kSram[] = {
-    {"SRAM_ADDR[0..19]", out, LVTTL, "AB7 AD7 AE7 AC7 AB6 AE6 AB5 AC5 AF5 T7 AF2 AD3 AB4 AC3 AA4 AB11 AC11 AB9 AB8 T8"},
-    {"SRAM_DQ[0..15]", inout, LVTTL, "AH3 AF4 AG4 AH4 AF6 AG6 AH6 AF7 AD1 AD2 AE2 AE1 AE3 AE4 AF3 AG3"},
-    {"SRAM_UB_N, SRAM_LB_N, SRAM_CE_N, SRAM_OE_N, SRAM_WE_N", out, LVTTL, "AC4 AD4 AF8 AD5 AE8"},
-};
-
 constexpr BoardPinRow kFlash[] = {
     {"FL_ADDR[0..22]", out, LVTTL,
      "AG12 AH7 Y13 Y14 Y12 AA13 AA12 AB13 AB12 AB10 AE9 AF9 AA10 AD8 AC8 Y10 AA8 AH12 AC12 AD12 AE10 AD10 AD11"},
@@ -158,25 +121,6 @@ constexpr BoardPinRow kFlash[] = {
     {"FL_CE_N, FL_OE_N, FL_RST_N", out, LVTTL, "AG7 AG8 AE11"},
     {"FL_RY", in, LVTTL, "Y1"},
     {"FL_WE_N, FL_WP_N", out, LVTTL, "AC10 AE12"},
-};
-
-// The 40-pin GPIO header, positions 1 to 40; nullptr where the position carries no FPGA pin.
-constexpr const char* kGpioLocations[40] = {
-    "AB22", "AC15", "AB21", "Y17", "AC21", "Y16", "AD21", "AE16", "AD15", "AE15", nullptr, nullptr, "AC19", "AF16", "AD19", "AF15", "AF24", "AE21", "AF25", "AC22",  // 1-20
-    "AE22", "AF21", "AF22", "AD22", "AG25", "AD25", "AH25", "AE25", nullptr, nullptr, "AG22", "AE24", "AH22", "AF26", "AE20", "AG23", "AF20", "AH26", "AH23", "AG26",  // 21-40
-};
-
-// The HSMC connector, positions 1 to 160: the clock and I2C positions 39 to 44, then
-// groups of four signals and two empty positions.
-constexpr const char* kHsmcLocations[160] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,  // 1-20
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "AD28", "AH15",  // 21-40
-    "AE26", "AE28", "AE27", "AF27", nullptr, nullptr, "D27", "F24", "D28", "F25", nullptr, nullptr, "E27", "D26", "E28", "C27", nullptr, nullptr, "F27", "F26",  // 41-60
-    "F28", "E26", nullptr, nullptr, "G27", "G25", "G28", "G26", nullptr, nullptr, "K27", "H25", "K28", "H26", nullptr, nullptr, "M27", "K25", "M28", "K26",  // 61-80
-    nullptr, nullptr, "K21", "L23", "K22", "L24", nullptr, nullptr, "H23", "M25", "H24", "M26", nullptr, nullptr, "G23", "J27", "G24", "J28", nullptr, nullptr,  // 81-100
-    "J23", "R25", "J24", "R26", nullptr, nullptr, "P27", "T25", "P28", "T26", nullptr, nullptr, "J25", "U25", "J26", "U26", nullptr, nullptr, "L27", "L21",  // 101-120
-    "L28", "L22", nullptr, nullptr, "V25", "N25", "V26", "N26", nullptr, nullptr, "R27", "P25", "R28", "P26", nullptr, nullptr, "U27", "P21", "U28", "R21",  // 121-140
-    nullptr, nullptr, "V27", "R22", "V28", "R23", nullptr, nullptr, "U22", "T21", "V22", "T22", nullptr, nullptr, "V23", "Y27", "V24", "Y28", nullptr, nullptr,  // 141-160
 };
 
 // The standards of the pins that share I/O banks with a connector: the connector's standard
@@ -287,7 +231,7 @@ void BuildMainBoard_Kavrin(TMainBoard* board, const KAVRIN_CONFIG& Config)
         if (Config.bAudio) name += "Audio ";
         if (Config.bTvDecode) name += "Tv-Decoder ";
         if (Config.nHsmcDaughterId != 0) name += "HSMC ";
-        AddBoardGroup(*board, name, kSharedI2c);
+        AddBoardGroup(*board, name, kCodecI2c);
     }
     bool enetClockGiven = false;
     for (int port : {0, 1}) {
