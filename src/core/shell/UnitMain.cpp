@@ -21,6 +21,7 @@
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/stratix4_cyclone4/UI_ASHVORN.h"
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
@@ -57,6 +58,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Tiverne, &Create<TFormTiverne>, &RegisterTivernePictures},
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
+    {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
