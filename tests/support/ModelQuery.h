@@ -94,9 +94,10 @@ struct DefinitionCase {
 
 // Runs a definition table: each record is built twice on one board (a definition empties
 // the board first, so the second run must give the same model), then its facts are checked
-// together with ExpectSoundModel.
+// together with ExpectSoundModel (given the locations the board's data shares).
 template <class Record, class Definition>
-void ExpectDefinitionTable(std::span<const DefinitionCase<Record>> cases, Definition define)
+void ExpectDefinitionTable(std::span<const DefinitionCase<Record>> cases, Definition define,
+                           const std::vector<std::string>& sharedLocations = {})
 {
     for (const DefinitionCase<Record>& c : cases) {
         Record record;
@@ -106,7 +107,7 @@ void ExpectDefinitionTable(std::span<const DefinitionCase<Record>> cases, Defini
         define(board, record);
         define(board, record);
         ExpectBoard(board, c.facts, c.label);
-        ExpectSoundModel(board, c.label);
+        ExpectSoundModel(board, c.label, sharedLocations);
     }
 }
 

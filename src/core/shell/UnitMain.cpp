@@ -29,6 +29,9 @@
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/stratix4_cyclone4/UI_CORBANTH.h"
 #include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
+#include "boards/stratix4_cyclone4/UI_ASHVORN.h"
+#include "boards/stratix4_cyclone4/UI_GORVATH.h"
+#include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
@@ -70,6 +73,9 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Mirrow, &Create<TFormMirrow>, &RegisterMirrowPictures},
     {MAINBOARD_Pellish, &Create<TFormPellish>, &RegisterPellishPictures},
     {MAINBOARD_Quimbel, &Create<TFormQuimbel>, &RegisterQuimbelPictures},
+    {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
+    {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
+    {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
