@@ -203,4 +203,9 @@ bool BoardFitsVoltage(uint8_t id, uint8_t voltageClass)
     return BoardVoltageClass(id) == voltageClass;
 }
 
+bool BoardHasPinMap(uint8_t id)
+{
+    return id != DAUGHTER_Kelpin_DEFAULT && id != DAUGHTER_QDR2_MODULE && id != DAUGHTER_QDR4_MODULE;
+}
+
 bool BoardSortsPins(int32_t id) { return id < DAUGHTER_FMC_HPC_VITA || id > DAUGHTER_FMC_LPC_ALTERA_XCVR; }

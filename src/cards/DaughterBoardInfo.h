@@ -128,3 +128,6 @@ uint8_t BoardIoStandard(int32_t id);
 bool BoardFitsAnyVoltage(uint8_t id, uint8_t voltageClass);
 bool BoardFitsVoltage(uint8_t id, uint8_t voltageClass);
 bool BoardSortsPins(int32_t id);
+// Whether a card the lists offer carries a pin map: "Kelpin Default" and the QDR modules are
+// listed (stored settings name them) but have none, so a project cannot be built with them.
+bool BoardHasPinMap(uint8_t id);

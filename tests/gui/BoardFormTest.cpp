@@ -627,3 +627,23 @@ TEST_F(BoardFormBase, SaveAndLoadCarryEveryControlThroughTheRecord)
     EXPECT_TRUE(Get("ImageGpio0")->isVisibleTo(form));
     EXPECT_FALSE(Get("ImageGpio1")->isVisibleTo(form));
 }
+
+TEST_F(BoardFormBase, CardsWithoutPinMapAreRefusedByName)
+{
+    struct Case {
+        std::initializer_list<uint8_t> cards;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {{DAUGHTER_NONE, DAUGHTER_GPIO_DEFAULT, DAUGHTER_DDR4_SODIMM_ECC}, {}},
+        {{DAUGHTER_GPIO_DEFAULT, DAUGHTER_Kelpin_DEFAULT, DAUGHTER_QDR2_MODULE},
+         {"Kelpin Default has no pin map; choose another card."}},
+        {{DAUGHTER_QDR4_MODULE}, {"Varnholt QDRIV Module has no pin map; choose another card."}},
+    };
+    for (const Case& c : cases) {
+        dialogs.Clear();
+        EXPECT_EQ(TBoardForm::RefuseCardWithoutPinMap(c.cards), !c.texts.empty());
+        EXPECT_EQ(dialogs.Texts(), c.texts);
+        for (const auto& box : dialogs.Boxes()) EXPECT_EQ(box.caption, "Error");
+    }
+}

@@ -118,6 +118,17 @@ bool TBoardForm::CheckProjectName() const
     return false;
 }
 
+bool TBoardForm::RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds)
+{
+    for (uint8_t id : cardIds) {
+        if (!BoardHasPinMap(id)) {
+            platform::ErrorBox(BoardName(id) + " has no pin map; choose another card.");
+            return true;
+        }
+    }
+    return false;
+}
+
 void TBoardForm::ShowHpsWarning()
 {
     platform::InformationBox(std::string("===== HPS System warning =====\r\n") +

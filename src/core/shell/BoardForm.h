@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
@@ -38,6 +39,9 @@ struct BoardFormOptions {
 
 class TBoardForm : public QWidget {
 public:
+    // Generate's check of the chosen cards, before the project dialog: the first card without a
+    // pin map gets "%s has no pin map; choose another card."; true when one was refused.
+    static bool RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds);
     using Options = BoardFormOptions;
     using DefaultSave = BoardFormOptions::DefaultSave;
     using MainBoardButton = BoardFormOptions::MainBoardButton;
