@@ -37,6 +37,16 @@ struct BoardFormOptions {
     const char* defaultButton = nullptr;
 };
 
+// What a form built from tables (layout, groups, connectors) takes of its board besides them.
+template <class Record>
+struct RecordFormData {
+    uint8_t boardId;
+    const char* folderWord;
+    const char* boardPicture;  // the bitmap under "ImageBoard"
+    void (*defaults)(Record&);
+    bool (*generate)(const Record&, const std::string& projectFile);  // the headless Generate
+};
+
 class TBoardForm : public QWidget {
 public:
     // Generate's check of the chosen cards, before the project dialog: the first card without a
