@@ -84,7 +84,7 @@ QPixmap DrawTiverneBoard()
 }
 
 constexpr std::array<CardSlot<TIVERNE_CONFIG>, 1> kSlots = {{
-    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC", 
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
      &TIVERNE_CONFIG::nHsmcDaughterId, &TIVERNE_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
 }};
 

@@ -144,9 +144,9 @@ QPixmap DrawAshvornBoard()
 }
 
 constexpr std::array<CardSlot<ASHVORN_CONFIG>, 2> kSlots = {{
-    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio", 
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio",
      &ASHVORN_CONFIG::nGpioDaughterId, &ASHVORN_CONFIG::szGpioPrefixName, CONNECTOR_GPIO40},
-    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC", 
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
      &ASHVORN_CONFIG::nHsmcDaughterId, &ASHVORN_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
 }};
 

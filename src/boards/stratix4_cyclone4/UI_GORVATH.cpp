@@ -134,9 +134,9 @@ QPixmap DrawGorvathBoard()
 }
 
 constexpr std::array<CardSlot<GORVATH_CONFIG>, 2> kSlots = {{
-    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio", 
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio",
      &GORVATH_CONFIG::nGpioDaughterId, &GORVATH_CONFIG::szGpioPrefixName, CONNECTOR_GPIO40},
-    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC", 
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
      &GORVATH_CONFIG::nHsmcDaughterId, &GORVATH_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
 }};
 
