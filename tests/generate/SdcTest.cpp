@@ -137,3 +137,39 @@ TEST(Sdc, ClockLinesFromClockPinsWhateverTheirDirection)
     auto tcl = tooltest::SourceTcl(dir.Path() + "p.sdc", tooltest::SdcCommands());
     EXPECT_TRUE(tcl.ok) << tcl.output;
 }
+
+TEST(Sdc, NoClockLineForAFrequencyOfZero)
+{
+    GenerateEnv env;
+    tooltest::TempDir dir;
+    struct Case {
+        const char* frequency;
+        bool written;
+    };
+    const Case cases[] = {
+        {"0.000000 MHz", false}, {"0 MHz", false},        {" 0.0 MHz", false},      {"-0.000000 MHz", false},
+        {"0.001 MHz", true},     {"100.000000 MHz", true}, {"266.667000 MHz", true}, {"MHz", true},
+    };
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_Nobrecht;
+    auto* c = new TConnector("CLOCK", "", CONNECTOR_NONE, -1);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        TPin* pin = new TPin("CLK_" + std::to_string(i), "A1", DIRECTION_INPUT, 8, 0.0f);
+        pin->SetClock(1);
+        pin->SetClockPeriod(20);  // not a fallback for a zero frequency
+        pin->SetFrequency(cases[i].frequency);
+        c->AddPin(pin);
+    }
+    board.AddConnector(c);
+    ASSERT_TRUE(TSystemBuild().WriteSdc(board, dir.Path() + "p.sdc"));
+    std::string sdc = tooltest::ReadFile(dir.Path() + "p.sdc");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        std::string port = "[get_ports CLK_" + std::to_string(i) + "]";
+        EXPECT_EQ(sdc.find(port) != std::string::npos, cases[i].written) << cases[i].frequency;
+        if (cases[i].written)
+            EXPECT_NE(sdc.find("create_clock -period \"" + std::string(cases[i].frequency) + "\" " + port + "\r\n"),
+                      std::string::npos);
+    }
+    auto tcl = tooltest::SourceTcl(dir.Path() + "p.sdc", tooltest::SdcCommands());
+    EXPECT_TRUE(tcl.ok) << tcl.output;
+}

@@ -1,4 +1,5 @@
 // The timing constraints (.sdc).
+#include <charconv>
 #include <optional>
 
 #include "core/generate/SystemBuild.h"
@@ -78,6 +79,18 @@ std::string OutputDelayLines(const OutputDelay (&rows)[N])
 }
 
 std::string Section(const char* title) { return std::string(kBanner) + title + "\r\n" + kBanner; }
+
+// A clock whose frequency reads as zero ("0.000000 MHz": a reference clock the board has not
+// set up) cannot be constrained: Quartus refuses a zero-length period.
+bool IsZeroFrequency(const std::string& text)
+{
+    const char* first = text.data();
+    const char* last = first + text.size();
+    while (first != last && *first == ' ') ++first;
+    double value = 1;
+    auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end != first && value == 0;
+}
 
 }  // namespace
 
@@ -171,10 +184,11 @@ bool TSystemBuild::WriteSdc(const TMainBoard& board, const std::string& fileName
         for (int i = 0; i < connector.GetPinCount(); ++i) {
             const TPin* pin = connector.GetPin(i);
             if (!pin || pin->Clock != 1) continue;
-            if (!pin->GetFrequency().empty())
+            if (!pin->GetFrequency().empty()) {
+                if (IsZeroFrequency(pin->GetFrequency())) continue;
                 text += platform::Format("create_clock -period \"%s\" [get_ports %s]\r\n", pin->GetFrequency().c_str(),
                                          pin->GetName().c_str());
-            else if (pin->GetClockPeriod() != 0)
+            } else if (pin->GetClockPeriod() != 0)
                 text += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
                                          static_cast<double>(pin->GetClockPeriod()), pin->GetName().c_str());
         }
