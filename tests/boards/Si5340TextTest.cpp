@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "Si5340StandIns.h"
 #include "ToolCheck.h"
 #include "boards/arria10/ConfigAbernoll.h"
 #include "boards/arria10/ConfigDravelle.h"
@@ -112,6 +113,35 @@ std::function<void(uint8_t*)> Set(std::vector<std::size_t> bytes, std::vector<st
 }
 
 constexpr std::size_t kA0 = 160, kA1 = 164, kA2 = 168, kA3 = 172, kB0 = 176, kB1 = 180, kB2 = 184;
+
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+const std::vector<std::string> kCommon = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
+                                          "initial_config.v"};
+const std::vector<std::string> kA = {"si5340a_clk_frq_sel_gen.v", "si5340a_controller.v",
+                                     "si5340a_freq_prameter_selector.v", "si5340a_i2c_reg_controller.v"};
+const std::vector<std::string> kB = {"si5340b_clk_frq_sel_gen.v", "si5340b_controller.v",
+                                     "si5340b_freq_prameter_selector.v", "si5340b_i2c_reg_controller.v"};
+
+std::vector<std::string> Join(std::initializer_list<const std::vector<std::string>*> lists)
+{
+    std::vector<std::string> all;
+    for (auto* list : lists) all.insert(all.end(), list->begin(), list->end());
+    return all;
+}
+
+std::string Upper(std::string text)
+{
+    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+}
 
 }  // namespace
 
@@ -352,31 +382,18 @@ TEST(Si5340TopLevel, SelectorOfEveryChoice)
     EXPECT_EQ(valueOf(Abernoll(Set({}, {{176, 2}}))->GetTopLevelCode(), "REFCLK_QDR250"), "4'h1");
 }
 
-TEST(Si5340TopLevel, BlocksCompileAgainstTheControllersPorts)
+TEST(Si5340TopLevel, BlocksCompileWithTheExportedControllers)
 {
-    // Controllers with the documented ports only, so that the blocks are checked whatever the
-    // exported files hold.
-    auto controllers = [](int selectorWidth) {
-        return platform::Format(
-            "module si5340a_controller(input iCLK, input iRST_n, input iStart, input [2:0] iPLL_OUT0_FREQ_SEL,\n"
-            "  input [2:0] iPLL_OUT1_FREQ_SEL, input [2:0] iPLL_OUT2_FREQ_SEL, input [2:0] iPLL_OUT3_FREQ_SEL,\n"
-            "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-            "endmodule\n"
-            "module si5340b_controller(input iCLK, input iRST_n, input iStart, input [%d:0] iPLL_OUT_FREQ_SEL,\n"
-            "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-            "endmodule\n",
-            selectorWidth - 1);
-    };
+    tooltest::AddSi5340StandIns();
     struct Case {
         const char* what;
         std::unique_ptr<TConfigBoard> settings;
         const char* clock;
-        int selectorWidth;  // of the Si5340B controller
     };
     Case cases[] = {
-        {"Nobrecht", Nobrecht(Set({}, {{kA0, 7}, {kA3, 1}, {kB0, 2}, {kB1, 4}})), "CLK_50_B2J", 4},
-        {"Dravelle", Dravelle(Set({}, {{kA1, 6}, {kB0, 5}, {kB1, 3}, {kB2, 1}})), "CLK_50_B2J", 5},
-        {"Abernoll", Abernoll(Set({}, {{kA2, 2}, {176, 3}})), "CLK_50_B2F", 4},
+        {"Nobrecht", Nobrecht(Set({}, {{kA0, 7}, {kA3, 1}, {kB0, 2}, {kB1, 4}})), "CLK_50_B2J"},
+        {"Dravelle", Dravelle(Set({}, {{kA1, 6}, {kB0, 5}, {kB1, 3}, {kB2, 1}})), "CLK_50_B2J"},
+        {"Abernoll", Abernoll(Set({}, {{kA2, 2}, {176, 3}})), "CLK_50_B2F"},
     };
     for (Case& c : cases) {
         tooltest::TempDir dir;
@@ -386,102 +403,22 @@ TEST(Si5340TopLevel, BlocksCompileAgainstTheControllersPorts)
             "  output SI5340B_I2C_SCL, inout SI5340B_I2C_SDA, output SI5340B_OE_n, output SI5340B_RST_n);\n",
             c.clock);
         top += c.settings->GetTopLevelCode() + "\r\nendmodule\r\n";
-        std::string file = dir.Write("top.v", top);
-        std::string stubs = dir.Write("controllers.v", controllers(c.selectorWidth));
-        auto iverilog = tooltest::CheckIverilog({file, stubs}, "top");
+        std::vector<std::string> files = {dir.Write("top.v", top)};
+        ASSERT_TRUE(c.settings->ExportVerilogIP(dir.Path()));
+        for (const std::string& file : FilesIn(dir.Path() + "si5340_controller/"))
+            files.push_back(dir.Path() + "si5340_controller/" + file);
+        ASSERT_EQ(files.size(), 13u);
+        auto iverilog = tooltest::CheckIverilog(files, "top");
         EXPECT_TRUE(iverilog.ok) << c.what << "\n" << iverilog.output;
-        // The blocks leave the controllers' ID-error output open, and Nobrecht and Dravelle
-        // their Si5340A done output too, as the boards' projects always have.
-        auto verilator = tooltest::RunCommand(
-            "verilator --lint-only -Wall -Wno-UNDRIVEN -Wno-UNUSEDSIGNAL -Wno-DECLFILENAME -Wno-PINMISSING "
-            "-Wno-PINCONNECTEMPTY --top-module top '" + file + "' '" + stubs + "'");
+        auto verilator = tooltest::CheckVerilator(files, "top");
         EXPECT_TRUE(verilator.ok) << c.what << "\n" << verilator.output;
     }
 }
 
-namespace {
-
-constexpr unsigned char kStub[] = "// stand-in template\r\n";
-
-#define SI5340_ITEM(name) {name, kStub, sizeof kStub - 1}
-
-// Items under the board's template names, so that the export can be tried whatever the
-// templates hold. The program's own items are found first where they exist.
-constexpr platform::EmbeddedItem kSi5340Templates[] = {
-    SI5340_ITEM("NOBRECHT_CLOCK_DIVIDER_VERILOG"),
-    SI5340_ITEM("NOBRECHT_EDGE_DETECTOR_VERILOG"),
-    SI5340_ITEM("NOBRECHT_I2C_BUS_CONTROLLER_VERILOG"),
-    SI5340_ITEM("NOBRECHT_INITIAL_CONFIG_VERILOG"),
-    SI5340_ITEM("SI5340A_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("SI5340A_CONTROLLER_VERILOG"),
-    SI5340_ITEM("SI5340A_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("SI5340A_I2C_REG_CONTROLLER_VERILOG"),
-    SI5340_ITEM("SI5340B_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("SI5340B_CONTROLLER_VERILOG"),
-    SI5340_ITEM("SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("SI5340B_I2C_REG_CONTROLLER_VERILOG"),
-    SI5340_ITEM("DDR4_NOBRECHT_CLOCK_DIVIDER_VERILOG"),
-    SI5340_ITEM("DDR4_NOBRECHT_EDGE_DETECTOR_VERILOG"),
-    SI5340_ITEM("DDR4_NOBRECHT_I2C_BUS_CONTROLLER_VERILOG"),
-    SI5340_ITEM("DDR4_NOBRECHT_INITIAL_CONFIG_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340A_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340A_CONTROLLER_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340A_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340A_I2C_REG_CONTROLLER_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340B_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340B_CONTROLLER_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("DDR4_SI5340B_I2C_REG_CONTROLLER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_CLOCK_DIVIDER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_EDGE_DETECTOR_VERILOG"),
-    SI5340_ITEM("ABERNOLL_I2C_BUS_CONTROLLER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_INITIAL_CONFIG_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340A_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340A_CONTROLLER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340A_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340A_I2C_REG_CONTROLLER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340B_CLK_FRQ_SEL_GEN_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340B_CONTROLLER_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG"),
-    SI5340_ITEM("ABERNOLL_SI5340B_I2C_REG_CONTROLLER_VERILOG"),
-    {nullptr, nullptr, 0},
-};
-
-#undef SI5340_ITEM
-
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-const std::vector<std::string> kCommon = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
-                                          "initial_config.v"};
-const std::vector<std::string> kA = {"si5340a_clk_frq_sel_gen.v", "si5340a_controller.v",
-                                     "si5340a_freq_prameter_selector.v", "si5340a_i2c_reg_controller.v"};
-const std::vector<std::string> kB = {"si5340b_clk_frq_sel_gen.v", "si5340b_controller.v",
-                                     "si5340b_freq_prameter_selector.v", "si5340b_i2c_reg_controller.v"};
-
-std::vector<std::string> Join(std::initializer_list<const std::vector<std::string>*> lists)
-{
-    std::vector<std::string> all;
-    for (auto* list : lists) all.insert(all.end(), list->begin(), list->end());
-    return all;
-}
-
-std::string Upper(std::string text)
-{
-    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-}
-
-}  // namespace
 
 TEST(Si5340Export, FilesByChipFromTheBoardsOwnItems)
 {
-    platform::AddResourceTable(kSi5340Templates);
+    tooltest::AddSi5340StandIns();
     struct Case {
         const char* what;
         std::unique_ptr<TConfigBoard> settings;
@@ -519,7 +456,7 @@ TEST(Si5340Export, FilesByChipFromTheBoardsOwnItems)
 
 TEST(Si5340Export, NothingWithoutAChipAndStopsAtTheFirstFailure)
 {
-    platform::AddResourceTable(kSi5340Templates);
+    tooltest::AddSi5340StandIns();
     tooltest::TempDir project;
     for (auto make : {&Nobrecht, &Dravelle, &Abernoll}) {
         // No chip in use: nothing made, not even the subfolder, whatever the groups.

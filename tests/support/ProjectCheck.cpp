@@ -30,20 +30,30 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
 {
     SCOPED_TRACE(projectFile);
     const std::string top = ProjectNameOf(projectFile);
-    if (vhdl) {
-        auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
-        EXPECT_TRUE(ghdl.ok) << ghdl.output;
-    } else {
-        auto iverilog = CheckIverilog({ChangeFileExt(projectFile, ".v")}, top);
-        EXPECT_TRUE(iverilog.ok) << iverilog.output;
-        auto verilator = CheckVerilator({ChangeFileExt(projectFile, ".v")}, top);
-        EXPECT_TRUE(verilator.ok) << verilator.output;
-    }
     auto sdc = SourceTcl(ChangeFileExt(projectFile, ".sdc"), SdcCommands());
     EXPECT_TRUE(sdc.ok) << sdc.output;
 
     auto qsf = SourceTcl(ChangeFileExt(projectFile, ".qsf"), QsfCommands());
     ASSERT_TRUE(qsf.ok) << qsf.output;
+    // The top level compiles together with the HDL files the project adds (the exported
+    // clock controllers), named relative to the project folder.
+    const std::string folder = projectFile.substr(0, projectFile.find_last_of('/') + 1);
+    std::vector<std::string> hdl;
+    for (const TclCall& call : qsf.calls)
+        if (call.command == "set_global_assignment" && Arg(call, 0) == "-name" && Arg(call, 1) == "VERILOG_FILE")
+            hdl.push_back(folder + Arg(call, 2));
+    if (vhdl) {
+        EXPECT_TRUE(hdl.empty()) << "a VHDL top level with Verilog files";
+        auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
+        EXPECT_TRUE(ghdl.ok) << ghdl.output;
+    } else {
+        hdl.insert(hdl.begin(), ChangeFileExt(projectFile, ".v"));
+        auto iverilog = CheckIverilog(hdl, top);
+        EXPECT_TRUE(iverilog.ok) << iverilog.output;
+        auto verilator = CheckVerilator(hdl, top);
+        EXPECT_TRUE(verilator.ok) << verilator.output;
+    }
+
     std::map<std::string, std::vector<std::string>> standards, locations;
     std::map<std::string, int> locationUses;
     for (const TclCall& call : qsf.calls) {
