@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <vector>
@@ -34,9 +35,14 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
         auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
         EXPECT_TRUE(ghdl.ok) << ghdl.output;
     } else {
-        auto iverilog = CheckIverilog({ChangeFileExt(projectFile, ".v")}, top);
+        // the top level with the controller files the project names
+        std::vector<std::string> files = {ChangeFileExt(projectFile, ".v")};
+        for (const TclCall& call : SourceTcl(ChangeFileExt(projectFile, ".qsf"), QsfCommands()).calls)
+            if (call.command == "set_global_assignment" && Arg(call, 0) == "-name" && Arg(call, 1) == "VERILOG_FILE")
+                files.push_back((std::filesystem::path(projectFile).parent_path() / Arg(call, 2)).string());
+        auto iverilog = CheckIverilog(files, top);
         EXPECT_TRUE(iverilog.ok) << iverilog.output;
-        auto verilator = CheckVerilator({ChangeFileExt(projectFile, ".v")}, top);
+        auto verilator = CheckVerilator(files, top);
         EXPECT_TRUE(verilator.ok) << verilator.output;
     }
     auto sdc = SourceTcl(ChangeFileExt(projectFile, ".sdc"), SdcCommands());
