@@ -239,3 +239,24 @@ TEST_F(VellaniForm, RecordChoicesOutsideTheLists)
     EXPECT_EQ(saved.nGpioDaughterId, 0);
     EXPECT_EQ(saved.nFmcDaughterId[1], DAUGHTER_FMC_LPC_ALTERA);
 }
+
+// A "default.cfg" of the right size with every byte 0xFF: the form shows what its lists
+// hold, and a project from it is written without an internal error.
+TEST_F(VellaniForm, EveryByteSetInTheFile)
+{
+    VELLANI_CONFIG record;
+    std::memset(&record, 0xFF, sizeof record);
+    WriteRecordFile(DefaultCfg(), record);
+
+    Open();
+    for (const char* combo : {"ComboBoxFmc_A", "ComboBoxFmc_B", "ComboBoxFmc_C", "ComboBoxFmc_D", "ComboBoxGpio"})
+        EXPECT_EQ(Current(combo), "None") << combo;
+    for (const char* combo : kCdcmCombos) EXPECT_EQ(Current(combo), "Disable") << combo;
+    EXPECT_TRUE(Box("CheckBoxExtCdcmPLL")->isChecked());
+    Edit("EditProjectName")->setText("full");
+    dialogs.QueueFile(dir.Path() + "full.qpf");
+    Press("ButtonGen");
+    EXPECT_TRUE(dialogs.Exceptions().empty());
+    EXPECT_TRUE(platform::FileExists(dir.Path() + "full.sdc"));
+    EXPECT_TRUE(platform::FileExists(dir.Path() + "lmk04906/SPI_LMK04906_Config.v"));
+}
