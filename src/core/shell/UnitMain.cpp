@@ -33,6 +33,7 @@
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
+#include "boards/stratix5/UI_VELLANI.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -76,6 +77,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
+    {MAINBOARD_Vellani, &Create<TFormVellani>, &RegisterVellaniPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
