@@ -1,8 +1,8 @@
 #pragma once
 // What the Stratix V board forms (Sarnoth, Cresswin, Morrast) share: the oscillator choice
 // that is kept while no interface needs the chip, and the words of the notes after a
-// generated project. Nothing here is Qt: the forms apply it to their combo boxes with
-// ShowOscillator.
+// generated project. Nothing here is Qt: StratixVFormControls.h applies the choice to a form's
+// combo box.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -37,13 +37,5 @@ private:
     int m_notUsed;
     int m_kept;
 };
-
-// The choice on its combo box: the kept entry, enabled, while needed; else "not used", disabled.
-template <class Combo>
-void ShowOscillator(Combo* combo, const TOscillatorChoice& choice, bool needed)
-{
-    combo->setCurrentIndex(choice.Shown(needed));
-    combo->setEnabled(needed);
-}
 
 }  // namespace stratix5
