@@ -6,7 +6,7 @@
 //     OP_END        the program is finished: oDONE pulses
 //     OP_START      START, or a repeated START after a byte
 //     OP_WRITE      sends the byte; the slave must acknowledge it
-//     OP_READ       reads a byte and acknowledges it; it must equal the byte of the op
+//     OP_READ       reads a byte, which must equal the byte of the op, and acknowledges it
 //     OP_READ_LAST  reads a byte without acknowledging it (the last of a read); it must
 //                   equal the byte of the op
 //     OP_STOP       STOP
