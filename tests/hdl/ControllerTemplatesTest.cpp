@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchCheck.h"
 #include "ToolCheck.h"
 #include "boards/stratix5/ConfigVellani.h"
 #include "platform/Resources.h"
@@ -54,13 +55,6 @@ std::vector<std::string> ModulesOf(const std::string& module)
     return {module};
 }
 
-std::string ItemText(const char* item)
-{
-    auto data = platform::FindResource(item);
-    if (!data) return {};
-    return std::string(reinterpret_cast<const char*>(data->data()), data->size());
-}
-
 // The embedded templates written to a folder as <module>.v, the way a project gets them.
 class Templates {
 public:
@@ -81,50 +75,7 @@ private:
     std::map<std::string, std::string> m_paths;
 };
 
-// The benches sit beside this source file (named from the build, so that a compiler cache
-// that shortens __FILE__ cannot lose them).
-std::string BenchPath(const std::string& name)
-{
-    return (std::filesystem::path(PINWRIGHT_TESTS_DIR) / "hdl" / "benches" / name).string();
-}
-
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
-// Compiles the bench with the templates and runs it; the output of vvp.
-ToolResult RunBench(const Templates& templates, const std::string& bench, const std::vector<std::string>& modules)
-{
-    std::string image = templates.Dir().Path() + bench + ".vvp";
-    std::string compile = "iverilog -g2001 -Wall -I " + Quoted(BenchPath("")) + " -o " + Quoted(image) + " " +
-                          Quoted(BenchPath(bench));
-    for (const auto& f : templates.Files(modules)) compile += " " + Quoted(f);
-    ToolResult built = RunCommand(compile);
-    if (!built.ok || built.output.find("warning") != std::string::npos) {
-        built.ok = false;
-        return built;
-    }
-    return RunCommand("vvp -n " + Quoted(image));
-}
-
-std::vector<std::string> Lines(const std::string& text, const std::string& prefix)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(prefix, 0) == 0) lines.push_back(line);
-    return lines;
-}
-
-// The bench ran to its end without a failed check and passed each of `checks`.
-void ExpectBenchPassed(const ToolResult& run, const std::vector<std::string>& checks)
-{
-    ASSERT_TRUE(run.ok) << run.command << "\n" << run.output;
-    EXPECT_TRUE(Lines(run.output, "FAIL").empty()) << run.output;
-    EXPECT_EQ(Lines(run.output, "END"), std::vector<std::string>{"END ok"}) << run.output;
-    auto passed = Lines(run.output, "PASS ");
-    for (const auto& check : checks)
-        EXPECT_NE(std::find(passed.begin(), passed.end(), "PASS " + check), passed.end()) << check << "\n" << run.output;
-}
 
 }  // namespace
 
@@ -132,18 +83,7 @@ TEST(ControllerTemplates, EachItemIsOneModuleWithCrLfLineEnds)
 {
     for (const auto& t : kTemplates) {
         SCOPED_TRACE(t.item);
-        std::string text = ItemText(t.item);
-        ASSERT_FALSE(text.empty());
-        ASSERT_GE(text.size(), 2u);
-        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != '\n') continue;
-            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at byte " << i;
-        }
-        EXPECT_NE(text.find("\r\nmodule " + std::string(t.module) + " "), std::string::npos);
-        std::size_t modules = 0;
-        for (std::size_t at = text.find("\nmodule "); at != std::string::npos; at = text.find("\nmodule ", at + 1)) ++modules;
-        EXPECT_EQ(modules, 1u);
+        ExpectTemplateShape(ItemText(t.item), t.module);
     }
 }
 
@@ -269,7 +209,7 @@ TEST(ControllerTemplates, FitTheGeneratedInstances)
 TEST(ControllerBenches, ExtPllCtrlSendsTheCodesAndReportsReady)
 {
     Templates templates;
-    auto run = RunBench(templates, "ext_pll_ctrl_tb.v", {"ext_pll_ctrl"});
+    auto run = RunBench(templates.Dir(), "ext_pll_ctrl_tb.v", templates.Files({"ext_pll_ctrl"}));
     ExpectBenchPassed(run, {"idle after reset", "write frame sends the codes", "held conf_wr sends once, ready stays high",
                             "changed codes wait for the next edge", "second edge sends the latched codes",
                             "read frame returns the codes", "write before read", "every frame well formed", "reset"});
@@ -280,7 +220,7 @@ TEST(ControllerBenches, ExtPllCtrlSendsTheCodesAndReportsReady)
 TEST(ControllerBenches, CdcmPinsGiveTheFrequencyOfEachCode)
 {
     Templates templates;
-    auto run = RunBench(templates, "CDCM6100x_Config_tb.v", {"CDCM6100x_Config"});
+    auto run = RunBench(templates.Dir(), "CDCM6100x_Config_tb.v", templates.Files({"CDCM6100x_Config"}));
     ExpectBenchPassed(run, {"pin levels of every code", "reset held low after recal_n, then released once",
                             "changed code resets the chip", "changed code applied after the reset",
                             "steady code: no further reset", "pins settled before every reset release"});
@@ -317,7 +257,7 @@ TEST(ControllerBenches, CdcmPinsGiveTheFrequencyOfEachCode)
 TEST(ControllerBenches, Si570WritesGiveTheFrequencyOfEachMode)
 {
     Templates templates;
-    auto run = RunBench(templates, "si570_controller_tb.v", kSi570Set);
+    auto run = RunBench(templates.Dir(), "si570_controller_tb.v", templates.Files(kSi570Set));
     ExpectBenchPassed(run, {"register writes of every mode", "refused address bytes are retried",
                             "reset stops the controller", "full sequence after a reset"});
 
