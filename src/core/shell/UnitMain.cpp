@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/arria10/UI_IDRENNE.h"
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
@@ -82,6 +83,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
     {MAINBOARD_Vellani, &Create<TFormVellani>, &RegisterVellaniPictures},
+    {MAINBOARD_Idrenne, &Create<TFormIdrenne>, &RegisterIdrennePictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
