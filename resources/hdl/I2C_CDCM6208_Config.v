@@ -2,9 +2,9 @@
 //
 // Programs the CDCM6208 clock generator once after reset, then raises I2C_DONE.
 //
-// Frequency plan. The chip's phase detector runs at the 25 MHz of its reference input
-// (reference divider M = 1), its VCO at 3000 MHz (CDCM6208V2 range 2.94 to 3.13 GHz). The
-// feedback path divides the VCO by prescaler A and the feedback divider N, so
+// Frequency plan, for 25 MHz at the chip's reference input. The phase detector runs at
+// 25 MHz (reference divider M = 1), the VCO at 3000 MHz (CDCM6208V2 range 2.94 to
+// 3.13 GHz). The feedback path divides the VCO by prescaler A and the feedback divider N, so
 // VCO = 25 MHz * N * PS_A. Outputs Y0/Y1 share one integer divider after prescaler A,
 // Y2/Y3 one after prescaler B; Y4 and Y5 have fractional dividers, fed from prescaler B.
 //
@@ -21,7 +21,9 @@
 // bit 1 Y1 (FMCD), bit 2 Y4 (PCIE), bit 3 Y2 (SATA_HOST), bit 4 Y3 (SATA_DEVICE),
 // bit 5 Y5 (DDR3).
 //
-// Registers written (16-bit address, 16-bit data; 7-bit device address 0x54):
+// Registers written (16-bit address, 16-bit data; 7-bit device address 0x54). The field
+// positions below are this configurator's reading of the chip's register description and
+// have not been checked on a board: compare them with the data sheet of the part fitted.
 //   R0   [15:0]  charge pump and loop filter for the 25 MHz phase detector: 16'h01B9
 //   R1   [13:0]  reference divider M - 1
 //   R2   [15:14] prescaler B code, [13:12] prescaler A code (0: /4, 1: /5, 2: /6),

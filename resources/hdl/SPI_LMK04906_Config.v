@@ -7,7 +7,7 @@
 // LMK04906_DATAIN on the rising edge of LMK04906_CLK and loads the word into the register
 // named by its five lowest bits when LMK04906_LE pulses high after the 32nd bit.
 //
-// Frequency plan. PLL2 runs on the 100 MHz oscillator at OSCin: reference divider
+// Frequency plan, for a 100 MHz oscillator at OSCin. PLL2: reference divider
 // PLL2_R 32 (3.125 MHz at the phase detector), prescaler PLL2_P 3 and divider PLL2_N 275,
 // so the VCO runs at 3.125 MHz * 3 * 275 = 2578.125 MHz (LMK04906 range 2370 to 2600 MHz).
 // Each FMC clock takes one output with a divider of its own: 8 gives 322.265625 MHz, 4
@@ -20,7 +20,9 @@
 //   CLKout3   FMCD_REFCLK_1   2
 //   CLKout4, CLKout5: not used, powered down
 //
-// Words written, in order (register in bits 4:0):
+// Words written, in order (register in bits 4:0). The field positions below are this
+// configurator's reading of the chip's register description and have not been checked on a
+// board: compare them with the data sheet of the part fitted.
 //   R0 with RESET (bit 17): every register back to its default first
 //   R0 to R5   CLKout0 to CLKout5: [31] powered down, [15:5] divider
 //   R6         output formats of CLKout0, 1, 2 in [27:24], [23:20], [19:16] (1 LVDS, 0 off)

@@ -1,5 +1,6 @@
 #include "boards/stratix5/CONFIG_VELLANI.h"
 
+#include <iterator>
 #include <vector>
 
 #include "cards/CardMap.h"

@@ -1,6 +1,7 @@
 #include "boards/stratix5/UI_VELLANI.h"
 
 #include <QCheckBox>
+#include <iterator>
 
 #include "boards/stratix5/CONFIG_VELLANI.h"
 #include "cards/DaughterBoardInfo.h"
