@@ -322,7 +322,7 @@ TEST(ControllerTemplates, FitVellaniClockChipBlocks)
 TEST(ControllerBenches, Cdcm6208WritesGiveEachCodeItsClocks)
 {
     Templates templates;
-    auto run = RunBench(templates, "I2C_CDCM6208_Config_tb.v", kCdcm6208Set);
+    auto run = RunBench(templates.Dir(), "I2C_CDCM6208_Config_tb.v", templates.Files(kCdcm6208Set));
     ExpectBenchPassed(run, {"register writes of every code", "refused address bytes are retried",
                             "reset releases the bus", "full sequence after a reset"});
 
@@ -378,7 +378,7 @@ TEST(ControllerBenches, Cdcm6208WritesGiveEachCodeItsClocks)
 TEST(ControllerBenches, Lmk04906WordsGiveEachSelectItsClocks)
 {
     Templates templates;
-    auto run = RunBench(templates, "SPI_LMK04906_Config_tb.v", {"SPI_LMK04906_Config"});
+    auto run = RunBench(templates.Dir(), "SPI_LMK04906_Config_tb.v", templates.Files({"SPI_LMK04906_Config"}));
     ExpectBenchPassed(run, {"words of every select code", "reset stops the interface", "full set after a reset"});
 
     std::map<int, std::map<int, unsigned>> words;  // select -> register -> last word
