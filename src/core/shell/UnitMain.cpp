@@ -27,6 +27,7 @@
 #include "boards/early/UI_MIRROW.h"
 #include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/early/UI_WEMBREL.h"
 #include "boards/stratix4_cyclone4/UI_CORBANTH.h"
 #include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
 #include "boards/stratix4_cyclone4/UI_ASHVORN.h"
@@ -76,6 +77,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
+    {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
