@@ -25,6 +25,7 @@
 #include "boards/early/UI_FENNICK.h"
 #include "boards/early/UI_HARNIX.h"
 #include "boards/early/UI_MIRROW.h"
+#include "boards/early/UI_ORLENN.h"
 #include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
 #include "boards/early/UI_WEMBREL.h"
@@ -78,6 +79,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
     {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
+    {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
