@@ -24,6 +24,7 @@
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_FENNICK.h"
 #include "boards/early/UI_HARNIX.h"
+#include "boards/early/UI_LOTHVAR.h"
 #include "boards/early/UI_MIRROW.h"
 #include "boards/early/UI_ORLENN.h"
 #include "boards/early/UI_PELLISH.h"
@@ -80,6 +81,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
     {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
     {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
+    {MAINBOARD_Lothvar, &Create<TFormLothvar>, &RegisterLothvarPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
