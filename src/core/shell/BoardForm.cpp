@@ -111,10 +111,18 @@ void TBoardForm::SetProjectName(const std::string& latin1Name)
     Control<QLineEdit>("EditProjectName")->setText(platform::qt::FromLatin1(latin1Name));
 }
 
-bool TBoardForm::CheckProjectName() const
+bool TBoardForm::CheckProjectName() const { return ShowLastFailure(ProjectNameFailure()); }
+
+std::optional<std::string> TBoardForm::ProjectNameFailure() const
 {
-    if (!ProjectName().empty()) return true;
-    platform::ErrorBox("Project Name cannot be empty.");
+    if (!ProjectName().empty()) return std::nullopt;
+    return "Project Name cannot be empty.";
+}
+
+bool TBoardForm::ShowLastFailure(const std::optional<std::string>& message)
+{
+    if (!message) return true;
+    platform::ErrorBox(*message);
     return false;
 }
 

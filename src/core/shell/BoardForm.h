@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -102,6 +103,11 @@ protected:
     // The shared input check of Save and Generate: "Project Name cannot be empty."; false
     // after showing the error.
     bool CheckProjectName() const;
+    // The same check's message, without showing it: for the forms whose checks all run and
+    // show only the last failure.
+    std::optional<std::string> ProjectNameFailure() const;
+    // Shows the last failed check's message in the error box; true when no check failed.
+    static bool ShowLastFailure(const std::optional<std::string>& message);
     // Generate's own check before the project dialog: the name must make a folder and a
     // module (core/settings/ProjectName.h); false after showing the error.
     bool CheckGenerateProjectName() const;

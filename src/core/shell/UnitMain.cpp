@@ -25,9 +25,12 @@
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_FENNICK.h"
 #include "boards/early/UI_HARNIX.h"
+#include "boards/early/UI_LOTHVAR.h"
 #include "boards/early/UI_MIRROW.h"
+#include "boards/early/UI_ORLENN.h"
 #include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/early/UI_WEMBREL.h"
 #include "boards/stratix4_cyclone4/UI_CORBANTH.h"
 #include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
 #include "boards/stratix4_cyclone4/UI_ASHVORN.h"
@@ -84,6 +87,9 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
     {MAINBOARD_Vellani, &Create<TFormVellani>, &RegisterVellaniPictures},
     {MAINBOARD_Idrenne, &Create<TFormIdrenne>, &RegisterIdrennePictures},
+    {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
+    {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
+    {MAINBOARD_Lothvar, &Create<TFormLothvar>, &RegisterLothvarPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
