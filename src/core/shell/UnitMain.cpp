@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/arria10/UI_NOBRECHT.h"
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
@@ -76,6 +77,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
+    {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
