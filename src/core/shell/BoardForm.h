@@ -53,6 +53,11 @@ public:
     // Generate's check of the chosen cards, before the project dialog: the first card without a
     // pin map gets "%s has no pin map; choose another card."; true when one was refused.
     static bool RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds);
+    // The note after a project that uses a memory the user still has to add a controller for
+    // ("DDR3", "DDR2", ...); forms show it alone or with their other notes in one box.
+    static std::string MemoryControllerNote(const std::string& memory);
+    // The note after a project whose transceivers ("PCIe", "PCIe/QSFP+") need their IP.
+    static std::string TransceiverNote(const std::string& transceivers);
     using Options = BoardFormOptions;
     using DefaultSave = BoardFormOptions::DefaultSave;
     using MainBoardButton = BoardFormOptions::MainBoardButton;
@@ -113,12 +118,6 @@ protected:
     bool CheckGenerateProjectName() const;
     // The information box of the boards whose processor side the user can tick.
     static void ShowHpsWarning();
-    // The note after a project that uses a memory the user still has to add a controller for
-    // ("DDR3", "DDR2", ...); forms show it alone or with their other notes in one box.
-    static std::string MemoryControllerNote(const std::string& memory);
-    // The note after a project with transceiver ports the user still has to give an IP or
-    // comment out; `interfaces` names them ("PCIe", "SATA/SFP+").
-    static std::string TransceiverNote(const std::string& interfaces);
 
     virtual void FillComboBoxes() = 0;
     virtual void ApplyDefaultConfig() = 0;  // the defaults into the first holder's record

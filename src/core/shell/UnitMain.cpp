@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "boards/arria10/UI_IDRENNE.h"
+#include "boards/arria10/UI_NOBRECHT.h"
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
 #include "boards/cyclone5_max10/UI_POCKLIN.h"
@@ -90,6 +91,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
     {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
     {MAINBOARD_Lothvar, &Create<TFormLothvar>, &RegisterLothvarPictures},
+    {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
