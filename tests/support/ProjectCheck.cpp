@@ -9,6 +9,7 @@
 #include "ToolCheck.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/MainBoard.h"
+#include "platform/Environment.h"
 
 namespace tooltest {
 namespace {
@@ -28,15 +29,26 @@ std::string Target(const TclCall& call)
 void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
                            const std::vector<std::string>& sharedLocations)
 {
+    ExpectProjectAccepted(board, projectFile, vhdl, ProjectExtras{.sharedLocations = sharedLocations});
+}
+
+void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
+                           const ProjectExtras& extras)
+{
+    const std::vector<std::string>& sharedLocations = extras.sharedLocations;
     SCOPED_TRACE(projectFile);
     const std::string top = ProjectNameOf(projectFile);
     if (vhdl) {
         auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
         EXPECT_TRUE(ghdl.ok) << ghdl.output;
     } else {
-        auto iverilog = CheckIverilog({ChangeFileExt(projectFile, ".v")}, top);
+        std::vector<std::string> sources = {ChangeFileExt(projectFile, ".v")};
+        for (const std::string& file : extras.companions)
+            sources.push_back(platform::ExtractFilePath(projectFile) + file);
+        const bool openPorts = !extras.companions.empty();
+        auto iverilog = CheckIverilog(sources, top, openPorts ? "-Wno-portbind" : "");
         EXPECT_TRUE(iverilog.ok) << iverilog.output;
-        auto verilator = CheckVerilator({ChangeFileExt(projectFile, ".v")}, top);
+        auto verilator = CheckVerilator(sources, top, false, openPorts ? "-Wno-PINCONNECTEMPTY" : "");
         EXPECT_TRUE(verilator.ok) << verilator.output;
     }
     auto sdc = SourceTcl(ChangeFileExt(projectFile, ".sdc"), SdcCommands());
@@ -55,9 +67,8 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
         }
     }
     for (const auto& [location, uses] : locationUses) {
-        const bool shared = std::find(sharedLocations.begin(), sharedLocations.end(), location.substr(4)) !=
-                            sharedLocations.end();
-        EXPECT_LE(uses, shared ? 2 : 1) << location << " assigned twice";
+        const auto listed = std::count(sharedLocations.begin(), sharedLocations.end(), location.substr(4));
+        EXPECT_LE(uses, 1 + listed) << location << " assigned twice";
     }
 
     std::set<std::string> ports;
@@ -75,7 +86,11 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
                 EXPECT_EQ(locations[name], std::vector<std::string>{"PIN_" + pin->GetLocation()}) << name;
         }
     }
-    for (const auto& [name, list] : locations) EXPECT_TRUE(ports.count(name)) << name << " has a location but is no port";
+    for (const auto& [name, list] : locations) {
+        const bool other = std::find(extras.otherTargets.begin(), extras.otherTargets.end(), name) !=
+                           extras.otherTargets.end();
+        EXPECT_TRUE(ports.count(name) || other) << name << " has a location but is no port";
+    }
     for (const auto& [name, list] : standards) EXPECT_TRUE(ports.count(name)) << name << " has a standard but is no port";
 }
 
