@@ -33,6 +33,8 @@
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
+#include "boards/stratix4_cyclone4/UI_YASTREL_X1.h"
+#include "boards/stratix4_cyclone4/UI_YASTREL_X2.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -76,6 +78,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
+    {MAINBOARD_Yastrel_X2, &Create<TFormYastrel_X2>, &RegisterYastrel_X2Pictures},
+    {MAINBOARD_Yastrel_X1, &Create<TFormYastrel_X1>, &RegisterYastrel_X1Pictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
