@@ -15,4 +15,17 @@ namespace tooltest {
 void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
                            const std::vector<std::string>& sharedLocations = {});
 
+// What a board's project holds beyond its ports.
+struct ProjectExtras {
+    // A location listed n times may carry n + 1 pins (or location lines).
+    std::vector<std::string> sharedLocations = {};
+    // Verilog files beside the project (exported controllers) that the top level
+    // instantiates: compiled with it. The top level may leave their read-back ports open.
+    std::vector<std::string> companions = {};
+    // Targets of location lines that are no ports (a board's termination blocks).
+    std::vector<std::string> otherTargets = {};
+};
+void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
+                           const ProjectExtras& extras);
+
 }  // namespace tooltest

@@ -96,10 +96,11 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top)
+ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top, const std::string& flags)
 {
     if (!HaveTool("iverilog")) return Missing("iverilog");
     std::string command = "iverilog -g2001 -Wall -o /dev/null";
+    if (!flags.empty()) command += " " + flags;
     if (!top.empty()) command += " -s " + Quote(top);
     ToolResult result = RunCommand(command + Join(files));
     // iverilog reports some faults as warnings only; none are expected in our files
@@ -107,12 +108,14 @@ ToolResult CheckIverilog(const std::vector<std::string>& files, const std::strin
     return result;
 }
 
-ToolResult CheckVerilator(const std::vector<std::string>& files, const std::string& top, bool allWarnings)
+ToolResult CheckVerilator(const std::vector<std::string>& files, const std::string& top, bool allWarnings,
+                          const std::string& flags)
 {
     if (!HaveTool("verilator")) return Missing("verilator");
     std::string command = "verilator --lint-only -Wall --top-module " + Quote(top);
     // A generated controller instance leaves the outputs the design does not use open.
     if (!allWarnings) command += " -Wno-UNDRIVEN -Wno-UNUSEDSIGNAL -Wno-DECLFILENAME -Wno-PINMISSING -Wno-PINCONNECTEMPTY";
+    if (!flags.empty()) command += " " + flags;
     return RunCommand(command + Join(files));
 }
 

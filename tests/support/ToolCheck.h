@@ -31,13 +31,15 @@ private:
 
 std::string ReadFile(const std::string& path);
 
-// iverilog -g2001: the file compiles, with `top` as the root module when given.
-ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top = "");
+// iverilog -g2001: the file compiles, with `top` as the root module when given; `flags` are
+// added to the command (a warning class turned off).
+ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top = "",
+                         const std::string& flags = "");
 // verilator --lint-only with its warnings on, except those an empty top level must raise
 // (undriven outputs, unused inputs) and the controller outputs a generated instance leaves
-// open, unless `allWarnings` is set.
+// open, unless `allWarnings` is set; `flags` as above.
 ToolResult CheckVerilator(const std::vector<std::string>& files, const std::string& top,
-                          bool allWarnings = false);
+                          bool allWarnings = false, const std::string& flags = "");
 // ghdl -a --std=93c: the file analyses.
 ToolResult CheckGhdl(const std::string& file);
 

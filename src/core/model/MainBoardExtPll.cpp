@@ -1,34 +1,17 @@
 // The Verilog that sets the external PLL of the Yastrel_X1 and Pandrel boards.
 #include <cstddef>
-#include <iterator>
 
+#include "core/model/ExtPllCodes.h"
 #include "core/model/MainBoard.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
 
 namespace {
 
-// Names of the PLL codes, by code, as the generated comments give them.
-constexpr const char* kPllCodeNames[] = {
-    "Unchange",  // 0
-    "Disable",   // 1
-    "62.5",      // 2
-    "75",        // 3
-    "100",       // 4
-    "125",       // 5
-    "150",       // 6
-    "156.25",    // 7
-    "187.5",     // 8
-    "200",       // 9
-    "250",       // 10
-    "312.5",     // 11
-    "625",       // 12
-};
-
 // A code from a record that no form would store has no name.
 const char* PllCodeName(int code)
 {
-    return code >= 0 && code < static_cast<int>(std::size(kPllCodeNames)) ? kPllCodeNames[code] : "";
+    return code >= 0 && code < static_cast<int>(kExtPllCodeNames.size()) ? kExtPllCodeNames[static_cast<std::size_t>(code)] : "";
 }
 
 // Where the two boards' blocks differ.

@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QPushButton>
+#include <qdrawutil.h>
 #include <utility>
 
 #include "cards/DaughterBoardInfo.h"
@@ -30,7 +33,14 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
     : QWidget(owner), m_options(options)
 {
     setWindowTitle(QString::fromLatin1(caption));
-    setFixedSize(clientWidth, clientHeight);
+    QWidget* client = this;
+    if (m_options.dialogBorder) {
+        setFixedSize(clientWidth + 2 * kDialogFrame, clientHeight + kDialogCaption + 2 * kDialogFrame);
+        client = new QWidget(this);
+        client->setGeometry(kDialogFrame, kDialogFrame + kDialogCaption, clientWidth, clientHeight);
+    } else {
+        setFixedSize(clientWidth, clientHeight);
+    }
     if (m_options.formColour) {
         QPalette colours = palette();
         colours.setColor(QPalette::Window, formlayout::kFormColour);
@@ -41,7 +51,7 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
     text.setPixelSize(formlayout::kFontPixelSize);
     setFont(text);
 
-    formlayout::BuildControls(this, layout);
+    formlayout::BuildControls(client, layout);
     Control<QLineEdit>("EditProjectName")->setMaxLength(static_cast<int>(kRecordTextMax));
 
     struct Handler {
@@ -292,6 +302,25 @@ void TBoardForm::closeEvent(QCloseEvent* event)
 {
     if (m_options.savesDefault == DefaultSave::OnClose) SaveDefaultFromControls();
     event->accept();
+}
+
+void TBoardForm::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_options.dialogBorder) return;
+    QPainter painter(this);
+    const QRect outer = rect();
+    qDrawWinPanel(&painter, outer, palette(), false);
+    const QRect caption(kDialogFrame, kDialogFrame, width() - 2 * kDialogFrame, kDialogCaption - 1);
+    QLinearGradient shade(caption.topLeft(), caption.topRight());
+    shade.setColorAt(0, QColor(0x00, 0x00, 0x80));
+    shade.setColorAt(1, QColor(0x10, 0x84, 0xD0));
+    painter.fillRect(caption, shade);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::white);
+    painter.drawText(caption.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
 }
 
 void TBoardForm::Release()

@@ -36,6 +36,9 @@ struct BoardFormOptions {
     // The button that Enter presses wherever the focus is, except on another button, which
     // takes Enter itself; none: Enter presses nothing.
     const char* defaultButton = nullptr;
+    // A dialog border (a frame and a caption bar with the form's caption) around the client
+    // area: the form's size, which the main window takes, is then its outer size.
+    bool dialogBorder = false;
 };
 
 // What a form built from tables (layout, groups, connectors) takes of its board besides them.
@@ -50,6 +53,11 @@ struct RecordFormData {
 
 class TBoardForm : public QWidget {
 public:
+    // The border of a form with Options::dialogBorder: the frame on each side and the
+    // caption bar above the client area.
+    static constexpr int kDialogFrame = 3;
+    static constexpr int kDialogCaption = 22;
+
     // Generate's check of the chosen cards, before the project dialog: the first card without a
     // pin map gets "%s has no pin map; choose another card."; true when one was refused.
     static bool RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds);
@@ -159,6 +167,7 @@ protected:
     virtual Batch DaughterCardBatch() { return {}; }
 
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Enter that no control takes presses the focused button, or else the default button
     // (Options::defaultButton).
     void keyPressEvent(QKeyEvent* event) override;

@@ -18,6 +18,10 @@ struct DeviceGroup {
     const char* checkBox;
     uint8_t X::*field;
     std::array<const char*, kMaxGroupOutlines> outlines;  // nullptr after the last
+    // A box of one of a pair of like devices (two SATA ports, two memory sockets) whose record
+    // keeps the pair as one two-byte field: the field and the entry, with `field` null.
+    uint8_t (X::*pair)[2] = nullptr;
+    int entry = 0;
 };
 
 template <class X>
@@ -27,7 +31,8 @@ public:
     TDeviceGroups(const QWidget* form, std::span<const DeviceGroup<X>> groups)
     {
         for (const DeviceGroup<X>& group : groups) {
-            Bound bound{formlayout::FindControl<QCheckBox>(form, group.checkBox), group.field, {}};
+            Bound bound{formlayout::FindControl<QCheckBox>(form, group.checkBox), group.field, group.pair,
+                        group.entry, {}};
             for (const char* outline : group.outlines)
                 if (outline) bound.outlines.push_back(formlayout::FindControl<QWidget>(form, outline));
             m_groups.push_back(std::move(bound));
@@ -37,12 +42,12 @@ public:
     // Each box ticked when its byte is not 0.
     void ToForm(const X& record) const
     {
-        for (const Bound& group : m_groups) group.box->setChecked(record.*group.field != 0);
+        for (const Bound& group : m_groups) group.box->setChecked(group.Byte(record) != 0);
     }
     // Each byte 1 when its box is ticked, else 0.
     void FromForm(X& record) const
     {
-        for (const Bound& group : m_groups) record.*group.field = group.box->isChecked() ? 1 : 0;
+        for (const Bound& group : m_groups) group.Byte(record) = group.box->isChecked() ? 1 : 0;
     }
     // Each group's outlines visible exactly while its box is ticked.
     void UpdateOutlines() const
@@ -55,7 +60,15 @@ private:
     struct Bound {
         QCheckBox* box;
         uint8_t X::*field;
+        uint8_t (X::*pair)[2];
+        int entry;
         std::vector<QWidget*> outlines;
+
+        template <class R>
+        auto& Byte(R& record) const
+        {
+            return field ? record.*field : (record.*pair)[entry == 0 ? 0 : 1];
+        }
     };
     std::vector<Bound> m_groups;
 };

@@ -41,6 +41,8 @@
 #include "boards/stratix5/UI_VELLANI.h"
 #include "boards/stratix5/UI_CRESSWIN.h"
 #include "boards/stratix5/UI_MORRAST.h"
+#include "boards/stratix4_cyclone4/UI_YASTREL_X1.h"
+#include "boards/stratix4_cyclone4/UI_YASTREL_X2.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -92,6 +94,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
     {MAINBOARD_Lothvar, &Create<TFormLothvar>, &RegisterLothvarPictures},
     {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
+    {MAINBOARD_Yastrel_X2, &Create<TFormYastrel_X2>, &RegisterYastrel_X2Pictures},
+    {MAINBOARD_Yastrel_X1, &Create<TFormYastrel_X1>, &RegisterYastrel_X1Pictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
