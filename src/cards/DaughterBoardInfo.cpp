@@ -208,4 +208,10 @@ bool BoardHasPinMap(uint8_t id)
     return id != DAUGHTER_Kelpin_DEFAULT && id != DAUGHTER_QDR2_MODULE && id != DAUGHTER_QDR4_MODULE;
 }
 
+bool IsHsmcDefaultCard(uint8_t id)
+{
+    return id == DAUGHTER_HSMC_DEFAULT || id == DAUGHTER_HSMC_DEFAULT_XCVR ||
+           (id >= DAUGHTER_HSMC_DEFAULT_3V3 && id <= DAUGHTER_HSMC_DEFAULT_XCVR_1V5) || id == DAUGHTER_HSMC_DEFAULT_3V0;
+}
+
 bool BoardSortsPins(int32_t id) { return id < DAUGHTER_FMC_HPC_VITA || id > DAUGHTER_FMC_LPC_ALTERA_XCVR; }

@@ -131,3 +131,5 @@ bool BoardSortsPins(int32_t id);
 // Whether a card the lists offer carries a pin map: "Kelpin Default" and the QDR modules are
 // listed (stored settings name them) but have none, so a project cannot be built with them.
 bool BoardHasPinMap(uint8_t id);
+// One of the generic "HSMC Default" cards (any voltage, with or without transceivers).
+bool IsHsmcDefaultCard(uint8_t id);

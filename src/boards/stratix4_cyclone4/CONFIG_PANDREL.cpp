@@ -272,13 +272,6 @@ uint8_t HsmcPortIoStandard(const PANDREL_CONFIG& config, int port)
     return BoardIoStandard(config.nHsmcDaughterId[port]);
 }
 
-bool IsHsmcDefaultCard(uint8_t card)
-{
-    return card == DAUGHTER_HSMC_DEFAULT || card == DAUGHTER_HSMC_DEFAULT_XCVR ||
-           (card >= DAUGHTER_HSMC_DEFAULT_3V3 && card <= DAUGHTER_HSMC_DEFAULT_XCVR_1V5) ||
-           card == DAUGHTER_HSMC_DEFAULT_3V0;
-}
-
 void BuildMainBoard_Pandrel(TMainBoard* board, const PANDREL_CONFIG& Config)
 {
     StoreRecordCopy(board->m_PandrelConfig, Config);

@@ -77,9 +77,6 @@ void DefaultConfig(PANDREL_CONFIG& config);
 // standard of the default HSMC card's voltage variant on that port, 2.5 V otherwise.
 uint8_t HsmcPortIoStandard(const PANDREL_CONFIG& config, int port);
 
-// The generic HSMC cards, whose empty prefix becomes "HSM_" and whose clock pins get the
-// board's names.
-bool IsHsmcDefaultCard(uint8_t card);
 
 // Fills an empty board with Pandrel's device, the ticked groups (their standards following
 // the cards on the HSMC ports that share their banks; the loop-back clocks always; the clock

@@ -263,13 +263,6 @@ std::vector<uint8_t> CresswinHsmcCards()
     return std::vector<uint8_t>(ids, ids + count);
 }
 
-bool IsHsmcDefaultCard(uint8_t cardId)
-{
-    return cardId == DAUGHTER_HSMC_DEFAULT || cardId == DAUGHTER_HSMC_DEFAULT_XCVR ||
-           (cardId >= DAUGHTER_HSMC_DEFAULT_3V3 && cardId <= DAUGHTER_HSMC_DEFAULT_XCVR_1V5) ||
-           cardId == DAUGHTER_HSMC_DEFAULT_3V0;
-}
-
 CRESSWIN_CONFIG CresswinFormRecord(const CRESSWIN_CONFIG& config)
 {
     CRESSWIN_CONFIG c = config;

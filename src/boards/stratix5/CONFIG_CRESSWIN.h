@@ -79,8 +79,6 @@ void BuildMainBoard_Cresswin(TMainBoard* board, const CRESSWIN_CONFIG& Config);
 
 // The HSMC cards the form offers (transceiver cards among them), "None" first.
 std::vector<uint8_t> CresswinHsmcCards();
-// The generic HSMC cards, which take "HSMC_" for an empty prefix.
-bool IsHsmcDefaultCard(uint8_t cardId);
 
 // The record as the form stores it: an oscillator that no chosen interface needs is
 // "Disable", as is a code outside its list, and a card the form does not offer is none.
