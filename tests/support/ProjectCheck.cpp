@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <vector>
@@ -23,6 +24,19 @@ std::string Target(const TclCall& call)
     return std::string();
 }
 
+// The top level first, then the other Verilog files of its folder: the controller files the
+// project writes beside it, whose modules the top level instantiates.
+std::vector<std::string> VerilogFilesOf(const std::string& top)
+{
+    std::vector<std::string> others;
+    const std::filesystem::path topPath(top);
+    for (const auto& entry : std::filesystem::directory_iterator(topPath.parent_path()))
+        if (entry.path().extension() == ".v" && entry.path() != topPath) others.push_back(entry.path().string());
+    std::sort(others.begin(), others.end());
+    others.insert(others.begin(), top);
+    return others;
+}
+
 }  // namespace
 
 void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
@@ -34,9 +48,10 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
         auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));
         EXPECT_TRUE(ghdl.ok) << ghdl.output;
     } else {
-        auto iverilog = CheckIverilog({ChangeFileExt(projectFile, ".v")}, top);
+        const std::vector<std::string> files = VerilogFilesOf(ChangeFileExt(projectFile, ".v"));
+        auto iverilog = CheckIverilog(files, top);
         EXPECT_TRUE(iverilog.ok) << iverilog.output;
-        auto verilator = CheckVerilator({ChangeFileExt(projectFile, ".v")}, top);
+        auto verilator = CheckVerilator(files, top);
         EXPECT_TRUE(verilator.ok) << verilator.output;
     }
     auto sdc = SourceTcl(ChangeFileExt(projectFile, ".sdc"), SdcCommands());

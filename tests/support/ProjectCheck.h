@@ -7,7 +7,7 @@ class TMainBoard;
 
 namespace tooltest {
 
-// The top level compiles (iverilog and verilator for Verilog, ghdl for VHDL), the .qsf and
+// The top level compiles with the other Verilog files of its folder (iverilog and verilator for Verilog, ghdl for VHDL), the .qsf and
 // the .sdc source cleanly in the Tcl stub interpreter, every pin in use has exactly one
 // IO_STANDARD line with its standard and, where it has a location, exactly one location
 // line with that location, and no location is assigned twice but those the board's data

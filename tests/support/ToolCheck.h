@@ -34,7 +34,8 @@ std::string ReadFile(const std::string& path);
 // iverilog -g2001: the file compiles, with `top` as the root module when given.
 ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top = "");
 // verilator --lint-only with its warnings on, except those an empty top level must raise
-// (undriven outputs, unused inputs) unless `allWarnings` is set.
+// (undriven outputs, unused inputs) and the controller outputs a top level leaves open on
+// purpose ("  .oController_Ready()"), unless `allWarnings` is set.
 ToolResult CheckVerilator(const std::vector<std::string>& files, const std::string& top,
                           bool allWarnings = false);
 // ghdl -a --std=93c: the file analyses.
