@@ -8,7 +8,6 @@
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
-#include "platform/Format.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -236,10 +235,7 @@ void TFormAshvorn::ShowGenerateWarnings()
     ASHVORN_CONFIG scratch = m_Settings.Config;
     FormToConfig(scratch);
     if (!scratch.bPCIeHardIP && !scratch.bPCIeSoftIP) return;
-    platform::InformationBox(platform::Format("===== %s  Transceiver Pinwright warning =====\r\n", "PCIe") +
-                             "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
-                             "transceiver signals in the top level entity if they are not in use or add the Altera \r\n"
-                             "Transceiver IP to your design.\r\n");
+    platform::InformationBox(TransceiverNote("PCIe"));
 }
 
 void RegisterAshvornPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawAshvornBoard); }

@@ -4,6 +4,8 @@
 // the controller-file export read the oscillator choices.
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
 
@@ -70,3 +72,25 @@ static_assert(offsetof(CRESSWIN_CONFIG, szHSMC_APrefixName) == 165);
 // Every byte zero, then the defaults: clock, LEDs, buttons, switches, temperature, fan, flash,
 // SSRAM and RS-422; both oscillators "Disable", no card, empty prefix.
 void DefaultConfig(CRESSWIN_CONFIG& config);
+
+// Fills an empty board with Cresswin's device, the ticked groups, the pins of the oscillators
+// in use and, with a card chosen, the HSMC-A connector; keeps the record copy.
+void BuildMainBoard_Cresswin(TMainBoard* board, const CRESSWIN_CONFIG& Config);
+
+// The HSMC cards the form offers (transceiver cards among them), "None" first.
+std::vector<uint8_t> CresswinHsmcCards();
+// The generic HSMC cards, which take "HSMC_" for an empty prefix.
+bool IsHsmcDefaultCard(uint8_t cardId);
+
+// The record as the form stores it: an oscillator that no chosen interface needs is
+// "Disable", as is a code outside its list, and a card the form does not offer is none.
+CRESSWIN_CONFIG CresswinFormRecord(const CRESSWIN_CONFIG& config);
+
+// The definition and the chosen card attached as the form attaches it (at "2.5 V", "HSMC_"
+// for a generic card without a prefix), from the record as the form stores it. The record
+// is not changed.
+void BuildCresswinProjectBoard(TMainBoard& board, const CRESSWIN_CONFIG& config);
+
+// What the Cresswin form's Generate does after its dialogs: the board as above, written as a
+// Verilog project with the clock-chip code and its controller files.
+bool GenerateCresswinProject(const CRESSWIN_CONFIG& config, const std::string& projectFile);

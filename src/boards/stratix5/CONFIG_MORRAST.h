@@ -4,6 +4,7 @@
 // the controller-file export read the oscillator choices.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/model/MainBoard.h"
 
@@ -66,3 +67,19 @@ static_assert(offsetof(MORRAST_CONFIG, nCdcm61004) == 160);
 // Every byte zero, then the defaults: clock, LEDs, buttons, switches, temperature, fan, flash
 // and RS-422; both oscillators "Disable".
 void DefaultConfig(MORRAST_CONFIG& config);
+
+// Fills an empty board with Morrast's device, the ticked groups (the soldered memories among
+// them) and the pins of the oscillators in use; keeps the record copy.
+void BuildMainBoard_Morrast(TMainBoard* board, const MORRAST_CONFIG& Config);
+
+// The record as the form stores it: both oscillators "Disable" while no SFP+ port is chosen,
+// and a code outside its list "Disable" too.
+MORRAST_CONFIG MorrastFormRecord(const MORRAST_CONFIG& config);
+
+// The definition from the record as the form stores it (nothing is attached on this board).
+// The record is not changed.
+void BuildMorrastProjectBoard(TMainBoard& board, const MORRAST_CONFIG& config);
+
+// What the Morrast form's Generate does after its dialogs: the board as above, written as a
+// Verilog project with the clock-chip code and its controller files.
+bool GenerateMorrastProject(const MORRAST_CONFIG& config, const std::string& projectFile);

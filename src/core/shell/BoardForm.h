@@ -100,6 +100,9 @@ protected:
     // The note after a project that uses a memory the user still has to add a controller for
     // ("DDR3", "DDR2", ...); forms show it alone or with their other notes in one box.
     static std::string MemoryControllerNote(const std::string& memory);
+    // The note after a project with transceiver ports the user still has to give an IP or
+    // comment out; `interfaces` names them ("PCIe", "SATA/SFP+").
+    static std::string TransceiverNote(const std::string& interfaces);
 
     virtual void FillComboBoxes() = 0;
     virtual void ApplyDefaultConfig() = 0;  // the defaults into the first holder's record

@@ -33,6 +33,8 @@
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
+#include "boards/stratix5/UI_CRESSWIN.h"
+#include "boards/stratix5/UI_MORRAST.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -56,6 +58,8 @@ QWidget* Create(QWidget* owner)
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Harnix, &Create<TFormHarnix>, &RegisterHarnixPictures},
     {MAINBOARD_Fennick, &Create<TFormFennick>, &RegisterFennickPictures},
+    {MAINBOARD_Morrast, &Create<TFormMorrast>, &RegisterMorrastPictures},
+    {MAINBOARD_Cresswin, &Create<TFormCresswin>, &RegisterCresswinPictures},
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
