@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -232,5 +233,22 @@ TEST(MorrastDefinition, FormRecordKeepsTheOscillatorsForTheSfpPorts)
         TMainBoard board;
         BuildMorrastProjectBoard(board, record);
         EXPECT_EQ(std::memcmp(board.m_MorrastConfig.data(), &stored, sizeof stored), 0);
+    }
+}
+
+// Any file of the record's size, once the form has put its id and size in, builds a sound
+// model without reaching an internal check.
+TEST(MorrastDefinition, AnyRecordFromAFileBuilds)
+{
+    std::mt19937 random(15);
+    for (int i = 0; i < 200; ++i) {
+        MORRAST_CONFIG record;
+        auto* bytes = reinterpret_cast<uint8_t*>(&record);
+        for (std::size_t b = 0; b < sizeof record; ++b) bytes[b] = static_cast<uint8_t>(random() % (i % 2 ? 256 : 3));
+        record.BoardId = MAINBOARD_Morrast;
+        record.Size = sizeof record;
+        TMainBoard board;
+        BuildMorrastProjectBoard(board, record);
+        modeltest::ExpectSoundModel(board, "record " + std::to_string(i));
     }
 }

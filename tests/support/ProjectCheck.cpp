@@ -25,6 +25,18 @@ std::string Target(const TclCall& call)
     return std::string();
 }
 
+// The other Verilog files of the top level's folder: the controller files the project writes
+// beside it, whose modules the top level instantiates.
+std::vector<std::string> VerilogFilesOf(const std::string& top)
+{
+    std::vector<std::string> others;
+    const std::filesystem::path topPath(top);
+    for (const auto& entry : std::filesystem::directory_iterator(topPath.parent_path()))
+        if (entry.path().extension() == ".v" && entry.path() != topPath) others.push_back(entry.path().string());
+    std::sort(others.begin(), others.end());
+    return others;
+}
+
 }  // namespace
 
 void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFile, bool vhdl,
@@ -51,8 +63,12 @@ void ExpectProjectAccepted(const TMainBoard& board, const std::string& projectFi
     for (const TclCall& call : qsf.calls)
         if (call.command == "set_global_assignment" && Arg(call, 0) == "-name" && Arg(call, 1) == "VERILOG_FILE")
             hdl.push_back(folder + Arg(call, 2));
-    // Files the project writes without naming them in the .qsf (the external-PLL controller).
+    // Files the project writes without naming them in the .qsf (the clock-chip controllers of
+    // the boards whose .qsf does not list them), and the ones a test names.
     for (const std::string& file : extras.companions) hdl.push_back(folder + file);
+    if (!vhdl)
+        for (const std::string& file : VerilogFilesOf(ChangeFileExt(projectFile, ".v")))
+            if (std::find(hdl.begin(), hdl.end(), file) == hdl.end()) hdl.push_back(file);
     if (vhdl) {
         EXPECT_TRUE(hdl.empty()) << "a VHDL top level with Verilog files";
         auto ghdl = CheckGhdl(ChangeFileExt(projectFile, ".vhd"));

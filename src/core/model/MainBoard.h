@@ -144,9 +144,8 @@ public:
 };
 
 // Clock-chip code of the Stratix V boards Morrast, Sarnoth and Cresswin, defined by those
-// boards' own module (src/boards/stratix5/). Until a board is built, a stand-in file of that
-// folder defines its function with an internal check saying so; a missing definition fails
-// at link time, two fail there too.
+// boards' own module (src/boards/stratix5/EXTRA_S5.cpp). ExtraTopLevelCode calls each for its
+// board id; a missing definition fails at link time.
 std::string ExtraTopLevelCode_Morrast(const TMainBoard& board);
 std::string ExtraTopLevelCode_Sarnoth(const TMainBoard& board);
 std::string ExtraTopLevelCode_Cresswin(const TMainBoard& board);
