@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/arria10/UI_DRAVELLE.h"
 #include "boards/arria10/UI_NOBRECHT.h"
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
@@ -78,6 +79,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
     {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
+    {MAINBOARD_Dravelle, &Create<TFormDravelle>, &RegisterDravellePictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
