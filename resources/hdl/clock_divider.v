@@ -1,7 +1,8 @@
 // clock_divider: square wave at iCLK / (2 * DIVIDER).
 //
-// Part of the Si570 controller. The wave clocks no register: edge_detector turns its
-// edges into one-cycle ticks on iCLK, so the whole controller stays in one clock domain.
+// Part of the Si570 and Si5340 controllers. The wave clocks no register: edge_detector
+// turns its edges into one-cycle ticks on iCLK, so the whole controller stays in one
+// clock domain.
 
 module clock_divider #(
     parameter DIVIDER = 125  // iCLK cycles per half period of oCLK, 1 to 65536

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "BenchCheck.h"
 #include "ToolCheck.h"
+#include "boards/stratix5/ConfigVellani.h"
 #include "platform/Resources.h"
 
 using namespace tooltest;
@@ -35,17 +37,22 @@ constexpr Template kTemplates[] = {
     {"I2C_REG_CONTROLLER_VERILOG", "i2c_reg_controller"},
     {"INITIAL_CONFIG_VERILOG", "initial_config"},
     {"CDCM6100X_CONFIG_VERILOG", "CDCM6100x_Config"},
+    {"VELLANI_CDCM6208_CONFIG_VERILOG", "I2C_CDCM6208_Config"},
+    {"VELLANI_CDCM6208_CONTROLLER_VERILOG", "I2C_CDCM6208_Controller"},
+    {"VELLANI_LMK04906_CONFIG_VERILOG", "SPI_LMK04906_Config"},
 };
 
 const std::vector<std::string> kSi570Set = {"si570_controller",   "clock_divider",  "edge_detector",
                                             "i2c_bus_controller", "i2c_controller", "i2c_reg_controller",
                                             "initial_config"};
+const std::vector<std::string> kCdcm6208Set = {"I2C_CDCM6208_Config", "I2C_CDCM6208_Controller"};
 
-std::string ItemText(const char* item)
+// The modules a template needs beside itself.
+std::vector<std::string> ModulesOf(const std::string& module)
 {
-    auto data = platform::FindResource(item);
-    if (!data) return {};
-    return std::string(reinterpret_cast<const char*>(data->data()), data->size());
+    if (module == "si570_controller") return kSi570Set;
+    if (module == "I2C_CDCM6208_Config") return kCdcm6208Set;
+    return {module};
 }
 
 // The embedded templates written to a folder as <module>.v, the way a project gets them.
@@ -68,50 +75,7 @@ private:
     std::map<std::string, std::string> m_paths;
 };
 
-// The benches sit beside this source file (named from the build, so that a compiler cache
-// that shortens __FILE__ cannot lose them).
-std::string BenchPath(const std::string& name)
-{
-    return (std::filesystem::path(PINWRIGHT_TESTS_DIR) / "hdl" / "benches" / name).string();
-}
-
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
-// Compiles the bench with the templates and runs it; the output of vvp.
-ToolResult RunBench(const Templates& templates, const std::string& bench, const std::vector<std::string>& modules)
-{
-    std::string image = templates.Dir().Path() + bench + ".vvp";
-    std::string compile = "iverilog -g2001 -Wall -I " + Quoted(BenchPath("")) + " -o " + Quoted(image) + " " +
-                          Quoted(BenchPath(bench));
-    for (const auto& f : templates.Files(modules)) compile += " " + Quoted(f);
-    ToolResult built = RunCommand(compile);
-    if (!built.ok || built.output.find("warning") != std::string::npos) {
-        built.ok = false;
-        return built;
-    }
-    return RunCommand("vvp -n " + Quoted(image));
-}
-
-std::vector<std::string> Lines(const std::string& text, const std::string& prefix)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(prefix, 0) == 0) lines.push_back(line);
-    return lines;
-}
-
-// The bench ran to its end without a failed check and passed each of `checks`.
-void ExpectBenchPassed(const ToolResult& run, const std::vector<std::string>& checks)
-{
-    ASSERT_TRUE(run.ok) << run.command << "\n" << run.output;
-    EXPECT_TRUE(Lines(run.output, "FAIL").empty()) << run.output;
-    EXPECT_EQ(Lines(run.output, "END"), std::vector<std::string>{"END ok"}) << run.output;
-    auto passed = Lines(run.output, "PASS ");
-    for (const auto& check : checks)
-        EXPECT_NE(std::find(passed.begin(), passed.end(), "PASS " + check), passed.end()) << check << "\n" << run.output;
-}
 
 }  // namespace
 
@@ -119,18 +83,7 @@ TEST(ControllerTemplates, EachItemIsOneModuleWithCrLfLineEnds)
 {
     for (const auto& t : kTemplates) {
         SCOPED_TRACE(t.item);
-        std::string text = ItemText(t.item);
-        ASSERT_FALSE(text.empty());
-        ASSERT_GE(text.size(), 2u);
-        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != '\n') continue;
-            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at byte " << i;
-        }
-        EXPECT_NE(text.find("\r\nmodule " + std::string(t.module) + " "), std::string::npos);
-        std::size_t modules = 0;
-        for (std::size_t at = text.find("\nmodule "); at != std::string::npos; at = text.find("\nmodule ", at + 1)) ++modules;
-        EXPECT_EQ(modules, 1u);
+        ExpectTemplateShape(ItemText(t.item), t.module);
     }
 }
 
@@ -139,9 +92,7 @@ TEST(ControllerTemplates, LintCleanWithEveryWarning)
     Templates templates;
     for (const auto& t : kTemplates) {
         SCOPED_TRACE(t.module);
-        std::vector<std::string> modules = {t.module};
-        if (std::string(t.module) == "si570_controller") modules = kSi570Set;
-        auto files = templates.Files(modules);
+        auto files = templates.Files(ModulesOf(t.module));
         auto lint = CheckVerilator(files, t.module, true);
         EXPECT_TRUE(lint.ok) << lint.command << "\n" << lint.output;
         auto compile = CheckIverilog(files, t.module);
@@ -258,7 +209,7 @@ TEST(ControllerTemplates, FitTheGeneratedInstances)
 TEST(ControllerBenches, ExtPllCtrlSendsTheCodesAndReportsReady)
 {
     Templates templates;
-    auto run = RunBench(templates, "ext_pll_ctrl_tb.v", {"ext_pll_ctrl"});
+    auto run = RunBench(templates.Dir(), "ext_pll_ctrl_tb.v", templates.Files({"ext_pll_ctrl"}));
     ExpectBenchPassed(run, {"idle after reset", "write frame sends the codes", "held conf_wr sends once, ready stays high",
                             "changed codes wait for the next edge", "second edge sends the latched codes",
                             "read frame returns the codes", "write before read", "every frame well formed", "reset"});
@@ -269,7 +220,7 @@ TEST(ControllerBenches, ExtPllCtrlSendsTheCodesAndReportsReady)
 TEST(ControllerBenches, CdcmPinsGiveTheFrequencyOfEachCode)
 {
     Templates templates;
-    auto run = RunBench(templates, "CDCM6100x_Config_tb.v", {"CDCM6100x_Config"});
+    auto run = RunBench(templates.Dir(), "CDCM6100x_Config_tb.v", templates.Files({"CDCM6100x_Config"}));
     ExpectBenchPassed(run, {"pin levels of every code", "reset held low after recal_n, then released once",
                             "changed code resets the chip", "changed code applied after the reset",
                             "steady code: no further reset", "pins settled before every reset release"});
@@ -306,7 +257,7 @@ TEST(ControllerBenches, CdcmPinsGiveTheFrequencyOfEachCode)
 TEST(ControllerBenches, Si570WritesGiveTheFrequencyOfEachMode)
 {
     Templates templates;
-    auto run = RunBench(templates, "si570_controller_tb.v", kSi570Set);
+    auto run = RunBench(templates.Dir(), "si570_controller_tb.v", templates.Files(kSi570Set));
     ExpectBenchPassed(run, {"register writes of every mode", "refused address bytes are retried",
                             "reset stops the controller", "full sequence after a reset"});
 
@@ -339,5 +290,126 @@ TEST(ControllerBenches, Si570WritesGiveTheFrequencyOfEachMode)
         EXPECT_GE(dco, 4850.0);
         EXPECT_LE(dco, 5670.0);
         EXPECT_NEAR(dco / (hs * n1), kMHz[mode], kMHz[mode] * 1e-6);
+    }
+}
+
+// Vellani's clock-chip blocks, as its settings write them for the top level, around the
+// ports the board model declares: both instances fit their templates.
+TEST(ControllerTemplates, FitVellaniClockChipBlocks)
+{
+    TConfigVellani settings;
+    settings.Config = TConfigVellani::DefaultConfig();
+    settings.Config.bExtCdcmPLL = 1;
+    settings.Config.bExtLmkPLL = 1;
+    const std::string top = "module top(\r\n"
+                            "\tinput OSC_50_B3B, input OSC_50_B4A, input CPU_RESET_n,\r\n"
+                            "\toutput CLOCK_SCL, inout CLOCK_SDA,\r\n"
+                            "\toutput LMK04906_CLK, output LMK04906_DATAIN, output LMK04906_LE\r\n"
+                            ");\r\n" +
+                            settings.GetTopLevelCode() + "\r\nendmodule\r\n";
+    Templates templates;
+    auto files = templates.Files({"I2C_CDCM6208_Config", "I2C_CDCM6208_Controller", "SPI_LMK04906_Config"});
+    files.push_back(templates.Dir().Write("top.v", top));
+    auto compile = CheckIverilog(files, "top");
+    EXPECT_TRUE(compile.ok) << compile.command << "\n" << compile.output;
+    auto lint = CheckVerilator(files, "top", false);
+    EXPECT_TRUE(lint.ok) << lint.command << "\n" << lint.output;
+}
+
+// Decodes the register writes the bench captured with the configurator's frequency plan
+// (25 MHz reference, fields as documented in I2C_CDCM6208_Config.v): every select and
+// disable code gives each output its frequency, or switches it off, with the VCO in range.
+TEST(ControllerBenches, Cdcm6208WritesGiveEachCodeItsClocks)
+{
+    Templates templates;
+    auto run = RunBench(templates.Dir(), "I2C_CDCM6208_Config_tb.v", templates.Files(kCdcm6208Set));
+    ExpectBenchPassed(run, {"register writes of every code", "refused address bytes are retried",
+                            "reset releases the bus", "full sequence after a reset"});
+
+    std::map<std::pair<int, int>, std::map<int, unsigned>> registers;  // (select, disable) -> last value
+    for (const auto& line : Lines(run.output, "WRITE ")) {
+        int sel, dis, reg;
+        unsigned value;
+        ASSERT_EQ(std::sscanf(line.c_str(), "WRITE sel=%d dis=%d reg=%d data=%u", &sel, &dis, &reg, &value), 4) << line;
+        registers[{sel, dis}][reg] = value;
+    }
+    ASSERT_EQ(registers.size(), 256u) << run.output;
+
+    constexpr double kFmcMHz[4] = {100, 125, 150, 100};
+    struct Output {
+        int bit;     // in iFREQ_DISABLE
+        double mhz;  // 0: the FMC frequency of the select
+    };
+    // Y0 to Y5
+    constexpr Output kOutputs[6] = {{0, 0}, {1, 0}, {3, 150}, {4, 150}, {2, 100}, {5, 400.0 / 3}};
+    for (const auto& [code, r] : registers) {
+        const auto [sel, dis] = code;
+        SCOPED_TRACE("select " + std::to_string(sel) + " disable " + std::to_string(dis));
+        ASSERT_EQ(r.size(), 13u);
+        const double pfd = 25.0 / ((r.at(1) & 0x3FFF) + 1);
+        const int psB = 4 + int((r.at(2) >> 14) & 3), psA = 4 + int((r.at(2) >> 12) & 3);
+        const double vco = pfd * (r.at(2) & 0x3FF) * psA;
+        EXPECT_GE(vco, 2940.0);
+        EXPECT_LE(vco, 3130.0);
+        EXPECT_EQ((r.at(3) >> 6) & 1, 1u);  // out of reset at the end
+        auto fractional = [&](unsigned high, unsigned low) {
+            return ((high >> 8) + 1) + double(((high & 0xF) << 16) | low) / double(1 << 20);
+        };
+        const double mhz[6] = {vco / psA / ((r.at(3) >> 8) + 1), vco / psA / ((r.at(3) >> 8) + 1),
+                               vco / psB / ((r.at(4) >> 8) + 1), vco / psB / ((r.at(4) >> 8) + 1),
+                               vco / psB / fractional(r.at(5), r.at(6)), vco / psB / fractional(r.at(7), r.at(8))};
+        const unsigned format[6] = {r.at(3) & 3,        (r.at(3) >> 2) & 3, r.at(4) & 3,
+                                    (r.at(4) >> 2) & 3, (r.at(5) >> 4) & 3, (r.at(7) >> 4) & 3};
+        EXPECT_EQ((r.at(5) >> 7) & 1, 1u);  // the fractional outputs run from prescaler B
+        EXPECT_EQ((r.at(7) >> 7) & 1, 1u);
+        for (int y = 0; y < 6; ++y) {
+            SCOPED_TRACE("Y" + std::to_string(y));
+            const bool off = (dis >> kOutputs[y].bit) & 1;
+            EXPECT_EQ(format[y], off ? 0u : 1u);  // 01 LVDS, 00 off
+            EXPECT_NEAR(mhz[y], kOutputs[y].mhz ? kOutputs[y].mhz : kFmcMHz[sel], 1e-9);
+        }
+        for (int reg = 9; reg <= 12; ++reg) EXPECT_EQ(r.at(reg), 0u);  // Y6 and Y7 off
+    }
+}
+
+// Decodes the words the bench captured with the configurator's frequency plan (100 MHz at
+// OSCin, fields as documented in SPI_LMK04906_Config.v): each select code gives each FMC
+// clock 644.53125 MHz where its bit is set and 322.265625 MHz otherwise.
+TEST(ControllerBenches, Lmk04906WordsGiveEachSelectItsClocks)
+{
+    Templates templates;
+    auto run = RunBench(templates.Dir(), "SPI_LMK04906_Config_tb.v", templates.Files({"SPI_LMK04906_Config"}));
+    ExpectBenchPassed(run, {"words of every select code", "reset stops the interface", "full set after a reset"});
+
+    std::map<int, std::map<int, unsigned>> words;  // select -> register -> last word
+    for (const auto& line : Lines(run.output, "WORD ")) {
+        int sel;
+        unsigned word;
+        ASSERT_EQ(std::sscanf(line.c_str(), "WORD sel=%d data=%u", &sel, &word), 2) << line;
+        if (word == 0x20000) continue;  // the reset
+        words[sel][int(word & 31)] = word;
+    }
+    ASSERT_EQ(words.size(), 16u) << run.output;
+    constexpr int kSelectBit[4] = {3, 1, 0, 2};  // CLKout0 to 3: FMCA, FMCB, FMCC, FMCD
+    for (const auto& [sel, w] : words) {
+        SCOPED_TRACE("select " + std::to_string(sel));
+        const unsigned n = (w.at(30) >> 5) & 0x3FFFF, p = (w.at(30) >> 24) & 7, r = w.at(28) >> 20;
+        ASSERT_NE(r, 0u);
+        EXPECT_EQ((w.at(29) >> 5) & 0x3FFFF, n);  // calibration with the same divider
+        const double vco = 100.0 / r * p * n;
+        EXPECT_GE(vco, 2370.0);
+        EXPECT_LE(vco, 2600.0);
+        for (int out = 0; out < 4; ++out) {
+            SCOPED_TRACE("CLKout" + std::to_string(out));
+            EXPECT_EQ(w.at(out) >> 31, 0u);
+            const unsigned divider = (w.at(out) >> 5) & 0x7FF;
+            ASSERT_NE(divider, 0u);
+            EXPECT_DOUBLE_EQ(vco / divider, ((sel >> kSelectBit[out]) & 1) ? 644.53125 : 322.265625);
+        }
+        EXPECT_EQ(w.at(4) >> 31, 1u);  // CLKout4 and 5 powered down
+        EXPECT_EQ(w.at(5) >> 31, 1u);
+        const unsigned formats[6] = {(w.at(6) >> 24) & 15, (w.at(6) >> 20) & 15, (w.at(6) >> 16) & 15,
+                                     (w.at(7) >> 24) & 15, (w.at(7) >> 20) & 15, (w.at(7) >> 16) & 15};
+        for (int out = 0; out < 6; ++out) EXPECT_EQ(formats[out], out < 4 ? 1u : 0u) << out;
     }
 }

@@ -56,3 +56,37 @@ TEST(PrefixCheck, FirstConflictingPairIsNamed)
         EXPECT_EQ(message, c.message ? c.message : "untouched") << c.what;
     }
 }
+
+// The Kelpin connectors carry their board's names; the first conflicting pair is named, an
+// HSMC card on two of them conflicts like a Kelpin card, and no card never does.
+TEST(PrefixCheck, KelpinConnectorsAreNamedByTheirBoard)
+{
+    const char* const wembrel[] = {"Kelpin23", "Kelpin1"};
+    const char* const orlenn[] = {"Kelpin-A", "Kelpin-B", "Kelpin-C", "Kelpin-D"};
+    struct Case {
+        const char* const* names;
+        std::vector<uint8_t> cards;
+        std::vector<std::string> prefixes;
+        const char* message;
+    };
+    const Case cases[] = {
+        {wembrel, {15, 15}, {"", ""},
+         "Kelpin23 and Kelpin1 cannot have the same prefix name when both connect to the same type of daughter "
+         "boards."},
+        {wembrel, {6, 6}, {"A_", "B_"}, nullptr},
+        {wembrel, {0, 0}, {"", ""}, nullptr},
+        {orlenn, {0, 20, 20, 20}, {"", "L_", "L_", "L_"},
+         "Kelpin-B and Kelpin-C cannot have the same prefix name when both connect to the same type of daughter "
+         "boards."},
+        {orlenn, {6, 7, 8, 6}, {"", "", "", ""},
+         "Kelpin-A and Kelpin-D cannot have the same prefix name when both connect to the same type of daughter "
+         "boards."},
+    };
+    for (const Case& c : cases) {
+        std::string message = "untouched";
+        const bool passes = CheckKelpinPrefixNames(static_cast<int32_t>(c.cards.size()), c.cards.data(),
+                                                   c.prefixes.data(), c.names, message);
+        EXPECT_EQ(passes, c.message == nullptr) << c.names[0] << " " << int{c.cards[0]};
+        EXPECT_EQ(message, c.message ? c.message : "untouched");
+    }
+}

@@ -83,80 +83,20 @@ QPixmap DrawTiverneBoard()
         });
 }
 
+constexpr std::array<CardSlot<TIVERNE_CONFIG>, 1> kSlots = {{
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
+     &TIVERNE_CONFIG::nHsmcDaughterId, &TIVERNE_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
+}};
+
 }  // namespace
 
 TFormTiverne::TFormTiverne(QWidget* owner)
-    : TBoardForm(owner, kLayout, 803, 468, "Tiverne",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
-      m_Groups(this, kGroups),
-      m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
+    : TCardSlotForm(owner, kLayout, 803, 468, "Tiverne",
+                    {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}, kGroups,
+                    {MAINBOARD_Tiverne, "Tiverne", kBoardPicture, &DefaultConfig, &GenerateTiverneProject}, kSlots)
 {
-    Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
-    Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    connect(m_Hsmc.Combo, &QComboBox::activated, this, [this] { ComboBoxHSMCChange(); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
 }
 
 TFormTiverne::~TFormTiverne() = default;
-
-void TFormTiverne::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormTiverne::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_2V5);
-    m_Hsmc.SetCards(CardsOf(m_Settings));
-}
-
-void TFormTiverne::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormTiverne::ConfigToForm(const TIVERNE_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    m_Hsmc.Show(config.nHsmcDaughterId, ReadRecordText(config.szHSMCPrefixName));
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormTiverne::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormTiverne::FormToConfig(TIVERNE_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Tiverne;
-    config.Size = sizeof(TIVERNE_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    config.nHsmcDaughterId = m_Hsmc.Card();
-    WriteRecordText(config.szHSMCPrefixName, m_Hsmc.PrefixText());
-    return true;
-}
-
-void TFormTiverne::UpdateDaughterPictures() { m_Hsmc.UpdatePicture(); }
-
-void TFormTiverne::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    m_Hsmc.UpdateOutlines();
-}
-
-// One port: no prefix can clash.
-bool TFormTiverne::ValidateInput() { return CheckProjectName(); }
-
-bool TFormTiverne::GenerateProject(const std::string& projectFile)
-{
-    TIVERNE_CONFIG config = m_Settings.Config;
-    FormToConfig(config);
-    return GenerateTiverneProject(config, projectFile);
-}
-
-std::string TFormTiverne::BoardFolderWord() const { return "Tiverne"; }
-
-void TFormTiverne::ComboBoxHSMCChange()
-{
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
 
 void RegisterTivernePictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawTiverneBoard); }

@@ -8,7 +8,6 @@
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
-#include "platform/Format.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -143,97 +142,27 @@ QPixmap DrawAshvornBoard()
         });
 }
 
+constexpr std::array<CardSlot<ASHVORN_CONFIG>, 2> kSlots = {{
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio",
+     &ASHVORN_CONFIG::nGpioDaughterId, &ASHVORN_CONFIG::szGpioPrefixName, CONNECTOR_GPIO40},
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
+     &ASHVORN_CONFIG::nHsmcDaughterId, &ASHVORN_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
+}};
+
 }  // namespace
 
 TFormAshvorn::TFormAshvorn(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 503, "Varnholt Ashvorn Pinwright V1.1.1",
-                 {.successReport = SuccessReport::WarningsThenBox, .defaultButton = "ButtonExit"}),
-      m_Groups(this, kGroups),
-      m_Gpio(this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio", {"ShapeGpio"}),
-      m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
+    : TCardSlotForm(owner, kLayout, 793, 503, "Varnholt Ashvorn Pinwright V1.1.1",
+                    {.successReport = SuccessReport::WarningsThenBox, .defaultButton = "ButtonExit"}, kGroups,
+                    {MAINBOARD_Ashvorn, "Ashvorn", kBoardPicture, &DefaultConfig, &GenerateAshvornProject}, kSlots)
 {
-    Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
-    Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    for (QComboBox* combo : {m_Gpio.Combo, m_Hsmc.Combo})
-        connect(combo, &QComboBox::activated, this, [this] { ComboBoxCardChange(); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
 }
 
 TFormAshvorn::~TFormAshvorn() = default;
 
-void TFormAshvorn::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormAshvorn::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_2V5);
-    m_Hsmc.SetCards(CardsOf(m_Settings));
-    m_GpioCards.BuildDaughterList(CONNECTOR_GPIO40, false, VOLTAGE_2V5);
-    m_Gpio.SetCards(CardsOf(m_GpioCards));
-}
-
-void TFormAshvorn::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormAshvorn::ConfigToForm(const ASHVORN_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    m_Gpio.Show(config.nGpioDaughterId, ReadRecordText(config.szGpioPrefixName));
-    m_Hsmc.Show(config.nHsmcDaughterId, ReadRecordText(config.szHSMCPrefixName));
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormAshvorn::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormAshvorn::FormToConfig(ASHVORN_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Ashvorn;
-    config.Size = sizeof(ASHVORN_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    config.nGpioDaughterId = m_Gpio.Card();
-    WriteRecordText(config.szGpioPrefixName, m_Gpio.PrefixText());
-    config.nHsmcDaughterId = m_Hsmc.Card();
-    WriteRecordText(config.szHSMCPrefixName, m_Hsmc.PrefixText());
-    return true;
-}
-
-void TFormAshvorn::UpdateDaughterPictures()
-{
-    m_Gpio.UpdatePicture();
-    m_Hsmc.UpdatePicture();
-}
-
-void TFormAshvorn::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    m_Gpio.UpdateOutlines();
-    m_Hsmc.UpdateOutlines();
-}
-
-bool TFormAshvorn::ValidateInput() { return CheckProjectName(); }
-
-bool TFormAshvorn::GenerateProject(const std::string& projectFile)
-{
-    // The settings record changes only through the settings buttons and "Exit".
-    ASHVORN_CONFIG request = m_Settings.Config;
-    FormToConfig(request);
-    return GenerateAshvornProject(request, projectFile);
-}
-
-std::string TFormAshvorn::BoardFolderWord() const { return "Ashvorn"; }
-
-void TFormAshvorn::ComboBoxCardChange()
-{
-    UpdateShapes();
-    UpdateDaughterPictures();
-}
-
 void TFormAshvorn::ShowGenerateWarnings()
 {
-    ASHVORN_CONFIG scratch = m_Settings.Config;
+    ASHVORN_CONFIG scratch = Settings();
     FormToConfig(scratch);
     if (!scratch.bPCIeHardIP && !scratch.bPCIeSoftIP) return;
     platform::InformationBox(TransceiverNote("PCIe"));

@@ -133,91 +133,22 @@ QPixmap DrawGorvathBoard()
         });
 }
 
+constexpr std::array<CardSlot<GORVATH_CONFIG>, 2> kSlots = {{
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio",
+     &GORVATH_CONFIG::nGpioDaughterId, &GORVATH_CONFIG::szGpioPrefixName, CONNECTOR_GPIO40},
+    {"ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", "ShapeHSMC",
+     &GORVATH_CONFIG::nHsmcDaughterId, &GORVATH_CONFIG::szHSMCPrefixName, CONNECTOR_HSMC},
+}};
+
 }  // namespace
 
 TFormGorvath::TFormGorvath(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 485, "Varnholt Gorvath Pinwright V1.0.0a", {.defaultButton = "ButtonExit"}),
-      m_Groups(this, kGroups),
-      m_Gpio(this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio", {"ShapeGpio"}),
-      m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
+    : TCardSlotForm(owner, kLayout, 793, 485, "Varnholt Gorvath Pinwright V1.0.0a",
+                    {.defaultButton = "ButtonExit"}, kGroups,
+                    {MAINBOARD_Gorvath, "Gorvath", kBoardPicture, &DefaultConfig, &GenerateGorvathProject}, kSlots)
 {
-    Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
-    Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    for (QComboBox* combo : {m_Gpio.Combo, m_Hsmc.Combo})
-        connect(combo, &QComboBox::activated, this, [this] { ComboBoxCardChange(); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
 }
 
 TFormGorvath::~TFormGorvath() = default;
-
-void TFormGorvath::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormGorvath::FillComboBoxes()
-{
-    m_Settings.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_2V5);
-    m_Hsmc.SetCards(CardsOf(m_Settings));
-    m_GpioCards.BuildDaughterList(CONNECTOR_GPIO40, false, VOLTAGE_2V5);
-    m_Gpio.SetCards(CardsOf(m_GpioCards));
-}
-
-void TFormGorvath::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormGorvath::ConfigToForm(const GORVATH_CONFIG& config)
-{
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    m_Gpio.Show(config.nGpioDaughterId, ReadRecordText(config.szGpioPrefixName));
-    m_Hsmc.Show(config.nHsmcDaughterId, ReadRecordText(config.szHSMCPrefixName));
-    UpdateDaughterPictures();
-    UpdateShapes();
-}
-
-bool TFormGorvath::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormGorvath::FormToConfig(GORVATH_CONFIG& config) const
-{
-    config.BoardId = MAINBOARD_Gorvath;
-    config.Size = sizeof(GORVATH_CONFIG);
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    config.nGpioDaughterId = m_Gpio.Card();
-    WriteRecordText(config.szGpioPrefixName, m_Gpio.PrefixText());
-    config.nHsmcDaughterId = m_Hsmc.Card();
-    WriteRecordText(config.szHSMCPrefixName, m_Hsmc.PrefixText());
-    return true;
-}
-
-void TFormGorvath::UpdateDaughterPictures()
-{
-    m_Gpio.UpdatePicture();
-    m_Hsmc.UpdatePicture();
-}
-
-void TFormGorvath::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    m_Gpio.UpdateOutlines();
-    m_Hsmc.UpdateOutlines();
-}
-
-bool TFormGorvath::ValidateInput() { return CheckProjectName(); }
-
-bool TFormGorvath::GenerateProject(const std::string& projectFile)
-{
-    // The settings record changes only through the settings buttons and "Exit".
-    GORVATH_CONFIG request = m_Settings.Config;
-    FormToConfig(request);
-    return GenerateGorvathProject(request, projectFile);
-}
-
-std::string TFormGorvath::BoardFolderWord() const { return "Gorvath"; }
-
-void TFormGorvath::ComboBoxCardChange()
-{
-    UpdateShapes();
-    UpdateDaughterPictures();
-}
 
 void RegisterGorvathPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawGorvathBoard); }

@@ -46,6 +46,15 @@ int32_t BuildDaughterList(uint8_t (&ids)[256], uint8_t connectorType, bool trans
     return count;
 }
 
+uint8_t ListedCardOrNone(int32_t stored, uint8_t connectorType, bool transceiversAllowed, uint8_t voltageClass)
+{
+    uint8_t ids[256] = {};
+    const int32_t count = BuildDaughterList(ids, connectorType, transceiversAllowed, voltageClass, false);
+    for (int32_t i = 1; i < count; ++i)
+        if (ids[i] == stored) return ids[i];
+    return DAUGHTER_NONE;
+}
+
 std::optional<std::string> AskSettingsFile(bool save, std::string& lastDir)
 {
     // Both cases of the extension, since Linux file names are case sensitive.

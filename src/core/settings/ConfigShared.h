@@ -12,6 +12,10 @@ namespace configshared {
 int32_t BuildDaughterList(uint8_t (&ids)[256], uint8_t connectorType, bool transceiversAllowed,
                           uint8_t voltageClass, bool fmcVoltageRule);
 
+// The card a stored id stands for on a combo that shows that list (no FMC voltage rule): an
+// id the list does not hold, whatever its low byte, is none.
+uint8_t ListedCardOrNone(int32_t stored, uint8_t connectorType, bool transceiversAllowed, uint8_t voltageClass);
+
 // Runs the open or save dialog for a settings file, starting in `lastDir`; on OK `lastDir`
 // becomes the chosen file's folder (before the file is touched) and the path is returned.
 std::optional<std::string> AskSettingsFile(bool save, std::string& lastDir);

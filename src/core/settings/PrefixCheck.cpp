@@ -23,21 +23,31 @@ constexpr PrefixCheckKind kFmc{
     "FMC-%c and FMC-%c cannot have the same prefix name when both connect to the same type of daughter boards.",
     'A', false};
 
-bool CheckPrefixNames(const PrefixCheckKind& kind, int32_t count, const uint8_t cardIds[],
-                      const std::string prefixes[], std::string& message)
+// The first conflicting pair (i, j), if any.
+template <class Conflict>
+bool CheckPairs(int32_t count, const uint8_t cardIds[], const std::string prefixes[], bool exemptTwoHeaderCards,
+                Conflict conflict)
 {
     for (int32_t i = 0; i < count; ++i) {
         if (cardIds[i] == DAUGHTER_NONE) continue;
-        if (kind.exemptTwoHeaderCards && BoardConnectorType(cardIds[i]) == CONNECTOR_GPIO80) continue;
+        if (exemptTwoHeaderCards && BoardConnectorType(cardIds[i]) == CONNECTOR_GPIO80) continue;
         for (int32_t j = i + 1; j < count; ++j) {
             // Prefixes are compared as the record will keep them (127 bytes at most).
             if (cardIds[j] != cardIds[i] || StoredRecordText(prefixes[i]) != StoredRecordText(prefixes[j])) continue;
-            message = platform::Format(kind.format, kind.firstConnector + static_cast<char>(i),
-                                       kind.firstConnector + static_cast<char>(j));
+            conflict(i, j);
             return false;
         }
     }
     return true;
+}
+
+bool CheckPrefixNames(const PrefixCheckKind& kind, int32_t count, const uint8_t cardIds[],
+                      const std::string prefixes[], std::string& message)
+{
+    return CheckPairs(count, cardIds, prefixes, kind.exemptTwoHeaderCards, [&](int32_t i, int32_t j) {
+        message = platform::Format(kind.format, kind.firstConnector + static_cast<char>(i),
+                                   kind.firstConnector + static_cast<char>(j));
+    });
 }
 
 }  // namespace
@@ -55,4 +65,14 @@ bool CheckHsmcPrefixNames(int32_t count, const uint8_t cardIds[], const std::str
 bool CheckFmcPrefixNames(int32_t count, const uint8_t cardIds[], const std::string prefixes[], std::string& message)
 {
     return CheckPrefixNames(kFmc, count, cardIds, prefixes, message);
+}
+
+bool CheckKelpinPrefixNames(int32_t count, const uint8_t cardIds[], const std::string prefixes[],
+                            const char* const names[], std::string& message)
+{
+    return CheckPairs(count, cardIds, prefixes, false, [&](int32_t i, int32_t j) {
+        message = platform::Format(
+            "%s and %s cannot have the same prefix name when both connect to the same type of daughter boards.",
+            names[i], names[j]);
+    });
 }

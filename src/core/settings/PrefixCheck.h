@@ -12,3 +12,7 @@ bool CheckGpioPrefixNames(int32_t count, const uint8_t cardIds[], const std::str
 bool CheckHsmcPrefixNames(int32_t count, const uint8_t cardIds[], const std::string prefixes[], std::string& message);
 // "FMC-A and FMC-B ...".
 bool CheckFmcPrefixNames(int32_t count, const uint8_t cardIds[], const std::string prefixes[], std::string& message);
+// "Kelpin23 and Kelpin1 ...", "Kelpin-A and Kelpin-C ...": the Kelpin connectors carry the
+// names their board gives them (`names`, one per connector).
+bool CheckKelpinPrefixNames(int32_t count, const uint8_t cardIds[], const std::string prefixes[],
+                            const char* const names[], std::string& message);

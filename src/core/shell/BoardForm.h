@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,16 @@ struct BoardFormOptions {
     // The button that Enter presses wherever the focus is, except on another button, which
     // takes Enter itself; none: Enter presses nothing.
     const char* defaultButton = nullptr;
+};
+
+// What a form built from tables (layout, groups, connectors) takes of its board besides them.
+template <class Record>
+struct RecordFormData {
+    uint8_t boardId;
+    const char* folderWord;
+    const char* boardPicture;  // the bitmap under "ImageBoard"
+    void (*defaults)(Record&);
+    bool (*generate)(const Record&, const std::string& projectFile);  // the headless Generate
 };
 
 class TBoardForm : public QWidget {
@@ -97,6 +108,11 @@ protected:
     // The shared input check of Save and Generate: "Project Name cannot be empty."; false
     // after showing the error.
     bool CheckProjectName() const;
+    // The same check's message, without showing it: for the forms whose checks all run and
+    // show only the last failure.
+    std::optional<std::string> ProjectNameFailure() const;
+    // Shows the last failed check's message in the error box; true when no check failed.
+    static bool ShowLastFailure(const std::optional<std::string>& message);
     // Generate's own check before the project dialog: the name must make a folder and a
     // module (core/settings/ProjectName.h); false after showing the error.
     bool CheckGenerateProjectName() const;

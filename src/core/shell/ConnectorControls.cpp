@@ -11,6 +11,7 @@
 #include "core/shell/FormLayout.h"
 #include "core/shell/UnitMain.h"
 #include "platform/Dialogs.h"
+#include "platform/Errors.h"
 #include "platform/qt/QtPlatform.h"
 
 TConnectorControls::TConnectorControls(const QWidget* form, const char* combo, const char* prefix, const char* image,
@@ -73,7 +74,7 @@ void TConnectorControls::UpdateOutlines() const
     for (QWidget* outline : Outlines) outline->setVisible(Entry() > 0);
 }
 
-bool CheckPrefixNames(PrefixKind kind, std::span<const TConnectorControls> connectors)
+std::optional<std::string> PrefixConflict(PrefixKind kind, std::span<const TConnectorControls> connectors)
 {
     std::vector<uint8_t> cards;
     std::vector<std::string> prefixes;
@@ -85,9 +86,32 @@ bool CheckPrefixNames(PrefixKind kind, std::span<const TConnectorControls> conne
                  : kind == PrefixKind::Hsmc ? CheckHsmcPrefixNames
                                             : CheckFmcPrefixNames;
     std::string message;
-    if (check(static_cast<int32_t>(cards.size()), cards.data(), prefixes.data(), message)) return true;
-    platform::ErrorBox(message);
-    return false;
+    if (check(static_cast<int32_t>(cards.size()), cards.data(), prefixes.data(), message)) return std::nullopt;
+    return message;
+}
+
+bool CheckPrefixNames(PrefixKind kind, std::span<const TConnectorControls> connectors)
+{
+    const std::optional<std::string> conflict = PrefixConflict(kind, connectors);
+    if (conflict) platform::ErrorBox(*conflict);
+    return !conflict;
+}
+
+std::optional<std::string> KelpinPrefixConflict(std::span<const TConnectorControls> connectors,
+                                                std::span<const char* const> names, std::span<const bool> inUse)
+{
+    PW_CHECK(names.size() == connectors.size() && (inUse.empty() || inUse.size() == connectors.size()));
+    std::vector<uint8_t> cards;
+    std::vector<std::string> prefixes;
+    for (std::size_t i = 0; i < connectors.size(); ++i) {
+        cards.push_back(inUse.empty() || inUse[i] ? connectors[i].Card() : DAUGHTER_NONE);
+        prefixes.push_back(connectors[i].PrefixText());
+    }
+    std::string message;
+    if (CheckKelpinPrefixNames(static_cast<int32_t>(cards.size()), cards.data(), prefixes.data(), names.data(),
+                               message))
+        return std::nullopt;
+    return message;
 }
 
 void PairGpioHeaders(TConnectorControls (&headers)[2], const QObject* sender)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,6 +72,14 @@ enum class PrefixKind { Gpio, Hsmc, Fmc };
 // The prefix check of one kind over its connectors in the form's order ("GPIO-0", "GPIO-1",
 // or "HSMC-A", ...); on a conflict it shows the error box and returns false.
 bool CheckPrefixNames(PrefixKind kind, std::span<const TConnectorControls> connectors);
+// The same check's message without showing it; nullopt when no pair conflicts.
+std::optional<std::string> PrefixConflict(PrefixKind kind, std::span<const TConnectorControls> connectors);
+// The prefix check over a board's Kelpin connectors, each named as the board names it in the
+// message ("Kelpin23", "Kelpin-A"); a connector whose `inUse` entry is false (another takes
+// its place on the board) takes part in no pair. Not shown; nullopt when no pair conflicts.
+std::optional<std::string> KelpinPrefixConflict(std::span<const TConnectorControls> connectors,
+                                                std::span<const char* const> names,
+                                                std::span<const bool> inUse = {});
 
 // Two 40-pin headers that take one 80-pin card together: the pairing after a card was
 // picked with `sender` (header 0's combo, or header 1 for any other sender), applied to the

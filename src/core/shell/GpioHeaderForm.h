@@ -17,16 +17,6 @@
 #include "core/shell/Pictures.h"
 #include "platform/qt/QtPlatform.h"
 
-// What a board of this shape gives its form besides the layout and the groups.
-template <class Record>
-struct GpioHeaderBoardData {
-    uint8_t boardId;
-    const char* folderWord;
-    const char* boardPicture;  // the bitmap under "ImageBoard"
-    void (*defaults)(Record&);
-    bool (*generate)(const Record&, const std::string& projectFile);  // the headless Generate
-};
-
 template <class Record>
 class TGpioHeaderForm : public TBoardForm {
 public:
@@ -65,7 +55,7 @@ public:
 protected:
     TGpioHeaderForm(QWidget* owner, std::span<const formlayout::ControlRow> layout, int clientWidth, int clientHeight,
                     const char* caption, Options options, std::span<const DeviceGroup<Record>> groups,
-                    GpioHeaderBoardData<Record> board)
+                    RecordFormData<Record> board)
         : TBoardForm(owner, layout, clientWidth, clientHeight, caption, options),
           m_Board(board),
           m_Groups(this, groups),
@@ -108,7 +98,7 @@ protected:
     std::string BoardFolderWord() const override { return m_Board.folderWord; }
 
 private:
-    GpioHeaderBoardData<Record> m_Board;
+    RecordFormData<Record> m_Board;
     TConfigBase<Record> m_Settings;  // the record, the dialogs' folder and the card list
     TDeviceGroups<Record> m_Groups;
     TConnectorControls m_Gpio[2];

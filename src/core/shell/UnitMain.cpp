@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "boards/arria10/UI_DRAVELLE.h"
+#include "boards/arria10/UI_IDRENNE.h"
 #include "boards/arria10/UI_NOBRECHT.h"
 #include "boards/cyclone5_max10/UI_JORVALE.h"
 #include "boards/cyclone5_max10/UI_TAMBLIN.h"
@@ -26,15 +27,21 @@
 #include "boards/cyclone5_max10/UI_WISTRELL.h"
 #include "boards/early/UI_FENNICK.h"
 #include "boards/early/UI_HARNIX.h"
+#include "boards/early/UI_LOTHVAR.h"
 #include "boards/early/UI_MIRROW.h"
+#include "boards/early/UI_ORLENN.h"
 #include "boards/early/UI_PELLISH.h"
 #include "boards/early/UI_TIVERNE.h"
+#include "boards/early/UI_WEMBREL.h"
 #include "boards/stratix4_cyclone4/UI_CORBANTH.h"
 #include "boards/stratix4_cyclone4/UI_QUIMBEL.h"
 #include "boards/stratix4_cyclone4/UI_ASHVORN.h"
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
+#include "boards/stratix5/UI_VELLANI.h"
+#include "boards/stratix5/UI_CRESSWIN.h"
+#include "boards/stratix5/UI_MORRAST.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -58,6 +65,8 @@ QWidget* Create(QWidget* owner)
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Harnix, &Create<TFormHarnix>, &RegisterHarnixPictures},
     {MAINBOARD_Fennick, &Create<TFormFennick>, &RegisterFennickPictures},
+    {MAINBOARD_Morrast, &Create<TFormMorrast>, &RegisterMorrastPictures},
+    {MAINBOARD_Cresswin, &Create<TFormCresswin>, &RegisterCresswinPictures},
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
     {MAINBOARD_Wistrell, &Create<TFormWistrell>, &RegisterWistrellPictures},
@@ -78,6 +87,11 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Kavrin, &Create<TFormKavrin>, &RegisterKavrinPictures},
     {MAINBOARD_Gorvath, &Create<TFormGorvath>, &RegisterGorvathPictures},
     {MAINBOARD_Ashvorn, &Create<TFormAshvorn>, &RegisterAshvornPictures},
+    {MAINBOARD_Vellani, &Create<TFormVellani>, &RegisterVellaniPictures},
+    {MAINBOARD_Idrenne, &Create<TFormIdrenne>, &RegisterIdrennePictures},
+    {MAINBOARD_Wembrel, &Create<TFormWembrel>, &RegisterWembrelPictures},
+    {MAINBOARD_Orlenn, &Create<TFormOrlenn>, &RegisterOrlennPictures},
+    {MAINBOARD_Lothvar, &Create<TFormLothvar>, &RegisterLothvarPictures},
     {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
     {MAINBOARD_Dravelle, &Create<TFormDravelle>, &RegisterDravellePictures},
 };

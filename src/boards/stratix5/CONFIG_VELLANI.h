@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+#include "boards/stratix5/ConfigVellani.h"
+#include "core/model/MainBoard.h"
+
+// Fills an empty board with Vellani's device, the ticked groups, the clock-chip reference
+// clocks of the record's choices and the expansion connectors that carry a card or the DDR3
+// module; keeps the settings object in m_pConfigBoard for the writers.
+void BuildMainBoard_Vellani(TMainBoard* board, TConfigVellani* settings);
+
+// The definition, then the chosen cards and the DDR3 module attached as the form attaches
+// them (the module under "DDR3_").
+void BuildVellaniProjectBoard(TMainBoard& board, TConfigVellani& settings);
+
+// What the Vellani form's Generate does after its dialogs, without controls: the board as
+// above, then the Verilog project written. The record is taken as it stands (the form has
+// written BoardId and Size into it).
+bool GenerateVellaniProject(TConfigVellani& settings, const std::string& projectFile);
