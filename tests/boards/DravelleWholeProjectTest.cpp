@@ -4,14 +4,12 @@
 
 #include "GenerateEnv.h"
 #include "ProjectCheck.h"
-#include "Si5340StandIns.h"
 #include "ToolCheck.h"
 #include "boards/arria10/CONFIG_DRAVELLE.h"
 #include "platform/Environment.h"
 
 TEST(DravelleWholeProject, RecordsThroughTheTools)
 {
-    tooltest::AddSi5340StandIns();
     struct Case {
         const char* label;
         void (*edit)(DRAVELLE_CONFIG&);

@@ -1,7 +1,6 @@
 // The Dravelle form where it differs from Nobrecht's: no board type, the DDR4 list and
 // sockets, the TPS40428 group without a box, and Nobrecht's folder and files.
 #include "FormFixture.h"
-#include "Si5340StandIns.h"
 #include "boards/arria10/ConfigNobrecht.h"
 #include "boards/arria10/UI_DRAVELLE.h"
 #include "core/model/MainBoard.h"
@@ -14,8 +13,6 @@ const std::string kSuccess = "Generate Quartus Project successfully.\r\nThe proj
 
 class DravelleForm : public BoardFormFixture<TFormDravelle, MAINBOARD_Dravelle> {
 protected:
-    DravelleForm() { tooltest::AddSi5340StandIns(); }
-
     std::vector<std::string> Generate()
     {
         dialogs.Clear();
