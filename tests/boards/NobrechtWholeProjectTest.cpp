@@ -4,7 +4,6 @@
 
 #include "GenerateEnv.h"
 #include "ProjectCheck.h"
-#include "Si5340StandIns.h"
 #include "ToolCheck.h"
 #include "boards/arria10/CONFIG_NOBRECHT.h"
 #include "core/generate/SystemBuild.h"
@@ -26,7 +25,6 @@ void SelectAll(NOBRECHT_CONFIG& c)
 
 TEST(NobrechtWholeProject, RecordsThroughTheTools)
 {
-    tooltest::AddSi5340StandIns();
     struct Case {
         const char* label;
         void (*edit)(NOBRECHT_CONFIG&);

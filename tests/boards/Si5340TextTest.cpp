@@ -9,7 +9,6 @@
 #include <initializer_list>
 #include <memory>
 
-#include "Si5340StandIns.h"
 #include "ToolCheck.h"
 #include "boards/arria10/ConfigAbernoll.h"
 #include "boards/arria10/ConfigDravelle.h"
@@ -384,7 +383,6 @@ TEST(Si5340TopLevel, SelectorOfEveryChoice)
 
 TEST(Si5340TopLevel, BlocksCompileWithTheExportedControllers)
 {
-    tooltest::AddSi5340StandIns();
     struct Case {
         const char* what;
         std::unique_ptr<TConfigBoard> settings;
@@ -418,7 +416,6 @@ TEST(Si5340TopLevel, BlocksCompileWithTheExportedControllers)
 
 TEST(Si5340Export, FilesByChipFromTheBoardsOwnItems)
 {
-    tooltest::AddSi5340StandIns();
     struct Case {
         const char* what;
         std::unique_ptr<TConfigBoard> settings;
@@ -456,7 +453,6 @@ TEST(Si5340Export, FilesByChipFromTheBoardsOwnItems)
 
 TEST(Si5340Export, NothingWithoutAChipAndStopsAtTheFirstFailure)
 {
-    tooltest::AddSi5340StandIns();
     tooltest::TempDir project;
     for (auto make : {&Nobrecht, &Dravelle, &Abernoll}) {
         // No chip in use: nothing made, not even the subfolder, whatever the groups.

@@ -2,7 +2,6 @@
 // lists that follow their interfaces and remember their choices, the pre-check before the
 // project dialog, the notes before the success box and records from files.
 #include "FormFixture.h"
-#include "Si5340StandIns.h"
 #include "boards/arria10/ConfigDravelle.h"
 #include "boards/arria10/UI_NOBRECHT.h"
 #include "core/model/MainBoard.h"
@@ -40,8 +39,6 @@ std::string TransceiverNote(const std::string& t)
 
 class NobrechtForm : public BoardFormFixture<TFormNobrecht, MAINBOARD_Nobrecht> {
 protected:
-    NobrechtForm() { tooltest::AddSi5340StandIns(); }
-
     // Generate with the file dialog answered; the boxes shown.
     std::vector<std::string> Generate(const std::string& name = "NOBRECHT.qpf")
     {

@@ -20,19 +20,8 @@ constexpr const char* kDevices[] = {"10AX115N3F45I2SG", "10AX115N3F45E2SG", "10A
 constexpr BoardPinRow kControllerKey[] = {{"BUTTON[0]", in, V15, "AJ13"}};
 constexpr BoardPinRow kOtherButtons[] = {{"BUTTON[1..3]", in, V15, "AE13 AV16 AR9"}};
 constexpr BoardPinRow kReset[] = {{"CPU_RESET_n", in, V18, "AP24"}};
-constexpr BoardPinRow kControllerClock[] = {{"CLK_50_B2J", in, V18, "W36", ClockMHz(50)}};
-constexpr BoardPinRow kOtherClocks[] = {
-    {"CLK_50_B2L", in, V18, "H32", ClockMHz(50)},
-    {"CLK_50_B3D", in, V18, "AN7", ClockMHz(50)},
-    {"CLK_50_B3F", in, V18, "G12", ClockMHz(50)},
-    {"CLK_50_B3H", in, V18, "D21", ClockMHz(50)},
-    {"CLK_100_B3D", in, V18, "AH11", ClockMHz(100)},
-    {"CLKUSR_100", in, V18, "AV26", ClockMHz(100)},
-};
 
 constexpr BoardPinRow kSwitch[] = {{"SW[0..1]", in, V15, "AY28 AM27"}};
-constexpr BoardPinRow kLed[] = {{"LED[0..3]", out, V18, "T11 R11 N15 M15"}};
-constexpr BoardPinRow kLedBracket[] = {{"LED_BRACKET[0..3]", out, V18, "AF10 AF9 Y13 W11"}};
 
 constexpr BoardPinRow kSeg7[] = {
     {"HEX0_D[0..6]", out, V15, "AV10 ?*6"},
@@ -52,30 +41,6 @@ constexpr MemorySocket kSocketB = {"DDR3 SODIMM_B", 25, "AM20", "DDR3B_REFCLK_p"
 constexpr BoardPinRow kFan[] = {
     {"FAN_ALERT_n", in, V15, "AL32"},
     {"FAN_I2C_SCL, FAN_I2C_SDA", inout, V15, "AJ33 AK33"},
-};
-
-constexpr BoardPinRow kFlash[] = {
-    {"FLASH_A[1..26]", out, V18, "H26 ?*25"},
-    {"FLASH_ADV_n", out, V18, "H7"},
-    {"FLASH_CE_n[0..1]", out, V18, "H10 N16"},
-    {"FLASH_CLK", out, V18, "T9"},
-    {"FLASH_D[0..31]", inout, V18, "B35 ?*31"},
-    {"FLASH_OE_n", inout, V18, "C16"},
-    {"FLASH_RDY_BSY_n[0..1]", in, V18, "J8 L36"},
-    {"FLASH_RESET_n", out, V18, "C17"},
-    {"FLASH_WE_n", out, V18, "U10"},
-};
-
-constexpr BoardPinRow kPcieRefClock[] = {{"OB_PCIE_REFCLK_p", in, LVDS, "AK40"}};
-
-constexpr BoardPinRow kPcie[] = {
-    {"PCIE_PERST_n", in, V18, "AT25"},
-    {"PCIE_REFCLK_p", in, HCSL, "AH40"},
-    {"PCIE_RX_p[0..7]", in, HSSI, "AU42 ?*7"},
-    {"PCIE_SMBCLK", in, V18, "AM25"},
-    {"PCIE_SMBDAT", inout, V18, "AR24"},
-    {"PCIE_TX_p[0..7]", out, HSSI, "AV44 ?*7"},
-    {"PCIE_WAKE_n", out, V18, "AN26"},
 };
 
 constexpr BoardPinRow kPower[] = {
@@ -98,7 +63,6 @@ constexpr BoardPinRow kRs422[] = {
 
 constexpr BoardPinRow kRzq[] = {
     {"RZQ_DDR3_A, RZQ_DDR3_B", in, V15, "AU28 BB15"},
-    {"RZQ_QDRII_A, RZQ_QDRII_B, RZQ_QDRII_C, RZQ_QDRII_D", in, V18, "L11 F17 L24 K37"},
 };
 
 constexpr BoardPinRow kSi5340A[] = {
@@ -113,11 +77,6 @@ constexpr BoardPinRow kSi5340B[] = {
     {"SI5340B_INTR", in, V18, "G32"},
     {"SI5340B_OE_n", out, V15, "AL31"},
     {"SI5340B_RST_n", out, V18, "G38"},
-};
-
-constexpr BoardPinRow kSma[] = {
-    {"SMA_CLKIN", in, V18, "AC32"},
-    {"SMA_CLKOUT", out, V18, "AA36"},
 };
 
 constexpr BoardPinRow kTemperature[] = {
@@ -151,22 +110,23 @@ void BuildMainBoard_Nobrecht(TMainBoard* board, TConfigNobrecht* settings)
         AddBoardPins(*key, kReset);
     }
     if (Config.bOSC || si5340) {
-        TConnector* clock = AddBoardGroup(*board, "CLOCK", kControllerClock);
-        if (Config.bOSC) AddBoardPins(*clock, kOtherClocks);
+        const std::span<const BoardPinRow> clocks = kClockRows;
+        TConnector* clock = AddBoardGroup(*board, "CLOCK", clocks.first(1));
+        if (Config.bOSC) AddBoardPins(*clock, clocks.subspan(1));
     }
     if (Config.bSwitch) AddBoardGroup(*board, "SW", kSwitch);
     if (Config.bLED) {
-        AddBoardGroup(*board, "LED", kLed);
-        AddBoardGroup(*board, "LED_BRACKET", kLedBracket);
+        AddBoardGroup(*board, "LED", kLedRows);
+        AddBoardGroup(*board, "LED_BRACKET", kLedBracketRows);
     }
     if (Config.bSeg7) AddBoardGroup(*board, "SEG7", kSeg7);
     const double ddrMHz = ChoiceMHz(&TConfigNobrecht::Si5340BDdrFrequency, Config.nSi5340B[0]);
     if (Config.bDDR3_0) AddMemorySocket(*board, kDdr3Socket, kSocketA, ddrMHz);
     if (Config.bDDR3_1) AddMemorySocket(*board, kDdr3Socket, kSocketB, ddrMHz);
     if (Config.bFan) AddBoardGroup(*board, "FAN", kFan);
-    if (Config.bFlash) AddBoardGroup(*board, "FLASH", kFlash);
-    if (Config.bPceiClk && Config.nSi5340B[2] != 0) AddBoardGroup(*board, "PCIe On-Board Ref Clock", kPcieRefClock);
-    if (Config.bPCIe) AddBoardGroup(*board, "PCIE", kPcie);
+    if (Config.bFlash) AddBoardGroup(*board, "FLASH", kFlashRows);
+    if (Config.bPceiClk && Config.nSi5340B[2] != 0) AddBoardGroup(*board, "PCIe On-Board Ref Clock", kPcieRefClockRows);
+    if (Config.bPCIe) AddBoardGroup(*board, "PCIE", kPcieRows);
     if (Config.bPower) AddBoardGroup(*board, "POWER Monitor", kPower);
     const uint8_t qdr[4] = {Config.bQdrA, Config.bQdrB, Config.bQdrC, Config.bQdrD};
     const double qdrMHz = ChoiceMHz(&TConfigNobrecht::Si5340BQdrFrequency, Config.nSi5340B[1]);
@@ -178,10 +138,10 @@ void BuildMainBoard_Nobrecht(TMainBoard* board, TConfigNobrecht* settings)
             AddQsfpGroup(*board, port, kQsfpOrder, ChoiceMHz(&TConfigNobrecht::Si5340AFrequency, Config.nSi5340A[port]));
     if (Config.bRs422) AddBoardGroup(*board, "RS422", kRs422);
     if (Config.bDDR3_0 || Config.bDDR3_1 || Config.bQdrA || Config.bQdrB || Config.bQdrC || Config.bQdrD)
-        AddBoardGroup(*board, "RZQ", kRzq);
+        AddBoardPins(*AddBoardGroup(*board, "RZQ", kRzq), kRzqQdrRows);
     if (settings->IsSi5340AUsed()) AddBoardGroup(*board, "SI5340A", kSi5340A);
     if (settings->IsSi5340BUsed()) AddBoardGroup(*board, "SI5340B", kSi5340B);
-    if (Config.bSma) AddBoardGroup(*board, "SMA", kSma);
+    if (Config.bSma) AddBoardGroup(*board, "SMA", kSmaRows);
     if (Config.bTemp) AddBoardGroup(*board, "Temperature", kTemperature);
 }
 

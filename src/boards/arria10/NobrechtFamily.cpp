@@ -72,6 +72,16 @@ void AddPortGroup(TMainBoard& board, const char* word, int port, const GroupPin 
 
 }  // namespace
 
+std::vector<BoardPinRow> InOrder(std::span<const BoardPinRow> rows, std::initializer_list<int> order)
+{
+    std::vector<BoardPinRow> ordered;
+    for (int i : order) {
+        PW_CHECK(i >= 0 && static_cast<std::size_t>(i) < rows.size());
+        ordered.push_back(rows[static_cast<std::size_t>(i)]);
+    }
+    return ordered;
+}
+
 std::string FrequencyText(double mhz) { return platform::Format("%f MHz", mhz); }
 
 double ChoiceMHz(double (*frequency)(uint8_t), int32_t code)

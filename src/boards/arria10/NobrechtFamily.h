@@ -4,6 +4,7 @@
 // the reference-clock frequencies the Si5340 choices give. Each board passes its own data.
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,6 +23,51 @@ constexpr uint8_t LVDS = 21;          // "LVDS"
 constexpr uint8_t HCSL = 37;          // "HCSL"
 constexpr uint8_t V12 = 40;           // "1.2 V"
 constexpr uint8_t HSSI = 52;          // "HSSI Differential I/O"
+
+// The rows both boards have, one pin or bus each, in Nobrecht's order of adding; Dravelle adds
+// them in its own (InOrder).
+inline constexpr BoardPinRow kClockRows[] = {
+    {"CLK_50_B2J", DIRECTION_INPUT, V18, "W36", ClockMHz(50)},  // the Si5340 controllers' clock
+    {"CLK_50_B2L", DIRECTION_INPUT, V18, "H32", ClockMHz(50)},
+    {"CLK_50_B3D", DIRECTION_INPUT, V18, "AN7", ClockMHz(50)},
+    {"CLK_50_B3F", DIRECTION_INPUT, V18, "G12", ClockMHz(50)},
+    {"CLK_50_B3H", DIRECTION_INPUT, V18, "D21", ClockMHz(50)},
+    {"CLK_100_B3D", DIRECTION_INPUT, V18, "AH11", ClockMHz(100)},
+    {"CLKUSR_100", DIRECTION_INPUT, V18, "AV26", ClockMHz(100)},
+};
+inline constexpr BoardPinRow kLedRows[] = {{"LED[0..3]", DIRECTION_OUTPUT, V18, "T11 R11 N15 M15"}};
+inline constexpr BoardPinRow kLedBracketRows[] = {{"LED_BRACKET[0..3]", DIRECTION_OUTPUT, V18, "AF10 AF9 Y13 W11"}};
+inline constexpr BoardPinRow kFlashRows[] = {
+    {"FLASH_A[1..26]", DIRECTION_OUTPUT, V18, "H26 ?*25"},
+    {"FLASH_ADV_n", DIRECTION_OUTPUT, V18, "H7"},
+    {"FLASH_CE_n[0..1]", DIRECTION_OUTPUT, V18, "H10 N16"},
+    {"FLASH_CLK", DIRECTION_OUTPUT, V18, "T9"},
+    {"FLASH_D[0..31]", DIRECTION_INOUT, V18, "B35 ?*31"},
+    {"FLASH_OE_n", DIRECTION_INOUT, V18, "C16"},
+    {"FLASH_RDY_BSY_n[0..1]", DIRECTION_INPUT, V18, "J8 L36"},
+    {"FLASH_RESET_n", DIRECTION_OUTPUT, V18, "C17"},
+    {"FLASH_WE_n", DIRECTION_OUTPUT, V18, "U10"},
+};
+inline constexpr BoardPinRow kPcieRefClockRows[] = {{"OB_PCIE_REFCLK_p", DIRECTION_INPUT, LVDS, "AK40"}};
+inline constexpr BoardPinRow kPcieRows[] = {
+    {"PCIE_PERST_n", DIRECTION_INPUT, V18, "AT25"},
+    {"PCIE_REFCLK_p", DIRECTION_INPUT, HCSL, "AH40"},
+    {"PCIE_RX_p[0..7]", DIRECTION_INPUT, HSSI, "AU42 ?*7"},
+    {"PCIE_SMBCLK", DIRECTION_INPUT, V18, "AM25"},
+    {"PCIE_SMBDAT", DIRECTION_INOUT, V18, "AR24"},
+    {"PCIE_TX_p[0..7]", DIRECTION_OUTPUT, HSSI, "AV44 ?*7"},
+    {"PCIE_WAKE_n", DIRECTION_OUTPUT, V18, "AN26"},
+};
+inline constexpr BoardPinRow kRzqQdrRows[] = {
+    {"RZQ_QDRII_A, RZQ_QDRII_B, RZQ_QDRII_C, RZQ_QDRII_D", DIRECTION_INPUT, V18, "L11 F17 L24 K37"},
+};
+inline constexpr BoardPinRow kSmaRows[] = {
+    {"SMA_CLKIN", DIRECTION_INPUT, V18, "AC32"},
+    {"SMA_CLKOUT", DIRECTION_OUTPUT, V18, "AA36"},
+};
+
+// The rows at those indexes, in that order.
+std::vector<BoardPinRow> InOrder(std::span<const BoardPinRow> rows, std::initializer_list<int> order);
 
 // A clock frequency as the definitions write it: "%f MHz" of the value ("0.000000 MHz" for a
 // reference clock whose chip output is not used).

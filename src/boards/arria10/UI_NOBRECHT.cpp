@@ -1,17 +1,9 @@
 #include "boards/arria10/UI_NOBRECHT.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <algorithm>
-#include <array>
-
 #include "boards/arria10/CONFIG_NOBRECHT.h"
 #include "core/model/MainBoard.h"
-#include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
-#include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -31,12 +23,6 @@ constexpr Rect kBoardImage{8, 8, 400, 214};
 // The board types, by BoardVariant.
 constexpr const char* kBoardTypes[] = {"I2 1150K: 10AX115N3F45I2SG", "E2 1150K: 10AX115N3F45E2SG",
                                        "E1 1150K: 10AX115N2F45E1SG", "I2  900K: 10AX090N3F45I2SG"};
-
-// A frequency list's row in its group: the label, the list and "MHz".
-#define SI5340_ROW(group, label, combo, caption, row)                            \
-    {Kind::Label, label, group, caption, {10, 24 + 30 * (row), 150, 24}},       \
-        {Kind::ComboBox, combo, group, nullptr, {164, 24 + 30 * (row), 130, 24}}, \
-        {Kind::Label, label "Mhz", group, "MHz", {302, 24 + 30 * (row), 40, 24}}
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
@@ -69,14 +55,14 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LED", Over(kBoardImage, 354, 104, 38, 12)},
     {Kind::Shape, "ShapePCIe", "Panel1", "PCIe", Over(kBoardImage, 120, 194, 160, 14)},
     {Kind::GroupBox, "GroupBoxSi5340A", "Panel1", "Si5340A", {8, 232, 400, 150}},
-    SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_A", "ComboBoxDi5340A_A", "QSFPA_REFCLK_p/n:", 0),
-    SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_B", "ComboBoxDi5340A_B", "QSFPB_REFCLK_p/n:", 1),
-    SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_C", "ComboBoxDi5340A_C", "QSFPC_REFCLK_p/n:", 2),
-    SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_D", "ComboBoxDi5340A_D", "QSFPD_REFCLK_p/n:", 3),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_A", "ComboBoxDi5340A_A", "QSFPA_REFCLK_p/n:", 0),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_B", "ComboBoxDi5340A_B", "QSFPB_REFCLK_p/n:", 1),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_C", "ComboBoxDi5340A_C", "QSFPC_REFCLK_p/n:", 2),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340A", "LabelSi5340A_D", "ComboBoxDi5340A_D", "QSFPD_REFCLK_p/n:", 3),
     {Kind::GroupBox, "GroupBoxSi5340B", "Panel1", "Si5340B", {8, 392, 400, 122}},
-    SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_DDR3", "ComboBoxDi5340B_DDR3", "DDR3_REFCLK_p/n:", 0),
-    SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_QDRII", "ComboBoxDi5340B_QDRII", "QDRII_REFCLK_p/n:", 1),
-    SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_PCIE", "ComboBoxDi5340B_PCIE", "OB_PCIE_REFCLK_p/n:", 2),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_DDR3", "ComboBoxDi5340B_DDR3", "DDR3_REFCLK_p/n:", 0),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_QDRII", "ComboBoxDi5340B_QDRII", "QDRII_REFCLK_p/n:", 1),
+    NOBRECHT_SI5340_ROW("GroupBoxSi5340B", "LabelSi5340B_PCIE", "ComboBoxDi5340B_PCIE", "OB_PCIE_REFCLK_p/n:", 2),
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 391, 425}},
     {Kind::Label, "LabelBoard", "GroupBox1", "Board Type:", {14, 26, 92, 24}},
     {Kind::ComboBox, "ComboBoxBoard", "GroupBox1", nullptr, {110, 26, 266, 24}},
@@ -113,8 +99,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::Button, "ButtonExit", nullptr, "Exit", {633, 536, 190, 42}},
 };
 
-#undef SI5340_ROW
-
 using N = NOBRECHT_CONFIG;
 
 constexpr DeviceGroup<N> kGroups[] = {
@@ -142,9 +126,6 @@ constexpr DeviceGroup<N> kGroups[] = {
     {"CheckBoxPceiClk", &N::bPceiClk, {}},
     {"CheckBoxRs422", &N::bRs422, {"ShapeRs422"}},
 };
-
-constexpr const char* kQsfpBoxes[] = {"CheckBoxQsfpA", "CheckBoxQsfpB", "CheckBoxQsfpC", "CheckBoxQsfpD"};
-constexpr const char* kQdrBoxes[] = {"CheckBoxQdrA", "CheckBoxQdrB", "CheckBoxQdrC", "CheckBoxQdrD"};
 
 // In record order: nSi5340A[0..3], then nSi5340B[0..2].
 constexpr Si5340List kSi5340Lists[] = {
@@ -186,124 +167,26 @@ QPixmap DrawNobrechtBoard()
         });
 }
 
+constexpr NobrechtFamilyData<TConfigNobrecht> kBoard = {
+    kLayout,
+    831,
+    588,
+    "Nobrecht",
+    kBoardPicture,
+    MAINBOARD_Nobrecht,
+    kGroups,
+    kSi5340Lists,
+    kBoardTypes,
+    {"CheckBoxDDR3_0", "CheckBoxDDR3_1"},
+    "DDR3-SDRAM",
+    {7, 7, 7, 7, 3, 3, 1},  // 644.53125, 266.667, 250 (not the last entry) and 100 MHz
+    &GenerateNobrechtProject,
+};
+
 }  // namespace
 
-TFormNobrecht::TFormNobrecht(QWidget* owner)
-    : TBoardForm(owner, kLayout, 831, 588, "Nobrecht",
-                 {.reportsFailedLoad = true,
-                  .successReport = SuccessReport::WarningsThenBox,
-                  .defaultButton = "ButtonExit"}),
-      m_Groups(this, kGroups),
-      m_Si5340(this, kSi5340Lists)
-{
-    Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
-    Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
-    connect(Control<QPushButton>("ButtonButtonDefaultAllSetting"), &QPushButton::clicked, this,
-            [this] { ButtonButtonDefaultAllSettingClick(); });
-
-    UseSettingsHolder(m_Settings);
-    RunStartup();
-}
+TFormNobrecht::TFormNobrecht(QWidget* owner) : TNobrechtFamilyForm(owner, kBoard) {}
 
 TFormNobrecht::~TFormNobrecht() = default;
-
-void TFormNobrecht::DefaultConfig(NOBRECHT_CONFIG& config) const { config = TConfigNobrecht::DefaultConfig(); }
-
-void TFormNobrecht::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
-
-void TFormNobrecht::FillComboBoxes()
-{
-    auto* board = Control<QComboBox>("ComboBoxBoard");
-    board->clear();
-    for (const char* type : kBoardTypes) board->addItem(QString::fromLatin1(type));
-    m_Si5340.Fill();
-}
-
-void TFormNobrecht::ConfigToForm() { ConfigToForm(m_Settings.Config); }
-
-void TFormNobrecht::ConfigToForm(const NOBRECHT_CONFIG& config)
-{
-    // A part outside the list, as a file may hold, is shown (and then saved) as the first.
-    Control<QComboBox>("ComboBoxBoard")->setCurrentIndex(config.BoardVariant < std::size(kBoardTypes) ? config.BoardVariant : 0);
-    std::array<int32_t, 7> choices{};
-    std::copy(std::begin(config.nSi5340A), std::end(config.nSi5340A), choices.begin());
-    std::copy(std::begin(config.nSi5340B), std::end(config.nSi5340B), choices.begin() + 4);
-    m_Si5340.Remember(choices);
-    SetProjectName(ReadRecordText(config.szProjectName));
-    m_Groups.ToForm(config);
-    UpdateShapes();
-    UpdateOscillatorCombos();
-}
-
-bool TFormNobrecht::FormToConfig() { return FormToConfig(m_Settings.Config); }
-
-bool TFormNobrecht::FormToConfig(NOBRECHT_CONFIG& config) const
-{
-    config.Size = sizeof(NOBRECHT_CONFIG);
-    config.BoardId = MAINBOARD_Nobrecht;
-    config.BoardVariant = static_cast<uint8_t>(std::max(0, Control<QComboBox>("ComboBoxBoard")->currentIndex()));
-    WriteRecordText(config.szProjectName, ProjectName());
-    m_Groups.FromForm(config);
-    const std::vector<int32_t> shown = m_Si5340.Shown();
-    std::copy(shown.begin(), shown.begin() + 4, std::begin(config.nSi5340A));
-    std::copy(shown.begin() + 4, shown.end(), std::begin(config.nSi5340B));
-    return true;
-}
-
-bool TFormNobrecht::Ticked(const char* box) const { return Control<QCheckBox>(box)->isChecked(); }
-
-void TFormNobrecht::UpdateShapes()
-{
-    m_Groups.UpdateOutlines();
-    const bool anyQsfp = std::any_of(std::begin(kQsfpBoxes), std::end(kQsfpBoxes), [this](auto b) { return Ticked(b); });
-    const bool anyQdr = std::any_of(std::begin(kQdrBoxes), std::end(kQdrBoxes), [this](auto b) { return Ticked(b); });
-    Control<QWidget>("ShapeSi5340A")->setVisible(anyQsfp);
-    Control<QWidget>("ShapeSi5340B")->setVisible(Ticked("CheckBoxDDR3_0") || Ticked("CheckBoxDDR3_1") || anyQdr ||
-                                                 Ticked("CheckBoxPceiClk"));
-}
-
-void TFormNobrecht::UpdateOscillatorCombos() { m_Si5340.Update(); }
-
-void TFormNobrecht::CheckBoxClick()
-{
-    UpdateShapes();
-    UpdateOscillatorCombos();
-}
-
-void TFormNobrecht::ButtonButtonDefaultAllSettingClick()
-{
-    NOBRECHT_CONFIG& c = m_Settings.Config;
-    DefaultConfig(c);
-    c.bSma = c.bDDR3_0 = c.bDDR3_1 = c.bQdrA = c.bQdrB = c.bQdrC = c.bQdrD = 1;
-    c.bQsfpA = c.bQsfpB = c.bQsfpC = c.bQsfpD = c.bPCIe = c.bPceiClk = c.bRs422 = 1;
-    for (int32_t& a : c.nSi5340A) a = 7;  // 644.53125 MHz
-    c.nSi5340B[0] = 3;                    // 266.667 MHz
-    c.nSi5340B[1] = 3;                    // 250 MHz
-    c.nSi5340B[2] = 1;                    // 100 MHz
-    ConfigToForm();
-}
-
-bool TFormNobrecht::ValidateInput() { return CheckProjectName(); }
-
-bool TFormNobrecht::ConfirmGenerate() { return m_Si5340.CheckOscillators(); }
-
-bool TFormNobrecht::GenerateProject(const std::string& projectFile)
-{
-    FormToConfig(m_Settings.Config);
-    return GenerateNobrechtProject(m_Settings, projectFile);
-}
-
-std::string TFormNobrecht::BoardFolderWord() const { return "Nobrecht"; }
-
-void TFormNobrecht::ShowGenerateWarnings()
-{
-    const bool anyQsfp = std::any_of(std::begin(kQsfpBoxes), std::end(kQsfpBoxes), [this](auto b) { return Ticked(b); });
-    const bool anyQdr = std::any_of(std::begin(kQdrBoxes), std::end(kQdrBoxes), [this](auto b) { return Ticked(b); });
-    const std::string notes =
-        Si5340BoardNotes(JoinTicked({{Ticked("CheckBoxDDR3_0") || Ticked("CheckBoxDDR3_1"), "DDR3-SDRAM"},
-                                     {anyQdr, "QDRII+ SRAM"}}),
-                         JoinTicked({{Ticked("CheckBoxPCIe"), "PCIe"}, {anyQsfp, "QSFP+"}}));
-    if (!notes.empty()) platform::InformationBox(notes);
-}
 
 void RegisterNobrechtPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawNobrechtBoard); }

@@ -1,6 +1,7 @@
 #include "boards/arria10/UI_Si5340Lists.h"
 
 #include <QCheckBox>
+#include <algorithm>
 
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
