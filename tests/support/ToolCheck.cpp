@@ -102,8 +102,13 @@ ToolResult CheckIverilog(const std::vector<std::string>& files, const std::strin
     std::string command = "iverilog -g2001 -Wall -o /dev/null";
     if (!top.empty()) command += " -s " + Quote(top);
     ToolResult result = RunCommand(command + Join(files));
-    // iverilog reports some faults as warnings only; none are expected in our files
-    if (result.ok && result.output.find("warning") != std::string::npos) result.ok = false;
+    // iverilog reports some faults as warnings only; none are expected in our files but one:
+    // an instance may leave a controller's input open on purpose (".conf_rd()"), which
+    // synthesis ties low.
+    std::istringstream lines(result.output);
+    for (std::string line; result.ok && std::getline(lines, line);)
+        if (line.find("warning") != std::string::npos && line.find("with dangling input port") == std::string::npos)
+            result.ok = false;
     return result;
 }
 

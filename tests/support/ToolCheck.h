@@ -31,7 +31,8 @@ private:
 
 std::string ReadFile(const std::string& path);
 
-// iverilog -g2001: the file compiles, with `top` as the root module when given.
+// iverilog -g2001: the files compile without a warning (but an input an instance leaves open),
+// with `top` as the root module when given.
 ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top = "");
 // verilator --lint-only with its warnings on, except those an empty top level must raise
 // (undriven outputs, unused inputs) and the controller outputs a top level leaves open on

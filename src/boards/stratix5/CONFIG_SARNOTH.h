@@ -4,6 +4,7 @@
 // the controller-file export read the oscillator choices.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/model/MainBoard.h"
 
@@ -83,3 +84,22 @@ static_assert(offsetof(SARNOTH_CONFIG, nCdcm61001) == 172);
 // fan, flash and RS-422; Si570 not used, both CDCM chips "Not Use".
 void DefaultConfig(SARNOTH_CONFIG& config);
 
+// The record as the form stores it after showing it: every choice outside its list becomes
+// "not used", and so does each oscillator no ticked interface needs (the Si570 and the
+// CDCM61001 serve the SFP+ ports, the CDCM61004 the SATA ports), as the form disables their
+// lists. A record from a file reaches the headless pair in this shape, as it reaches the
+// definition from the form.
+SARNOTH_CONFIG SarnothFormRecord(const SARNOTH_CONFIG& config);
+
+// Fills an empty board with Sarnoth's device, the ticked groups, the clock-chip groups of the
+// chosen oscillators and a DDR3 SO-DIMM socket connector per ticked socket (expansion ids 24
+// and 25); the record's copy goes into the board first.
+void BuildMainBoard_Sarnoth(TMainBoard* board, const SARNOTH_CONFIG& Config);
+
+// The definition on the record as the form stores it, and a DDR3 SO-DIMM module on each
+// ticked socket under "DDR3A_" and "DDR3B_", as the form's Generate attaches them.
+void BuildSarnothProjectBoard(TMainBoard& board, const SARNOTH_CONFIG& config);
+
+// What the Sarnoth form's Generate does after its dialogs: the board as above, written as a
+// Verilog project.
+bool GenerateSarnothProject(const SARNOTH_CONFIG& config, const std::string& projectFile);

@@ -33,8 +33,10 @@
 #include "boards/stratix4_cyclone4/UI_GORVATH.h"
 #include "boards/stratix4_cyclone4/UI_KAVRIN.h"
 #include "boards/stratix4_cyclone4/UI_RUSKEL.h"
+#include "boards/stratix5/UI_BRINDELL.h"
 #include "boards/stratix5/UI_CRESSWIN.h"
 #include "boards/stratix5/UI_MORRAST.h"
+#include "boards/stratix5/UI_SARNOTH.h"
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
@@ -59,6 +61,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Harnix, &Create<TFormHarnix>, &RegisterHarnixPictures},
     {MAINBOARD_Fennick, &Create<TFormFennick>, &RegisterFennickPictures},
     {MAINBOARD_Morrast, &Create<TFormMorrast>, &RegisterMorrastPictures},
+    {MAINBOARD_Sarnoth, &Create<TFormSarnoth>, &RegisterSarnothPictures},
+    {MAINBOARD_Brindell, &Create<TFormBrindell>, nullptr},  // the selector shows Sarnoth's picture
     {MAINBOARD_Cresswin, &Create<TFormCresswin>, &RegisterCresswinPictures},
     {MAINBOARD_Jorvale, &Create<TFormJorvale>, &RegisterJorvalePictures},
     {MAINBOARD_Plimmet, &Create<TFormPlimmet>, &RegisterPlimmetPictures},
