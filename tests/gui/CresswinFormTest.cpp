@@ -31,6 +31,14 @@ constexpr const char* kHiddenShapes[] = {"ShapePCIe",  "ShapeSma",   "ShapeSata_
                                          "ShapeSfp_A", "ShapeSfp_B", "ShapeSfp_C",  "ShapeSfp_D",
                                          "ShapeCdcm61004", "ShapeSi570", "ShapeHSMC"};
 
+std::string TransceiverNote(const std::string& words)
+{
+    return "===== " + words +
+           "  Transceiver Pinwright warning =====\r\nTo prevent any errors while compiling your Quartus project, "
+           "either comment out the\r\ntransceiver signals in the top level entity if they are not in use or add the "
+           "Altera \r\nTransceiver IP to your design.\r\n";
+}
+
 }  // namespace
 
 class CresswinForm : public BoardFormFixture<TFormCresswin, MAINBOARD_Cresswin> {
@@ -210,4 +218,39 @@ TEST_F(CresswinForm, LoadedRecordShowsWhatTheListsHold)
     dialogs.Clear();
     Press("ButtonLoad");
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to load setting"});
+}
+
+
+// The note names the transceiver interfaces in their order, before the success box; a generic
+// card's pins take "HSMC_" for an empty prefix in the project only.
+TEST_F(CresswinForm, GenerateNotesTheTransceiversAndNamesGenericCards)
+{
+    Open();
+    EXPECT_EQ(Generate(dir.Path() + "plain.qpf"), std::vector<std::string>{kSuccess + dir.Path()});
+
+    PickCard(DAUGHTER_HSMC_DEFAULT_XCVR);
+    Pick(Combo("ComboBoxCdcm61004"), 2);
+    Box("CheckBoxPCIe")->click();
+    EXPECT_EQ(Generate(dir.Path() + "xcvr.qpf"),
+              (std::vector<std::string>{TransceiverNote("PCIe/HSMC-Transceiver"), kSuccess + dir.Path()}));
+    const std::string v = tooltest::ReadFile(dir.Path() + "xcvr.v");
+    EXPECT_NE(v.find("HSMC_"), std::string::npos);
+    EXPECT_NE(v.find("HSMC_REFCLK_p"), std::string::npos);
+    EXPECT_NE(v.find("CDCM6100x_Config CDCM61004_Config_inst("), std::string::npos);
+    EXPECT_EQ(Text("EditHSMC_A"), "");
+
+    Box("CheckBoxSata_1")->click();
+    Box("CheckBoxSfpD")->click();
+    Edit("EditHSMC_A")->setText("CARD_");
+    EXPECT_EQ(Generate(dir.Path() + "full.qpf"),
+              (std::vector<std::string>{TransceiverNote("SATA/PCIe/SFP+/HSMC-Transceiver"), kSuccess + dir.Path()}));
+    const std::string qsf = tooltest::ReadFile(dir.Path() + "full.qsf");
+    EXPECT_NE(qsf.find("-to CARD_"), std::string::npos);
+    EXPECT_EQ(qsf.find("-to HSMC_"), std::string::npos);
+    EXPECT_EQ(qsf.find("HSMC_REFCLK_p"), std::string::npos);  // AB6 is SFP1G_REFCLK_p's
+
+    Press("ButtonExit");
+    const CRESSWIN_CONFIG saved = ReadRecordFile<CRESSWIN_CONFIG>(DefaultCfg());
+    EXPECT_EQ(saved.nCdcm61004, 2);
+    EXPECT_STREQ(saved.szHSMC_APrefixName[0], "CARD_");
 }
