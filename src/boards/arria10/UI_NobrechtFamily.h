@@ -153,7 +153,7 @@ protected:
     std::string BoardFolderWord() const override { return "Nobrecht"; }
     void ShowGenerateWarnings() override
     {
-        const std::string notes = Si5340BoardNotes(
+        const std::string notes = ProjectNotes(
             JoinTicked({{AnyTicked(m_data.memoryBoxes), m_data.memoryNote}, {AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
             JoinTicked({{Ticked("CheckBoxPCIe"), "PCIe"}, {AnyTicked(kQsfpBoxes), "QSFP+"}}));
         if (!notes.empty()) platform::InformationBox(notes);

@@ -110,10 +110,3 @@ std::string JoinTicked(std::initializer_list<std::pair<bool, const char*>> names
     return joined;
 }
 
-std::string Si5340BoardNotes(const std::string& memories, const std::string& transceivers)
-{
-    std::string notes;
-    if (!memories.empty()) notes += TBoardForm::MemoryControllerNote(memories);
-    if (!transceivers.empty()) notes += TBoardForm::TransceiverNote(transceivers);
-    return notes;
-}

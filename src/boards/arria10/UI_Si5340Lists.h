@@ -54,9 +54,5 @@ private:
     std::vector<int32_t> m_remembered;
 };
 
-// The notes after a project whose memories need a controller IP ("DDR3-SDRAM/QDRII+ SRAM")
-// and whose transceivers need theirs ("PCIe/QSFP+"); empty parts are left out.
-std::string Si5340BoardNotes(const std::string& memories, const std::string& transceivers);
-
 // The names of the ticked ones joined by "/".
 std::string JoinTicked(std::initializer_list<std::pair<bool, const char*>> names);

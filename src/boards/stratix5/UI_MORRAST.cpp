@@ -251,9 +251,7 @@ void TFormMorrast::ShowGenerateWarnings()
     const std::string memories = stratix5::JoinPresent({{ddr3, "DDR3-SDRAM"}, {qdr, "QDRII+ SRAM"}});
     const std::string interfaces = stratix5::JoinPresent(
         {{Checked("CheckBoxPCIe"), "PCIe"}, {IsSfpUsed(), "SFP+"}, {Checked("CheckBoxSata"), "SATA"}});
-    std::string notice;
-    if (!memories.empty()) notice += MemoryControllerNote(memories);
-    if (!interfaces.empty()) notice += TransceiverNote(interfaces);
+    const std::string notice = ProjectNotes(memories, interfaces);
     if (!notice.empty()) platform::InformationBox(notice);
 }
 

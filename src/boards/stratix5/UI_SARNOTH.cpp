@@ -313,9 +313,7 @@ void TFormSarnoth::ShowGenerateWarnings()
         stratix5::JoinPresent({{AnyChecked(kDdr3Boxes), "DDR3-SDRAM"}, {AnyChecked(kQdrBoxes), "QDRII+ SRAM"}});
     const std::string interfaces =
         stratix5::JoinPresent({{IsSataUsed(), "SATA"}, {Checked("CheckBoxPCIe"), "PCIe"}, {IsSfpUsed(), "SFP+"}});
-    std::string notice;
-    if (!memories.empty()) notice += MemoryControllerNote(memories);
-    if (!interfaces.empty()) notice += TransceiverNote(interfaces);
+    const std::string notice = ProjectNotes(memories, interfaces);
     if (!notice.empty()) platform::InformationBox(notice);
 }
 

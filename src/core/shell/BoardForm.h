@@ -66,6 +66,8 @@ public:
     static std::string MemoryControllerNote(const std::string& memory);
     // The note after a project whose transceivers ("PCIe", "PCIe/QSFP+") need their IP.
     static std::string TransceiverNote(const std::string& transceivers);
+    // Both notes in one text, each only when it names something ("DDR3-SDRAM/QDRII+ SRAM", "PCIe").
+    static std::string ProjectNotes(const std::string& memories, const std::string& transceivers);
     using Options = BoardFormOptions;
     using DefaultSave = BoardFormOptions::DefaultSave;
     using MainBoardButton = BoardFormOptions::MainBoardButton;
