@@ -1,7 +1,7 @@
 #!/bin/bash
 # Renders every board form of the factory table in the main window (as it opens, and with a
-# card chosen on every connector), the board selector and every card picture offscreen to
-# PNG files (default folder: build/screenshots), for anyone to look at.
+# card chosen on every connector), the board selector, the Pandrel GPIO dialog and every card
+# picture offscreen to PNG files (default folder: build/screenshots), for anyone to look at.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}

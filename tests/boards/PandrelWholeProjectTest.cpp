@@ -103,3 +103,29 @@ TEST(PandrelWholeProject, EveryListedCardOnEveryPort)
         EXPECT_EQ(Has(qsf, "-to G0_"), record.bHsmcCIsGpio != 0);
     }
 }
+
+// Two generic cards without prefixes both get "HSM_", so the same signals would come from
+// two connectors: Generate refuses the project with the reason and writes nothing. Port C
+// kept behind the GPIO headers takes no part.
+TEST(PandrelWholeProject, TwoGenericCardsWithoutPrefixesAreRefused)
+{
+    PANDREL_CONFIG record;
+    DefaultConfig(record);
+    record.nHsmcDaughterId[0] = DAUGHTER_HSMC_DEFAULT;
+    record.nHsmcDaughterId[2] = DAUGHTER_HSMC_DEFAULT;
+    gentest::GenerateEnv env;
+    tooltest::TempDir dir;
+    EXPECT_FALSE(GeneratePandrelProject(record, dir.Path() + "Pandrel.qpf"));
+    const std::string name = BoardName(DAUGHTER_HSMC_DEFAULT);
+    const std::vector<std::string> texts = env.dialogs.Texts();
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string& reason = texts[0];
+    EXPECT_EQ(reason.rfind("Signal HSM_", 0), 0u) << reason;
+    EXPECT_TRUE(Has(reason, " comes from both HSMC-A connect to " + name + " and HSMC-C connect to " + name +
+                                "; give one of them another prefix."))
+        << reason;
+    EXPECT_FALSE(platform::FileExists(dir.Path() + "Pandrel.qsf"));
+
+    record.bHsmcCIsGpio = 1;
+    ExpectPandrelProjectAccepted(record);
+}

@@ -14,6 +14,7 @@
 #include <QPainter>
 
 #include "FormFixture.h"
+#include "boards/stratix4_cyclone4/UI_PANDREL_GPIO.h"
 #include "core/shell/FormLayout.h"
 #include "core/shell/UI_Selector.h"
 #include "core/shell/UnitMain.h"
@@ -127,6 +128,22 @@ TEST_F(Screenshot, BoardSelector)
     QPixmap picked = selector.grab();
     EXPECT_EQ(picked.size(), QSize(770, 342));
     EXPECT_TRUE(picked.save(QString::fromStdString(folder + "selector.png")));
+}
+
+// The one modal dialog a board form owns: Pandrel's GPIO headers, an 80-pin card on both.
+TEST_F(Screenshot, PandrelGpioDialog)
+{
+    std::string folder = ScreenshotFolder(dir.Path());
+    TConfigBase<PANDREL_CONFIG> cards;
+    cards.BuildDaughterList(CONNECTOR_GPIO80, false, VOLTAGE_2V5);
+    TFormGPIO gpio(nullptr);
+    gpio.SetCardList(cards);
+    gpio.SetGpio1Index(gpio.Header(GPIO_1).Combo->findText(QString::fromStdString(BoardName(DAUGHTER_Kobbet_GPIO))));
+    gpio.SetGpio1Prefix("K_");
+    gpio.show();
+    ExpectNothingClipped(&gpio);
+    EXPECT_TRUE(gpio.grab().save(QString::fromStdString(folder + "12-gpio-dialog.png")));
+    gpio.hide();
 }
 
 TEST_F(Screenshot, EveryCardPictureOnOneSheet)

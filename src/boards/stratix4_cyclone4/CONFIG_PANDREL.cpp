@@ -382,6 +382,15 @@ PANDREL_CONFIG PandrelProjectRecord(const PANDREL_CONFIG& config)
     return Config;
 }
 
+void RenameDefaultPin(TMainBoard& board, int n, int position, const std::string& prefix, const char* name,
+                      uint8_t direction)
+{
+    TPin* pin = board.GetHsmcPin(n, position);
+    PW_CHECK(pin != nullptr);
+    pin->SetName(prefix + name);
+    pin->SetDirection(direction);
+}
+
 void BuildPandrelProjectBoard(TMainBoard& board, const PANDREL_CONFIG& config)
 {
     const PANDREL_CONFIG Config = PandrelProjectRecord(config);
@@ -395,10 +404,7 @@ void BuildPandrelProjectBoard(TMainBoard& board, const PANDREL_CONFIG& config)
         if (IsHsmcDefaultCard(card)) {
             // The board routes these card positions to its own clock pins.
             auto rename = [&](int position, const char* name) {
-                TPin* pin = board.GetHsmcPin(attached, position);
-                PW_CHECK(pin != nullptr);
-                pin->SetName(prefix + name);
-                pin->SetDirection(DIRECTION_INOUT);
+                RenameDefaultPin(board, attached, position, prefix, name, DIRECTION_INOUT);
             };
             rename(39, "OUT0");
             if (port != PORT_F) {

@@ -90,6 +90,12 @@ void BuildMainBoard_Pandrel(TMainBoard* board, const PANDREL_CONFIG& Config);
 // generic HSMC card made "HSM_".
 PANDREL_CONFIG PandrelProjectRecord(const PANDREL_CONFIG& config);
 
+// Gives the pin at `position` of the n-th attached HSMC connector (a default card's) its board
+// name, the prefix followed by `name`, and the direction. The positions renamed carry a pin on
+// every HSMC port.
+void RenameDefaultPin(TMainBoard& board, int n, int position, const std::string& prefix, const char* name,
+                      uint8_t direction);
+
 // The definition of that working record and the cards attached as the form attaches them:
 // the HSMC ports (port C only as an HSMC port) with the board names of the generic cards'
 // clock pins, the GPIO headers while port C serves them, the DDR3 module under "mem_". The

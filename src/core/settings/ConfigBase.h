@@ -2,6 +2,7 @@
 // The settings holder the older board forms embed, one per card list: the record, the
 // folder of the settings dialogs and the card list of one combo box.
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "core/settings/ConfigBaseAttach.h"
@@ -42,6 +43,13 @@ public:
     {
         DaughterCount =
             configshared::BuildDaughterList(DaughterIds, connectorType, transceiversAllowed, voltageClass, false);
+    }
+
+    // A card the list's rule leaves out but the board offers, after the listed ones.
+    void AppendDaughterId(uint8_t id)
+    {
+        if (DaughterCount >= 0 && DaughterCount < static_cast<int32_t>(std::size(DaughterIds)))
+            DaughterIds[DaughterCount++] = id;
     }
 
     static std::string SelectProjectFile(const std::string& boardWord, const std::string& projectName)

@@ -42,6 +42,7 @@
 #include "boards/stratix5/UI_VELLANI.h"
 #include "boards/stratix5/UI_CRESSWIN.h"
 #include "boards/stratix5/UI_MORRAST.h"
+#include "boards/stratix4_cyclone4/UI_PANDREL.h"
 #include "boards/stratix4_cyclone4/UI_YASTREL_X1.h"
 #include "boards/stratix4_cyclone4/UI_YASTREL_X2.h"
 #include "boards/stratix5/UI_BRINDELL.h"
@@ -103,6 +104,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Nobrecht, &Create<TFormNobrecht>, &RegisterNobrechtPictures},
     {MAINBOARD_Yastrel_X2, &Create<TFormYastrel_X2>, &RegisterYastrel_X2Pictures},
     {MAINBOARD_Yastrel_X1, &Create<TFormYastrel_X1>, &RegisterYastrel_X1Pictures},
+    {MAINBOARD_Pandrel, &Create<TFormPandrel>, &RegisterPandrelPictures},
     {MAINBOARD_Dravelle, &Create<TFormDravelle>, &RegisterDravellePictures},
 };
 
