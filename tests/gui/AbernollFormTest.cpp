@@ -99,6 +99,10 @@ TEST_F(AbernollForm, LayoutFollowsTheBoard)
     for (const Place& place : kPlaces) EXPECT_EQ(Get(place.name)->geometry(), place.geometry) << place.name;
     for (auto [control, parent] : kParents)
         EXPECT_EQ(Get(control)->parentWidget()->objectName().toStdString(), parent) << control;
+    // The frequency lists' captions end at their lists.
+    for (const char* label : {"Label1", "Label6", "Label13"})
+        EXPECT_TRUE(Get<QLabel>(label)->alignment() & Qt::AlignRight) << label;
+    EXPECT_FALSE(Get<QLabel>("Label10")->alignment() & Qt::AlignRight);
 }
 
 TEST_F(AbernollForm, FirstStartShowsTheDefaultsWithEveryListDisabled)

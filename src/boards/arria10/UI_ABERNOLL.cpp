@@ -18,6 +18,7 @@ using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kDotted;
+using formlayout::kRight;
 
 constexpr const char* kBoardPicture = "Abernoll_BITMAP";
 
@@ -78,10 +79,10 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxRs422", "GroupBox1", "RS422 Expansion ", {203, 365, 180, 20}},
     {Kind::CheckBox, "CheckBoxGPIO", "GroupBox1", "2x4 GPIO", {16, 396, 180, 20}},
     {Kind::GroupBox, "GroupBoxSI5340A", nullptr, "Si5340A", {8, 324, 409, 153}},
-    {Kind::Label, "Label1", "GroupBoxSI5340A", "QSFPA_REFCLK_p/n:", {21, 22, 188, 20}},
-    {Kind::Label, "Label2", "GroupBoxSI5340A", "QSFPB_REFCLK_p/n:", {21, 54, 188, 20}},
-    {Kind::Label, "Label4", "GroupBoxSI5340A", "QSFPC_REFCLK_p/n:", {21, 86, 188, 20}},
-    {Kind::Label, "Label6", "GroupBoxSI5340A", "QSFPD_REFCLK_p/n:", {21, 118, 188, 20}},
+    {Kind::Label, "Label1", "GroupBoxSI5340A", "QSFPA_REFCLK_p/n:", {21, 22, 188, 20}, kRight},
+    {Kind::Label, "Label2", "GroupBoxSI5340A", "QSFPB_REFCLK_p/n:", {21, 54, 188, 20}, kRight},
+    {Kind::Label, "Label4", "GroupBoxSI5340A", "QSFPC_REFCLK_p/n:", {21, 86, 188, 20}, kRight},
+    {Kind::Label, "Label6", "GroupBoxSI5340A", "QSFPD_REFCLK_p/n:", {21, 118, 188, 20}, kRight},
     {Kind::ComboBox, "ComboBoxSi5340A_A", "GroupBoxSI5340A", nullptr, {210, 20, 110, 28}},
     {Kind::ComboBox, "ComboBoxSi5340A_B", "GroupBoxSI5340A", nullptr, {210, 52, 110, 28}},
     {Kind::ComboBox, "ComboBoxSi5340A_C", "GroupBoxSI5340A", nullptr, {210, 84, 110, 28}},
@@ -91,7 +92,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Label, "Label8", "GroupBoxSI5340A", "MHz", {328, 86, 40, 20}},
     {Kind::Label, "Label9", "GroupBoxSI5340A", "MHz", {328, 118, 40, 20}},
     {Kind::GroupBox, "GroupBox2", nullptr, "Si5340B", {8, 480, 409, 89}},
-    {Kind::Label, "Label13", "GroupBox2", "QDRIIx_REFCLK_p/n:", {21, 30, 188, 20}},
+    {Kind::Label, "Label13", "GroupBox2", "QDRIIx_REFCLK_p/n:", {21, 30, 188, 20}, kRight},
     {Kind::ComboBox, "ComboBoxSi5340B_QDRII", "GroupBox2", nullptr, {210, 28, 110, 28}},
     {Kind::Label, "Label16", "GroupBox2", "MHz", {328, 30, 40, 20}},
     {Kind::Label, "Label10", "GroupBox2", "x: A/B/C/D/E/F", {95, 56, 110, 20}},
