@@ -45,13 +45,6 @@ constexpr MemorySocketKind kDdr4Socket = {
 constexpr MemorySocket kSocketA = {"DDR4 SODIMM_A", 27, "AH33", "DDR4A_REFCLK_p", "AV33"};
 constexpr MemorySocket kSocketB = {"DDR4 SODIMM_B", 28, "AR18", "DDR4B_REFCLK_p", "AP14"};
 
-constexpr QdrPin kQdrOrder[] = {QdrPin::REFCLK_p, QdrPin::A,    QdrPin::K_p,   QdrPin::K_n,    QdrPin::D,
-                                QdrPin::BWS_n,    QdrPin::CQ_p, QdrPin::CQ_n,  QdrPin::Q,      QdrPin::QVLD,
-                                QdrPin::WPS_n,    QdrPin::RPS_n, QdrPin::DOFF_n, QdrPin::ODT};
-constexpr QsfpPin kQsfpOrder[] = {QsfpPin::REFCLK_p,  QsfpPin::TX_p,      QsfpPin::RX_p,  QsfpPin::INTERRUPT_n,
-                                  QsfpPin::LP_MODE,   QsfpPin::MOD_PRS_n, QsfpPin::MOD_SEL_n, QsfpPin::RST_n,
-                                  QsfpPin::SCL,       QsfpPin::SDA};
-
 constexpr BoardPinRow kRzq[] = {{"RZQ_DDR4_A, RZQ_DDR4_B", in, V12, "AU28 BB15"}};
 
 constexpr BoardPinRow kSi5340A[] = {
@@ -132,7 +125,7 @@ void BuildMainBoard_Dravelle(TMainBoard* board, TConfigDravelle* settings)
     const uint8_t qdr[4] = {Config.bQdrA, Config.bQdrB, Config.bQdrC, Config.bQdrD};
     const double qdrMHz = ChoiceMHz(&TConfigNobrecht::Si5340BQdrFrequency, Config.nSi5340B[1]);
     for (int port = 0; port < 4; ++port)
-        if (qdr[port]) AddQdrGroup(*board, port, kQdrOrder, qdrMHz);
+        if (qdr[port]) AddQdrGroup(*board, port, kQdrClockFirst, qdrMHz);
     if (Config.bDDR4_0 || Config.bDDR4_1 || Config.bQdrA || Config.bQdrB || Config.bQdrC || Config.bQdrD)
         AddBoardPins(*AddBoardGroup(*board, "RZQ", kRzq), kRzqQdrRows);
     if (settings->IsSi5340AUsed()) AddBoardGroup(*board, "SI5340A", kSi5340A);
@@ -146,7 +139,7 @@ void BuildMainBoard_Dravelle(TMainBoard* board, TConfigDravelle* settings)
     const uint8_t qsfp[4] = {Config.bQsfpA, Config.bQsfpB, Config.bQsfpC, Config.bQsfpD};
     for (int port = 0; port < 4; ++port)
         if (qsfp[port])
-            AddQsfpGroup(*board, port, kQsfpOrder, ChoiceMHz(&TConfigNobrecht::Si5340AFrequency, Config.nSi5340A[port]));
+            AddQsfpGroup(*board, port, kQsfpClockFirst, ChoiceMHz(&TConfigNobrecht::Si5340AFrequency, Config.nSi5340A[port]));
     if (Config.bSma) AddBoardGroup(*board, "SMA", kSmaRows);
 }
 

@@ -1,5 +1,7 @@
 #include "boards/arria10/NobrechtFamily.h"
 
+#include <type_traits>
+
 #include "cards/CardMap.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
@@ -53,18 +55,19 @@ constexpr GroupPin kQsfpPins[] = {
     {"_TX_p[0..3]", out, HSSI, {"BD5 BC3 BB1 AY1", "AP1 AM1 AK1 AH1", "AB1 Y1 V1 T1", "K1 H1 F1 D1"}},
 };
 
+// `locations` null: the boards' shared locations of the port.
 template <typename Pin, std::size_t N>
 void AddPortGroup(TMainBoard& board, const char* word, int port, const GroupPin (&pins)[N], std::span<const Pin> order,
-                  double refclkMHz)
+                  double refclkMHz, std::type_identity_t<const std::array<const char*, N>*> locations)
 {
-    PW_CHECK(port >= 0 && port < 4);
+    PW_CHECK(port >= 0 && port < (locations ? 6 : 4));
     const std::string group = platform::Format("%s%c", word, 'A' + port);
     RowList rows;
     for (Pin which : order) {
         const auto index = static_cast<std::size_t>(which);
         PW_CHECK(index < N);
         const GroupPin& pin = pins[index];
-        rows.Add(group + pin.suffix, pin.dir, pin.std, pin.locations[port],
+        rows.Add(group + pin.suffix, pin.dir, pin.std, locations ? (*locations)[index] : pin.locations[port],
                  pin.refclk ? FrequencyText(refclkMHz) : std::string());
     }
     AddBoardGroup(board, group, rows.Rows());
@@ -105,12 +108,24 @@ void RowList::Add(const std::string& signals, uint8_t dir, uint8_t std, const st
 
 void AddQdrGroup(TMainBoard& board, int port, std::span<const QdrPin> order, double refclkMHz)
 {
-    AddPortGroup(board, "QDRII", port, kQdrPins, order, refclkMHz);
+    AddPortGroup<QdrPin>(board, "QDRII", port, kQdrPins, order, refclkMHz, nullptr);
 }
 
 void AddQsfpGroup(TMainBoard& board, int port, std::span<const QsfpPin> order, double refclkMHz)
 {
-    AddPortGroup(board, "QSFP", port, kQsfpPins, order, refclkMHz);
+    AddPortGroup<QsfpPin>(board, "QSFP", port, kQsfpPins, order, refclkMHz, nullptr);
+}
+
+void AddQdrGroup(TMainBoard& board, int port, std::span<const QdrPin> order, double refclkMHz,
+                 const QdrLocations& locations)
+{
+    AddPortGroup<QdrPin>(board, "QDRII", port, kQdrPins, order, refclkMHz, &locations);
+}
+
+void AddQsfpGroup(TMainBoard& board, int port, std::span<const QsfpPin> order, double refclkMHz,
+                  const QsfpLocations& locations)
+{
+    AddPortGroup<QsfpPin>(board, "QSFP", port, kQsfpPins, order, refclkMHz, &locations);
 }
 
 void AddMemorySocket(TMainBoard& board, const MemorySocketKind& kind, const MemorySocket& socket, double refclkMHz)

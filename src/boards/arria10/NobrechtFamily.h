@@ -2,6 +2,7 @@
 // What the Nobrecht board and its DDR4 twin Dravelle build alike: the QDRII+ and QSFP+ groups
 // (the same pins and locations on both, in each board's own order), the memory sockets and
 // the reference-clock frequencies the Si5340 choices give. Each board passes its own data.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
@@ -96,11 +97,29 @@ enum class QdrPin : uint8_t { A, BWS_n, CQ_n, CQ_p, D, DOFF_n, K_n, K_p, ODT, Q,
 // The pins of a QSFP+ group (QSFPA_INTERRUPT_n ...).
 enum class QsfpPin : uint8_t { INTERRUPT_n, LP_MODE, MOD_PRS_n, MOD_SEL_n, REFCLK_p, RST_n, RX_p, SCL, SDA, TX_p };
 
+// The order Dravelle and Abernoll add them in: the reference clock first.
+inline constexpr QdrPin kQdrClockFirst[] = {QdrPin::REFCLK_p, QdrPin::A,     QdrPin::K_p,    QdrPin::K_n,  QdrPin::D,
+                                            QdrPin::BWS_n,    QdrPin::CQ_p,  QdrPin::CQ_n,   QdrPin::Q,    QdrPin::QVLD,
+                                            QdrPin::WPS_n,    QdrPin::RPS_n, QdrPin::DOFF_n, QdrPin::ODT};
+inline constexpr QsfpPin kQsfpClockFirst[] = {QsfpPin::REFCLK_p,  QsfpPin::TX_p,      QsfpPin::RX_p,
+                                              QsfpPin::INTERRUPT_n, QsfpPin::LP_MODE, QsfpPin::MOD_PRS_n,
+                                              QsfpPin::MOD_SEL_n, QsfpPin::RST_n,     QsfpPin::SCL,
+                                              QsfpPin::SDA};
+
+// A board's own locations of one port's pins, indexed by the pin (a bus: "first ?*rest").
+using QdrLocations = std::array<const char*, 14>;
+using QsfpLocations = std::array<const char*, 10>;
+
 // QDRII+ group `port` (0-3, "QDRIIA" to "QDRIID") with its pins in the board's order; the
 // reference clock at the given frequency.
 void AddQdrGroup(TMainBoard& board, int port, std::span<const QdrPin> order, double refclkMHz);
 // QSFP+ group `port` (0-3, "QSFPA" to "QSFPD") likewise.
 void AddQsfpGroup(TMainBoard& board, int port, std::span<const QsfpPin> order, double refclkMHz);
+// The same groups at a board's own locations; `port` 0-5 names "A" to "F".
+void AddQdrGroup(TMainBoard& board, int port, std::span<const QdrPin> order, double refclkMHz,
+                 const QdrLocations& locations);
+void AddQsfpGroup(TMainBoard& board, int port, std::span<const QsfpPin> order, double refclkMHz,
+                  const QsfpLocations& locations);
 
 // A memory socket: one entry per module position (empty at the listed positions, the others
 // taking the module's pins, the first at `firstLocation` and the rest unknown), found by its

@@ -37,7 +37,10 @@ QWidget* Create(QWidget* parent, const ControlRow& row)
     case Kind::GroupBox: return new QGroupBox(caption, parent);
     case Kind::Label: {
         auto* label = new QLabel(caption, parent);
-        label->setAlignment((row.style & kCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        const Qt::Alignment across = row.style & kCentred ? Qt::AlignHCenter
+                                     : row.style & kRight ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignVCenter);
         return label;
     }
     case Kind::Image: return new TImage(parent);

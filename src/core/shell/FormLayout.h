@@ -25,6 +25,7 @@ enum Style : unsigned {
     kAqua = 1u << 3,     // shapes: aqua in place of yellow
     kDotted = 1u << 4,   // shapes: a thin dotted line
     kCentred = 1u << 5,  // labels and images: contents centred
+    kRight = 1u << 6,    // labels: text against the right edge
 };
 
 struct Rect {

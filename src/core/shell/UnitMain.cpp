@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boards/arria10/UI_ABERNOLL.h"
 #include "boards/arria10/UI_DRAVELLE.h"
 #include "boards/arria10/UI_IDRENNE.h"
 #include "boards/arria10/UI_NOBRECHT.h"
@@ -106,6 +107,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_Yastrel_X1, &Create<TFormYastrel_X1>, &RegisterYastrel_X1Pictures},
     {MAINBOARD_Pandrel, &Create<TFormPandrel>, &RegisterPandrelPictures},
     {MAINBOARD_Dravelle, &Create<TFormDravelle>, &RegisterDravellePictures},
+    {MAINBOARD_Abernoll, &Create<TFormAbernoll>, &RegisterAbernollPictures},
 };
 
 constexpr CardPicture kCardPictures[] = {
