@@ -24,7 +24,6 @@ using cardmap::out;
 
 constexpr uint8_t V2_5 = 6;      // "2.5 V"
 constexpr uint8_t PCML1_5 = 36;  // "1.5-V PCML"
-constexpr uint8_t HCSL = 37;     // "HCSL"
 
 constexpr BoardPinRow kClock[] = {
     {"OSC_50_B3B", in, V2_5, "AV29", ClockPeriod(20)},
