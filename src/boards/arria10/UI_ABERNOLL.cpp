@@ -268,7 +268,7 @@ std::string TFormAbernoll::BoardFolderWord() const { return "Abernoll"; }
 void TFormAbernoll::ShowGenerateWarnings()
 {
     const std::string notes =
-        Si5340BoardNotes(JoinTicked({{AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
+        ProjectNotes(JoinTicked({{AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
                          JoinTicked({{Control<QCheckBox>("CheckBoxPCIe")->isChecked(), "PCIe"},
                                      {AnyTicked(kQsfpBoxes), "QSFP+"}}));
     if (!notes.empty()) platform::InformationBox(notes);
