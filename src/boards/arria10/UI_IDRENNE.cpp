@@ -325,10 +325,8 @@ void TFormIdrenne::ShowVoltageWarning()
     IDRENNE_CONFIG scratch = m_Settings.Config;
     FormToConfig(scratch);
     if (scratch.nFmcVol == IDRENNE_FMC_1V8) return;
-    platform::WarningBox(std::string("You have changed the default voltage level of FMC interface. \nPlease remember "
-                                     "to change the jumper position on JP2 accordingly.") +
-                         "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of "
-                         "voltage level.");
+    ShowVoltageJumperWarning("You have changed the default voltage level of FMC interface. \nPlease remember "
+                             "to change the jumper position on JP2 accordingly.");
 }
 
 void TFormIdrenne::ComboBoxDDR4SocketChange()

@@ -238,10 +238,8 @@ void TFormJorvale::ShowVoltageWarning()
     JORVALE_CONFIG scratch = m_Settings.Config;
     FormToConfig(scratch);
     if (scratch.nHsmcVoltage == kHsmcVoltageDefault) return;
-    platform::WarningBox(std::string("You have changed the default voltage level of HSMC interface. \nPlease remember "
-                                     "to change the shunt position on JP7 accordingly.") +
-                         "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of "
-                         "voltage level.");
+    ShowVoltageJumperWarning("You have changed the default voltage level of HSMC interface. \nPlease remember "
+                             "to change the shunt position on JP7 accordingly.");
 }
 
 void TFormJorvale::ComboBoxHSMCChange()

@@ -295,10 +295,8 @@ void TFormUlvarin::ShowVoltageWarning()
     ULVARIN_CONFIG scratch = m_Settings.Config;
     FormToConfig(scratch);
     if (scratch.nHsmcVoltage == kHsmcVoltageDefault) return;
-    platform::WarningBox(std::string("You have changed the default voltage level of HSMC interface. \nPlease remember "
-                                     "to change the jumper position on JP3 accordingly.") +
-                         "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of "
-                         "voltage level.");
+    ShowVoltageJumperWarning("You have changed the default voltage level of HSMC interface. \nPlease remember "
+                             "to change the jumper position on JP3 accordingly.");
 }
 
 void TFormUlvarin::ComboBoxGpioChange()

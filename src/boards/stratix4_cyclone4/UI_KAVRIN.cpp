@@ -356,9 +356,7 @@ void TFormKavrin::ShowVoltageWarning()
                         "change the shunt position on JP6 accordingly."
                       : "You have changed the default voltage level of HSMC interface. \nPlease remember to change the "
                         "shunt position on JP7 accordingly.";
-    platform::WarningBox(std::string(text) +
-                         "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of voltage "
-                         "level.");
+    ShowVoltageJumperWarning(text);
 }
 
 void TFormKavrin::ComboBoxGpioChange()

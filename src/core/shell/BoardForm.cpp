@@ -147,6 +147,13 @@ bool TBoardForm::RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds)
     return false;
 }
 
+void TBoardForm::ShowVoltageJumperWarning(const std::string& changed)
+{
+    platform::WarningBox(changed +
+                         "\n\nWanring:\nThe hardware could be damaged permanently without proper setting of voltage "
+                         "level.");
+}
+
 void TBoardForm::ShowHpsWarning()
 {
     platform::InformationBox(std::string("===== HPS System warning =====\r\n") +

@@ -128,6 +128,9 @@ protected:
     bool CheckGenerateProjectName() const;
     // The information box of the boards whose processor side the user can tick.
     static void ShowHpsWarning();
+    // The warning after a project for a connector voltage other than the board's default: what
+    // changed and which jumper to move, then the hardware warning every such board gives.
+    static void ShowVoltageJumperWarning(const std::string& changed);
 
     virtual void FillComboBoxes() = 0;
     virtual void ApplyDefaultConfig() = 0;  // the defaults into the first holder's record
