@@ -62,4 +62,15 @@ std::string FormatBoundedV(std::size_t capacity, const char* format, va_list arg
     return std::string(buffer.data(), kept);
 }
 
+std::string JoinPresent(std::initializer_list<std::pair<bool, const char*>> words)
+{
+    std::string joined;
+    for (const auto& [present, word] : words) {
+        if (!present) continue;
+        if (!joined.empty()) joined += "/";
+        joined += word;
+    }
+    return joined;
+}
+
 }  // namespace platform

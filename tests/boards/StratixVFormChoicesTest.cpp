@@ -39,10 +39,3 @@ TEST(StratixVFormChoices, PickIsKeptWhileTheChipIsNotNeeded)
         }
     }
 }
-
-TEST(StratixVFormChoices, WordsJoinInTheirOrder)
-{
-    EXPECT_EQ(stratix5::JoinPresent({{true, "PCIe"}, {false, "SFP+"}, {true, "SATA"}}), "PCIe/SATA");
-    EXPECT_EQ(stratix5::JoinPresent({{false, "SATA"}, {true, "HSMC-Transceiver"}}), "HSMC-Transceiver");
-    EXPECT_EQ(stratix5::JoinPresent({{false, "PCIe"}}), "");
-}

@@ -143,3 +143,10 @@ TEST(Platform, ScriptedDialogsRecordAndAnswer)
     EXPECT_EQ(dialogs.FileDialogs()[0].options.folder, "/tmp/");
     EXPECT_EQ(dialogs.Exceptions(), std::vector<std::string>{"boom"});
 }
+
+TEST(Platform, JoinPresentKeepsTheWordsPresentInTheirOrder)
+{
+    EXPECT_EQ(platform::JoinPresent({{true, "PCIe"}, {false, "SFP+"}, {true, "SATA"}}), "PCIe/SATA");
+    EXPECT_EQ(platform::JoinPresent({{false, "SATA"}, {true, "HSMC-Transceiver"}}), "HSMC-Transceiver");
+    EXPECT_EQ(platform::JoinPresent({{false, "PCIe"}}), "");
+}

@@ -11,6 +11,7 @@
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -268,8 +269,8 @@ std::string TFormAbernoll::BoardFolderWord() const { return "Abernoll"; }
 void TFormAbernoll::ShowGenerateWarnings()
 {
     const std::string notes =
-        ProjectNotes(JoinTicked({{AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
-                         JoinTicked({{Control<QCheckBox>("CheckBoxPCIe")->isChecked(), "PCIe"},
+        ProjectNotes(platform::JoinPresent({{AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
+                         platform::JoinPresent({{Control<QCheckBox>("CheckBoxPCIe")->isChecked(), "PCIe"},
                                      {AnyTicked(kQsfpBoxes), "QSFP+"}}));
     if (!notes.empty()) platform::InformationBox(notes);
 }

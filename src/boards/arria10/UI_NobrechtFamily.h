@@ -20,6 +20,7 @@
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/Format.h"
 
 // A frequency list's row in its group of the layout: the label, the list and "MHz".
 #define NOBRECHT_SI5340_ROW(group, label, combo, caption, row)                                   \
@@ -154,8 +155,8 @@ protected:
     void ShowGenerateWarnings() override
     {
         const std::string notes = ProjectNotes(
-            JoinTicked({{AnyTicked(m_data.memoryBoxes), m_data.memoryNote}, {AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
-            JoinTicked({{Ticked("CheckBoxPCIe"), "PCIe"}, {AnyTicked(kQsfpBoxes), "QSFP+"}}));
+            platform::JoinPresent({{AnyTicked(m_data.memoryBoxes), m_data.memoryNote}, {AnyTicked(kQdrBoxes), "QDRII+ SRAM"}}),
+            platform::JoinPresent({{Ticked("CheckBoxPCIe"), "PCIe"}, {AnyTicked(kQsfpBoxes), "QSFP+"}}));
         if (!notes.empty()) platform::InformationBox(notes);
     }
 

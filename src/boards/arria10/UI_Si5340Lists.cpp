@@ -99,14 +99,3 @@ bool TSi5340Lists::CheckOscillators() const
     return message.empty() || platform::WarningYesNo(message + "Do you want to continued?");
 }
 
-std::string JoinTicked(std::initializer_list<std::pair<bool, const char*>> names)
-{
-    std::string joined;
-    for (auto [ticked, name] : names) {
-        if (!ticked) continue;
-        if (!joined.empty()) joined += "/";
-        joined += name;
-    }
-    return joined;
-}
-

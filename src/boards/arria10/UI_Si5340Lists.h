@@ -53,6 +53,3 @@ private:
     std::vector<Bound> m_lists;
     std::vector<int32_t> m_remembered;
 };
-
-// The names of the ticked ones joined by "/".
-std::string JoinTicked(std::initializer_list<std::pair<bool, const char*>> names);

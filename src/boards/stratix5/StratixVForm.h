@@ -1,7 +1,6 @@
 #pragma once
 // What the Stratix V board forms (Sarnoth, Cresswin, Morrast) share: the oscillator choice
-// that is kept while no interface needs the chip, and the words of the notes after a
-// generated project. Nothing here is Qt: StratixVFormControls.h applies the choice to a form's
+// that is kept while no interface needs the chip. Nothing here is Qt: StratixVFormControls.h applies the choice to a form's
 // combo box.
 #include <cstdint>
 #include <initializer_list>
@@ -10,9 +9,6 @@
 #include <vector>
 
 namespace stratix5 {
-
-// The words present, joined with "/" in their order ("PCIe/SFP+"); empty when none is.
-std::string JoinPresent(std::initializer_list<std::pair<bool, const char*>> words);
 
 // One oscillator's choice on a form. While an interface the chip serves is chosen its combo
 // box is enabled and shows the entry the user picked last; otherwise it shows the "not used"

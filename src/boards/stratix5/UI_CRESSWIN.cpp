@@ -12,6 +12,7 @@
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -301,7 +302,7 @@ std::string TFormCresswin::BoardFolderWord() const { return "Cresswin"; }
 
 void TFormCresswin::ShowGenerateWarnings()
 {
-    const std::string interfaces = stratix5::JoinPresent({{IsSataUsed(), "SATA"},
+    const std::string interfaces = platform::JoinPresent({{IsSataUsed(), "SATA"},
                                                           {Checked("CheckBoxPCIe"), "PCIe"},
                                                           {IsSfpUsed(), "SFP+"},
                                                           {IsHsmcTransceiverCard(), "HSMC-Transceiver"}});

@@ -11,6 +11,7 @@
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -248,8 +249,8 @@ void TFormMorrast::ShowGenerateWarnings()
     const bool ddr3 = Checked("CheckBoxDDR3_0") || Checked("CheckBoxDDR3_1");
     const bool qdr = Checked("CheckBoxQdrA") || Checked("CheckBoxQdrB") || Checked("CheckBoxQdrC") ||
                      Checked("CheckBoxQdrD");
-    const std::string memories = stratix5::JoinPresent({{ddr3, "DDR3-SDRAM"}, {qdr, "QDRII+ SRAM"}});
-    const std::string interfaces = stratix5::JoinPresent(
+    const std::string memories = platform::JoinPresent({{ddr3, "DDR3-SDRAM"}, {qdr, "QDRII+ SRAM"}});
+    const std::string interfaces = platform::JoinPresent(
         {{Checked("CheckBoxPCIe"), "PCIe"}, {IsSfpUsed(), "SFP+"}, {Checked("CheckBoxSata"), "SATA"}});
     const std::string notice = ProjectNotes(memories, interfaces);
     if (!notice.empty()) platform::InformationBox(notice);

@@ -10,6 +10,7 @@
 #include "core/shell/Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -310,9 +311,9 @@ std::string TFormSarnoth::BoardFolderWord() const { return "S5"; }
 void TFormSarnoth::ShowGenerateWarnings()
 {
     const std::string memories =
-        stratix5::JoinPresent({{AnyChecked(kDdr3Boxes), "DDR3-SDRAM"}, {AnyChecked(kQdrBoxes), "QDRII+ SRAM"}});
+        platform::JoinPresent({{AnyChecked(kDdr3Boxes), "DDR3-SDRAM"}, {AnyChecked(kQdrBoxes), "QDRII+ SRAM"}});
     const std::string interfaces =
-        stratix5::JoinPresent({{IsSataUsed(), "SATA"}, {Checked("CheckBoxPCIe"), "PCIe"}, {IsSfpUsed(), "SFP+"}});
+        platform::JoinPresent({{IsSataUsed(), "SATA"}, {Checked("CheckBoxPCIe"), "PCIe"}, {IsSfpUsed(), "SFP+"}});
     const std::string notice = ProjectNotes(memories, interfaces);
     if (!notice.empty()) platform::InformationBox(notice);
 }
