@@ -368,7 +368,7 @@ TEST(Si5340TopLevel, SelectorOfEveryChoice)
         EXPECT_TRUE(Defines(text, selector));
     }
 
-    // The spec's spot values: the macro each selector names carries the chip's code.
+    // Spot values: the macro each selector names carries the chip's code.
     auto valueOf = [](const std::string& text, const std::string& macro) {
         std::size_t at = text.find("`define " + macro + "   ");
         if (at == std::string::npos) return std::string();
