@@ -160,6 +160,18 @@ TEST(AbernollDefinition, RecordsToConnectors)
          },
          {.pins = {{"QDRIIA_REFCLK_p", "L9", DIRECTION_INPUT, 21, 1, 0, "0.000000 MHz"},
                    {"QSFPB_REFCLK_p", "AD5", DIRECTION_INPUT, 21, 1, 0, "0.000000 MHz"}}}},
+        // Nobrecht and Dravelle give 0 for these; Abernoll counts only the low byte.
+        {"choices beyond a byte: their low byte's frequency",
+         [](ABERNOLL_CONFIG& c) {
+             NoGroups(c);
+             c.bQdrF = c.bQsfpA = c.bQsfpC = 1;
+             c.nSi5340A[0] = 257;
+             c.nSi5340A[2] = 0x102;
+             c.nSi5340B_QDRII = 0x103;
+         },
+         {.pins = {{"QSFPA_REFCLK_p", "AH5", DIRECTION_INPUT, 21, 1, 0, "100.000000 MHz"},
+                   {"QSFPC_REFCLK_p", "Y5", DIRECTION_INPUT, 21, 1, 0, "125.000000 MHz"},
+                   {"QDRIIF_REFCLK_p", "AT7", DIRECTION_INPUT, 21, 1, 0, "275.000000 MHz"}}}},
     };
     modeltest::ExpectDefinitionTable<ABERNOLL_CONFIG>(cases, Build);
 }

@@ -137,7 +137,7 @@ void BuildMainBoard_Abernoll(TMainBoard* board, TConfigAbernoll* settings)
     if (Config.bFlash) AddBoardGroup(*board, "FLASH", kFlash);
     // One Si5340B output serves all six memories.
     const uint8_t qdr[6] = {Config.bQdrA, Config.bQdrB, Config.bQdrC, Config.bQdrD, Config.bQdrE, Config.bQdrF};
-    const double qdrMHz = ChoiceMHz(&TConfigAbernoll::Si5340BQdrFrequency, Config.nSi5340B_QDRII);
+    const double qdrMHz = LowByteChoiceMHz(&TConfigAbernoll::Si5340BQdrFrequency, Config.nSi5340B_QDRII);
     bool anyQdr = false;
     for (int port = 0; port < 6; ++port) {
         if (!qdr[port]) continue;
@@ -155,7 +155,7 @@ void BuildMainBoard_Abernoll(TMainBoard* board, TConfigAbernoll* settings)
     for (int port = 0; port < 4; ++port)
         if (qsfp[port])
             AddQsfpGroup(*board, port, kQsfpClockFirst,
-                         ChoiceMHz(&TConfigAbernoll::Si5340AFrequency, Config.nSi5340A[port]), kQsfp[port]);
+                         LowByteChoiceMHz(&TConfigAbernoll::Si5340AFrequency, Config.nSi5340A[port]), kQsfp[port]);
     if (Config.bLTM4677) AddBoardGroup(*board, "LTM4677", kLtm4677);
     if (Config.bGPIO) AddBoardGroup(*board, "GPIO Expansion Header", kGpio);
 }

@@ -92,6 +92,11 @@ double ChoiceMHz(double (*frequency)(uint8_t), int32_t code)
     return code >= 0 && code <= 255 ? frequency(static_cast<uint8_t>(code)) : 0.0;
 }
 
+double LowByteChoiceMHz(double (*frequency)(uint8_t), int32_t code)
+{
+    return frequency(static_cast<uint8_t>(static_cast<uint32_t>(code) & 0xFFu));
+}
+
 const char* RowList::Keep(const std::string& text)
 {
     m_texts.push_back(text);

@@ -77,6 +77,8 @@ std::string FrequencyText(double mhz);
 // The frequency of a stored choice by the settings class's table: a code the table lacks,
 // also one beyond a byte, gives 0.
 double ChoiceMHz(double (*frequency)(uint8_t), int32_t code);
+// Abernoll's reading of the same: only the choice's low byte counts, so 257 is choice 1.
+double LowByteChoiceMHz(double (*frequency)(uint8_t), int32_t code);
 
 // Rows whose texts are made while building (a letter in the names, a frequency text); the
 // texts live as long as the object.
