@@ -122,6 +122,40 @@ TEST_F(OrlennForm, GpioHeadersTakeKelpinAsPlace)
     EXPECT_EQ(written.nKelpinDaughterId[2], DAUGHTER_Wyrsel);
 }
 
+// A stored record shows the label "GPIO-1 Header" and keeps it through clicks on the other
+// boxes; only "GPIO Header" relabels ("GPIO-1" or "Kelpin-A"). The 80-pin card stored on GPIO-1
+// alone stays, with its prefix, and takes GPIO-0 along.
+TEST_F(OrlennForm, StoredHeadersKeepTheirCardAndLabel)
+{
+    ORLENN_CONFIG record;
+    DefaultConfig(record);
+    record.bGPIO = 1;
+    record.nGpioDaughterId[GPIO_1] = DAUGHTER_Kobbet_GPIO;
+    WriteRecordText(record.szGpioPrefixName[GPIO_1], "K_");
+    WriteRecordFile(DefaultCfg(), record);
+    Open();
+    EXPECT_EQ(LabelA(), "GPIO-1 Header");
+    for (const char* combo : {"ComboBoxGpio0", "ComboBoxGpio1"})
+        EXPECT_EQ(Current(combo), BoardName(DAUGHTER_Kobbet_GPIO)) << combo;
+    EXPECT_EQ(Text("EditPrefixGpio0"), "K_");
+    EXPECT_FALSE(Combo("ComboBoxGpio0")->isEnabled());
+    EXPECT_TRUE(Combo("ComboBoxGpio1")->isEnabled());
+
+    for (const char* box : {"CheckBoxLED", "CheckBoxDDR2", "CheckBoxDDR2"}) {
+        Box(box)->click();
+        EXPECT_EQ(LabelA(), "GPIO-1 Header") << box;
+    }
+    EXPECT_FALSE(Shown("ShapeLED"));
+    Box("CheckBoxGPIO")->click();
+    EXPECT_EQ(LabelA(), "Kelpin-A");
+    Box("CheckBoxGPIO")->click();
+    EXPECT_EQ(LabelA(), "GPIO-1");
+
+    const std::string qsf = Generate();
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_NE(qsf.find("-to K_ADC_OTR_A\r\n"), std::string::npos);
+}
+
 // "DDR2 SODIMM" empties and locks Kelpin-B, hides its picture (the module has none) and
 // outline, and keeps it out of the checks and the project.
 TEST_F(OrlennForm, TheDdr2ModuleTakesKelpinBsPlace)

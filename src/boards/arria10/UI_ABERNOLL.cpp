@@ -249,7 +249,7 @@ void TFormAbernoll::UpdateShapes()
     Control<QWidget>("ShapeSi5340B")->setVisible(AnyTicked(kQdrBoxes));
 }
 
-void TFormAbernoll::CheckBoxClick()
+void TFormAbernoll::CheckBoxClick(const QObject*)
 {
     UpdateShapes();
     UpdateOscillatorCombos();

@@ -138,7 +138,7 @@ protected:
         Control<QWidget>("ShapeSi5340B")->setVisible(AnyTicked(m_data.memoryBoxes) || AnyTicked(kQdrBoxes) ||
                                                      Ticked("CheckBoxPceiClk"));
     }
-    void CheckBoxClick() override
+    void CheckBoxClick(const QObject*) override
     {
         UpdateShapes();
         UpdateOscillatorCombos();

@@ -192,7 +192,7 @@ bool TFormOrlenn::KelpinInUse(int port) const
     return !(port == 0 && GpioTicked()) && !(port == 1 && Ddr2Ticked());
 }
 
-void TFormOrlenn::ShowReplacements(const char* gpioLabel)
+void TFormOrlenn::ShowGpioOrKelpinA(const char* gpioLabel)
 {
     const bool gpio = GpioTicked();
     Control<QLabel>("LabelKelpinA")->setText(QString::fromLatin1(gpio ? gpioLabel : "Kelpin-A"));
@@ -203,7 +203,10 @@ void TFormOrlenn::ShowReplacements(const char* gpioLabel)
     }
     m_Kelpin[0].Combo->setVisible(!gpio);
     m_Kelpin[0].Prefix->setVisible(!gpio);
+}
 
+void TFormOrlenn::ShowDdr2OrKelpinB()
+{
     const bool ddr2 = Ddr2Ticked();
     if (ddr2) {
         m_Kelpin[1].Combo->setCurrentIndex(0);
@@ -219,12 +222,13 @@ void TFormOrlenn::ConfigToForm(const ORLENN_CONFIG& config)
     SetProjectName(ReadRecordText(config.szProjectName));
     m_BoardType->setCurrentIndex(OrlennBoardTypeEntry(config.nBoardType));
     m_Groups.ToForm(config);
-    ShowReplacements("GPIO-1 Header");
-    // The headers pair with GPIO-0 leading, only while they are on the board.
+    ShowGpioOrKelpinA("GPIO-1 Header");
+    // The headers are paired only while they are on the board.
     if (config.bGPIO) ShowGpioHeaders(m_Gpio, config.nGpioDaughterId, config.szGpioPrefixName);
     for (int port = 0; port < ORLENN_CONFIG::kKelpinPorts; ++port)
         if (KelpinInUse(port))
             m_Kelpin[port].ShowListed(config.nKelpinDaughterId[port], ReadRecordText(config.szKelpinPrefixName[port]));
+    ShowDdr2OrKelpinB();
     UpdateDaughterPictures();
     UpdateShapes();
 }
@@ -316,9 +320,12 @@ bool TFormOrlenn::GenerateProject(const std::string& projectFile)
 
 std::string TFormOrlenn::BoardFolderWord() const { return "Orlenn"; }
 
-void TFormOrlenn::CheckBoxClick()
+// Only the two boxes that swap a connector change the rows; the label reads "GPIO-1" after a
+// click, where a loaded record shows "GPIO-1 Header".
+void TFormOrlenn::CheckBoxClick(const QObject* sender)
 {
-    ShowReplacements("GPIO-1");
+    if (sender == Control<QCheckBox>("CheckBoxGPIO")) ShowGpioOrKelpinA("GPIO-1");
+    if (sender == Control<QCheckBox>("CheckBoxDDR2")) ShowDdr2OrKelpinB();
     UpdateDaughterPictures();
     UpdateShapes();
 }

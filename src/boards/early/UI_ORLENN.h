@@ -35,15 +35,18 @@ protected:
     bool ConfirmGenerate() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
-    void CheckBoxClick() override;
+    void CheckBoxClick(const QObject* sender) override;
 
 private:
     bool GpioTicked() const;
     bool Ddr2Ticked() const;
     // Whether the port's connector is on the board (not replaced by the headers or the socket).
     bool KelpinInUse(int port) const;
-    // Shows the GPIO headers or Kelpin-A, and frees or locks Kelpin-B, as the boxes say.
-    void ShowReplacements(const char* gpioLabel);
+    // The GPIO headers (the label over Kelpin-A's place reading `gpioLabel`) or Kelpin-A, as
+    // "GPIO Header" says.
+    void ShowGpioOrKelpinA(const char* gpioLabel);
+    // Kelpin-B emptied and locked while "DDR2 SODIMM" is ticked, free otherwise.
+    void ShowDdr2OrKelpinB();
 
     TConfigBase<ORLENN_CONFIG> m_Settings;  // the record, the dialogs' folder and the Kelpin list
     TConfigBase<ORLENN_CONFIG> m_GpioCards;  // the GPIO list only

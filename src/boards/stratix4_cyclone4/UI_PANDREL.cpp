@@ -465,7 +465,7 @@ void TFormPandrel::UpdateVoltagePicture()
     Control<formlayout::TImage>("ImageVol")->SetPicture(m_VoltagePicture);
 }
 
-void TFormPandrel::CheckBoxClick()
+void TFormPandrel::CheckBoxClick(const QObject*)
 {
     UpdateDaughterPictures();
     UpdateShapes();

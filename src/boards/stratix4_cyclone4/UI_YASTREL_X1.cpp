@@ -299,7 +299,7 @@ void TFormYastrel_X1::UpdatePllCombos()
     m_Pll.Follow(Control<QCheckBox>("CheckBoxExtPLL")->isChecked(), m_Settings.Config.nExtPllSetting);
 }
 
-void TFormYastrel_X1::CheckBoxClick()
+void TFormYastrel_X1::CheckBoxClick(const QObject*)
 {
     UpdateDaughterPictures();
     UpdateShapes();

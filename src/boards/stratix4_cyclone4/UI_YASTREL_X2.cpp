@@ -253,7 +253,7 @@ void TFormYastrel_X2::UpdateShapes()
     for (const TConnectorControls& port : m_Hsmc) port.UpdateOutlines();
 }
 
-void TFormYastrel_X2::CheckBoxClick()
+void TFormYastrel_X2::CheckBoxClick(const QObject*)
 {
     UpdateDaughterPictures();
     UpdateShapes();

@@ -39,7 +39,7 @@ protected:
     bool ValidateInput() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
-    void CheckBoxClick() override;
+    void CheckBoxClick(const QObject* sender) override;
 
 private:
     TConfigBase<YASTREL_X2_CONFIG> m_Settings;  // the record, the dialogs' folder and the HSMC list

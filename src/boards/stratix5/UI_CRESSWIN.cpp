@@ -267,7 +267,7 @@ void TFormCresswin::UpdateOscillatorCombos()
 
 void TFormCresswin::UpdateDaughterPictures() { m_Hsmc.UpdatePicture(); }
 
-void TFormCresswin::CheckBoxClick()
+void TFormCresswin::CheckBoxClick(const QObject*)
 {
     UpdateShapes();
     UpdateOscillatorCombos();

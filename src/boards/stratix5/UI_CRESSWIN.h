@@ -42,7 +42,7 @@ protected:
     bool ValidateInput() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
-    void CheckBoxClick() override;
+    void CheckBoxClick(const QObject* sender) override;
     bool ConfirmGenerate() override;  // the oscillator questions
     void ShowGenerateWarnings() override;
 

@@ -219,7 +219,7 @@ void TFormMorrast::UpdateOscillatorCombos()
     stratix5::ShowOscillator(m_Cdcm61004Combo, m_Cdcm61004, IsSfpUsed());
 }
 
-void TFormMorrast::CheckBoxClick()
+void TFormMorrast::CheckBoxClick(const QObject*)
 {
     UpdateShapes();
     UpdateOscillatorCombos();

@@ -279,7 +279,7 @@ void TFormSarnoth::UpdateOscillatorCombos()
 
 // The outlines first: the oscillator outlines show the lists as they were before the click,
 // until the next click, as the board's original form does.
-void TFormSarnoth::CheckBoxClick()
+void TFormSarnoth::CheckBoxClick(const QObject*)
 {
     UpdateShapes();
     UpdateOscillatorCombos();

@@ -34,7 +34,7 @@ protected:
     void ConfigToForm() override;
     bool FormToConfig() override;
     void UpdateShapes() override;
-    void CheckBoxClick() override;
+    void CheckBoxClick(const QObject* sender) override;
     bool ValidateInput() override;
     bool ConfirmGenerate() override;
     bool GenerateProject(const std::string& projectFile) override;

@@ -348,7 +348,7 @@ void TFormVellani::UpdateShapes()
     for (const TConnectorControls& port : m_Fmc) port.UpdateOutlines();
 }
 
-void TFormVellani::CheckBoxClick()
+void TFormVellani::CheckBoxClick(const QObject*)
 {
     UpdateDaughterPictures();
     UpdateShapes();

@@ -40,7 +40,7 @@ protected:
     bool ValidateInput() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
-    void CheckBoxClick() override;
+    void CheckBoxClick(const QObject* sender) override;
     void ShowGenerateWarnings() override;
 
 private:

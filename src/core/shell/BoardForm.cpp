@@ -72,7 +72,7 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
         if (button) connect(button, &QPushButton::clicked, this, [this, click = handler.click] { (this->*click)(); });
     }
     for (QCheckBox* box : findChildren<QCheckBox*>())
-        connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { CheckBoxClick(box); });
     if (m_options.defaultButton) Control<QPushButton>(m_options.defaultButton)->setDefault(true);
     if (m_options.mainBoardButton == MainBoardButton::Hidden)
         if (auto* button = findChild<QWidget*>(QStringLiteral("ButtonMainBoardSelect"))) button->setVisible(false);

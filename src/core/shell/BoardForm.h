@@ -142,8 +142,8 @@ protected:
     virtual bool ValidateInput() = 0;
     virtual bool GenerateProject(const std::string& projectFile) = 0;
     virtual std::string BoardFolderWord() const = 0;
-    // Every check box runs this when clicked.
-    virtual void CheckBoxClick() { UpdateShapes(); }
+    // Every check box runs this when clicked, the box as `sender`.
+    virtual void CheckBoxClick(const QObject* /*sender*/) { UpdateShapes(); }
 
     // The steps of Generate a board fills in. Questions before the project dialog, each
     // going on only on Yes:
