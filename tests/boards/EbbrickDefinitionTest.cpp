@@ -209,7 +209,8 @@ TEST(EbbrickDefinition, ProjectBoardAttachesTheHeaderCardsAsTheFormDoes)
         {"80-pin card on GPIO-0 over another card", k80Pin, "", DAUGHTER_Sollip, "S_", {"GPIO_0_1"},
          {"ADC_OTR_A", "DAC_MODE"}},
         {"80-pin card on GPIO-0 alone", k80Pin, "K_", 0, "", {"GPIO_0_1"}, {"K_ADC_OTR_A", "K_DAC_MODE"}},
-        {"80-pin card on GPIO-1 alone", DAUGHTER_GPIO_DEFAULT, "G_", k80Pin, "K_", {"GPIO_0"}, {"G_GPIO[0]"}},
+        {"80-pin card on GPIO-1 over another card", DAUGHTER_GPIO_DEFAULT, "G_", k80Pin, "K_", {"GPIO_0_1"},
+         {"K_ADC_OTR_A", "K_DAC_MODE"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -5,6 +5,7 @@
 #include "ModelQuery.h"
 #include "boards/cyclone5_max10/CONFIG_Glenmarch.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -237,6 +238,24 @@ TEST(GlenmarchDefinition, EightyPinCardWithoutItsSecondHeaderIsAnInternalError)
     record.nGpioDaughterId[G0] = k80Pin;
     TMainBoard board;
     EXPECT_THROW(BuildMainBoard_Glenmarch(&board, record), platform::InternalError);
+}
+
+// The project board pairs a file's headers as the form shows them, so the definition's check
+// is not reached: the 80-pin card on either header alone takes both under its own prefix.
+TEST(GlenmarchDefinition, ProjectBoardPairsTheHeadersOfAFile)
+{
+    for (int h : {G0, G1}) {
+        SCOPED_TRACE(h);
+        GLENMARCH_CONFIG record = Nothing();
+        record.nGpioDaughterId[h] = k80Pin;
+        WriteRecordText(record.szGpioPrefixName[h], "K_");
+        const GLENMARCH_CONFIG before = record;
+        TMainBoard board;
+        BuildGlenmarchProjectBoard(board, record);
+        EXPECT_EQ(modeltest::ConnectorNames(board), std::vector<std::string>{"GPIO_0_1"});
+        EXPECT_NE(modeltest::FindPin(board, "K_ADC_OTR_A"), nullptr);
+        EXPECT_EQ(std::memcmp(&before, &record, sizeof record), 0);
+    }
 }
 
 TEST(GlenmarchDefinition, DefaultRecord)

@@ -248,18 +248,22 @@ TEST(Yastrel_X1Definition, ProjectRecordIsTheBoardsCopy)
 }
 
 // A file may put the 80-pin card on one header only: the pair is made as the form makes it,
-// so that no check of the 80-pin rule is reached.
+// the card's header leading, so that no check of the 80-pin rule is reached.
 TEST(Yastrel_X1Definition, HeaderPairFromAFileIsPairedFirst)
 {
     struct Row {
         const char* label;
         uint8_t card0, card1;
         std::vector<std::string> connectors;
+        const char* prefix;  // of the first connector's first pin
     };
     const Row rows[] = {
-        {"80-pin card on GPIO-0 only: on both", DAUGHTER_Kobbet_GPIO, 0, {"GPIO_0_1"}},
-        {"80-pin card on GPIO-1 only: taken off", 0, DAUGHTER_Kobbet_GPIO, {}},
-        {"80-pin card on GPIO-1 beside a 40-pin card", DAUGHTER_GPIO_DEFAULT, DAUGHTER_Kobbet_GPIO, {"GPIO_0"}},
+        {"80-pin card on GPIO-0 only: on both", DAUGHTER_Kobbet_GPIO, 0, {"GPIO_0_1"}, "G_"},
+        {"80-pin card on GPIO-1 only: on both", 0, DAUGHTER_Kobbet_GPIO, {"GPIO_0_1"}, "H_"},
+        {"80-pin card on GPIO-1 beside a 40-pin card", DAUGHTER_GPIO_DEFAULT, DAUGHTER_Kobbet_GPIO, {"GPIO_0_1"},
+         "H_"},
+        {"80-pin card on both: GPIO-0's prefix", DAUGHTER_Kobbet_GPIO, DAUGHTER_Kobbet_GPIO, {"GPIO_0_1"}, "G_"},
+        {"40-pin cards stay apart", DAUGHTER_GPIO_DEFAULT, 0, {"GPIO_0"}, "G_"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
@@ -269,14 +273,13 @@ TEST(Yastrel_X1Definition, HeaderPairFromAFileIsPairedFirst)
         record.nGpioDaughterId[GPIO_0] = row.card0;
         record.nGpioDaughterId[GPIO_1] = row.card1;
         WriteRecordText(record.szGpioPrefixName[GPIO_0], "G_");
+        WriteRecordText(record.szGpioPrefixName[GPIO_1], "H_");
         TMainBoard board;
         BuildYastrel_X1ProjectBoard(board, record);
         EXPECT_EQ(modeltest::ConnectorNames(board), row.connectors);
-        if (!row.connectors.empty()) {
-            const TConnector* gpio = modeltest::FindConnector(board, row.connectors[0]);
-            ASSERT_NE(gpio, nullptr);
-            EXPECT_EQ(gpio->GetPin(0)->GetName().rfind("G_", 0), 0u) << gpio->GetPin(0)->GetName();
-        }
+        const TConnector* gpio = modeltest::FindConnector(board, row.connectors[0]);
+        ASSERT_NE(gpio, nullptr);
+        EXPECT_EQ(gpio->GetPin(0)->GetName().rfind(row.prefix, 0), 0u) << gpio->GetPin(0)->GetName();
     }
 }
 

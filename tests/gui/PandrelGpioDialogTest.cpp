@@ -130,3 +130,25 @@ TEST_F(PandrelGpioDialog, CancelKeepsTheKeptChoices)
     EXPECT_TRUE(gpio.Header(GPIO_0).Image->isVisibleTo(&gpio));
     EXPECT_TRUE(Free(GPIO_0));
 }
+
+// Kept choices from a settings file with the 80-pin card on one header alone: that header
+// leads the showing, so the card stays and the other header follows it with its prefix.
+TEST_F(PandrelGpioDialog, EightyPinCardKeptOnOneHeaderStays)
+{
+    for (int header : {GPIO_0, GPIO_1}) {
+        SCOPED_TRACE(header);
+        const int other = 1 - header;
+        gpio.SetGpio0Index(header == GPIO_0 ? EntryOf(kEighty) : EntryOf(kForty));
+        gpio.SetGpio1Index(header == GPIO_1 ? EntryOf(kEighty) : 0);
+        gpio.SetGpio0Prefix(header == GPIO_0 ? "K_" : "G_");
+        gpio.SetGpio1Prefix(header == GPIO_1 ? "K_" : "");
+        gpio.show();
+        for (int h : {GPIO_0, GPIO_1}) {
+            EXPECT_EQ(Card(h), BoardName(kEighty)) << h;
+            EXPECT_EQ(Prefix(h), "K_") << h;
+        }
+        EXPECT_TRUE(Free(header));
+        EXPECT_FALSE(Free(other));
+        Cancel();
+    }
+}

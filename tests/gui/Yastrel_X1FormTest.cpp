@@ -122,7 +122,8 @@ TEST_F(Yastrel_X1Form, PllChoicesComeBackOnlyWhenTheGeneratorIsTicked)
 }
 
 // A record from a file with values outside the form's lists shows and uses the defaults, and
-// an 80-pin card on GPIO-1 alone is taken off: Generate reaches no internal check.
+// an 80-pin card on GPIO-1 alone keeps its prefix and takes GPIO-0 too, as a pick there does:
+// Generate reaches no internal check.
 TEST_F(Yastrel_X1Form, ValuesOutsideTheListsFromAFile)
 {
     YASTREL_X1_CONFIG record;
@@ -141,13 +142,15 @@ TEST_F(Yastrel_X1Form, ValuesOutsideTheListsFromAFile)
     EXPECT_EQ(Current("ComboBoxPLL_HSMA"), "100");
     EXPECT_EQ(Current("ComboBoxPLL_HSMB"), "Disable");
     EXPECT_EQ(Current("ComboBoxPLL_SATA"), "100");
-    EXPECT_EQ(Current("ComboBoxGpio0"), "None");
-    EXPECT_EQ(Current("ComboBoxGpio1"), "None");
-    EXPECT_TRUE(Combo("ComboBoxGpio0")->isEnabled());
+    for (const char* combo : {"ComboBoxGpio0", "ComboBoxGpio1"})
+        EXPECT_EQ(Current(combo), BoardName(DAUGHTER_Kobbet_GPIO)) << combo;
+    EXPECT_EQ(Text("EditPrefixGpio0"), "K_");
+    EXPECT_FALSE(Combo("ComboBoxGpio0")->isEnabled());
     EXPECT_TRUE(Combo("ComboBoxGpio1")->isEnabled());
 
     const std::string qsf = Generate();
     EXPECT_NE(qsf.find("EP4SGX230KF40C2"), std::string::npos);
+    EXPECT_NE(qsf.find("-to K_ADC_OTR_A\r\n"), std::string::npos);
     EXPECT_NE(Top().find("assign clk1_set_wr = 4'd4; //100 MHZ\r\nassign clk2_set_wr = 4'd1; //Disable MHZ\r\n"),
               std::string::npos);
     EXPECT_TRUE(dialogs.Exceptions().empty());

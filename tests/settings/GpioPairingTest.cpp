@@ -103,9 +103,10 @@ TEST(GpioPairing, DefaultPairIsTheGenericCardTwiceWithoutAnyPrefix)
             << int(c.card0) << " '" << c.prefix0 << "' " << int(c.card1) << " '" << c.prefix1 << "'";
 }
 
-// A record read from a file is paired as the form pairs it when showing it, header 0
-// leading; a record the form wrote comes out byte for byte as it went in.
-TEST(GpioPairing, RecordIsPairedWithHeaderZeroLeading)
+// A record read from a file is paired as the form pairs it when showing it: the header that
+// holds the 80-pin card leads, header 0 when both do; a record the form wrote comes out byte
+// for byte as it went in.
+TEST(GpioPairing, RecordIsPairedWithTheCardsHeaderLeading)
 {
     struct Case {
         const char* what;
@@ -117,7 +118,8 @@ TEST(GpioPairing, RecordIsPairedWithHeaderZeroLeading)
     const Case cases[] = {
         {"80-pin card on GPIO-0 alone", {k80Pin, 0}, {"K_", ""}, {k80Pin, k80Pin}, {"K_", "K_"}},
         {"80-pin card on GPIO-0 over another card", {k80Pin, 12}, {"", "S_"}, {k80Pin, k80Pin}, {"", ""}},
-        {"80-pin card on GPIO-1 alone", {1, k80Pin}, {"G_", "K_"}, {1, 0}, {"G_", ""}},
+        {"80-pin card on GPIO-1 beside a 40-pin card", {1, k80Pin}, {"G_", "K_"}, {k80Pin, k80Pin}, {"K_", "K_"}},
+        {"80-pin card on GPIO-1 alone", {0, k80Pin}, {"", "K_"}, {k80Pin, k80Pin}, {"K_", "K_"}},
         {"a paired record keeps GPIO-1's unused prefix", {k80Pin, k80Pin}, {"K_", "typed_"}, {k80Pin, k80Pin},
          {"K_", "typed_"}},
         {"40-pin cards stay", {1, 12}, {"", "S_"}, {1, 12}, {"", "S_"}},

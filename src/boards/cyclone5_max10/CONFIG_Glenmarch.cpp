@@ -5,7 +5,6 @@
 #include "cards/CardMap.h"
 #include "core/generate/SystemBuild.h"
 #include "core/model/BoardDefinition.h"
-#include "core/settings/GpioPairing.h"
 #include "core/settings/RecordText.h"
 #include "platform/Errors.h"
 #include "platform/Format.h"
@@ -209,12 +208,7 @@ void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config)
 
 void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& record)
 {
-    BuildMainBoard_Glenmarch(&board, record);
-    const uint8_t card0 = record.nGpioDaughterId[GPIO_0];
-    const uint8_t card1 = record.nGpioDaughterId[GPIO_1];
-    const std::string prefix0 = ReadRecordText(record.szGpioPrefixName[GPIO_0]);
-    const std::string prefix1 = ReadRecordText(record.szGpioPrefixName[GPIO_1]);
-    AttachGpioHeaderPair(board, card0, prefix0, card1, prefix1, IsGpioDefaultPair(card0, prefix0, card1, prefix1));
+    BuildWithGpioHeaderPair(board, record, &BuildMainBoard_Glenmarch, true);
 }
 
 bool GenerateGlenmarchProject(const GLENMARCH_CONFIG& record, const std::string& projectFile)

@@ -60,12 +60,13 @@ static_assert(offsetof(GLENMARCH_CONFIG, Padding2) == 407);
 // on GPIO-0 needs a card on GPIO-1 too (the form's pairing puts the same one there).
 void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config);
 
-// The definition and the chosen header cards attached as the form attaches them: the 80-pin
-// card once across both headers, the default pair as GPIO_0 and GPIO_1, otherwise each
-// header's card under its own prefix.
+// The definition and the chosen header cards attached as the form attaches them, after the
+// headers are paired as the form pairs a loaded record: the 80-pin card once across both
+// headers, the default pair as GPIO_0 and GPIO_1, otherwise each header's card under its own
+// prefix.
 void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& record);
 
 // What the Glenmarch form's Generate does after its dialogs, without controls: the board as
-// above, then the project written in Verilog. The record is taken as it stands (the form has
-// written BoardId and Size into it).
+// above, then the project written in Verilog. BoardId and Size are taken as they stand (the
+// form has written them into the record).
 bool GenerateGlenmarchProject(const GLENMARCH_CONFIG& record, const std::string& projectFile);

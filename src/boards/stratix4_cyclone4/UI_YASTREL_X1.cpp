@@ -255,9 +255,10 @@ void TFormYastrel_X1::ConfigToForm(const YASTREL_X1_CONFIG& config)
         m_Hsmc[port].ShowListed(config.nHsmcDaughterId[port], ReadRecordText(config.szHSMCPrefixName[port]));
     for (int header : {GPIO_0, GPIO_1})
         m_Gpio[header].ShowListed(config.nGpioDaughterId[header], ReadRecordText(config.szGpioPrefixName[header]));
-    // Paired as GPIO-0 leads, so that an 80-pin card from a file stands on both headers and a
-    // header left locked by an earlier record is freed.
-    PairGpioHeaders(m_Gpio, m_Gpio[GPIO_0].Combo);
+    // Paired with the header that holds an 80-pin card leading, so that the card from a file
+    // stands on both headers with its prefix and a header left locked by an earlier record is
+    // freed.
+    PairShownGpioHeaders(m_Gpio);
     UpdateDaughterPictures();
     UpdateShapes();
     m_Pll.Show(Control<QCheckBox>("CheckBoxExtPLL")->isChecked(), config.nExtPllSetting);

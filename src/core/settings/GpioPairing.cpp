@@ -35,6 +35,13 @@ bool IsGpioDefaultPair(uint8_t card0, std::string_view prefix0, uint8_t card1, s
     return card0 == DAUGHTER_GPIO_DEFAULT && card1 == DAUGHTER_GPIO_DEFAULT && prefix0.empty() && prefix1.empty();
 }
 
+int StoredPairLeader(uint8_t card0, uint8_t card1, int otherwise)
+{
+    const bool spans0 = SpansBothHeaders(card0);
+    if (spans0 == SpansBothHeaders(card1)) return otherwise;
+    return spans0 ? GPIO_0 : GPIO_1;
+}
+
 void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128])
 {
     GpioHeaderState headers[2];
@@ -42,8 +49,11 @@ void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128])
         headers[h].card = cards[h];
         headers[h].prefix = ReadRecordText(prefixes[h]);
     }
-    PairGpioHeaders(headers, GPIO_0);
-    if (headers[GPIO_1].card == cards[GPIO_1]) return;
-    cards[GPIO_1] = headers[GPIO_1].card;
-    WriteRecordText(prefixes[GPIO_1], headers[GPIO_1].prefix);
+    PairGpioHeaders(headers, StoredPairLeader(cards[GPIO_0], cards[GPIO_1]));
+    // Only the follower can change, and only together with its card.
+    for (int h = 0; h < 2; ++h) {
+        if (headers[h].card == cards[h]) continue;
+        cards[h] = headers[h].card;
+        WriteRecordText(prefixes[h], headers[h].prefix);
+    }
 }
