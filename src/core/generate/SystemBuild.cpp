@@ -62,7 +62,6 @@ bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
 
 bool TSystemBuild::CheckPortNames(const TMainBoard& board, bool topIsVhdl)
 {
-    auto label = [](const TConnector& c) { return c.GetDescription().empty() ? c.GetName() : c.GetDescription(); };
     std::map<std::string, const TConnector*> owners;  // by the name as the language compares it
     TPinParsing parsing;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
@@ -72,10 +71,16 @@ bool TSystemBuild::CheckPortNames(const TMainBoard& board, bool topIsVhdl)
             const std::string& port = parsing.GetPort(p).szPortName;
             auto [it, added] = owners.try_emplace(HdlNameKey(port, topIsVhdl), &connector);
             if (added) continue;
-            platform::ErrorBox(platform::Format(
-                "Signal %s comes from both %s and %s; give one of them another prefix.",
-                Latin1ToUtf8(port).c_str(), Latin1ToUtf8(label(*it->second)).c_str(),
-                Latin1ToUtf8(label(connector)).c_str()));
+            // Each connector by its name (GPIO_0, HSMC-A), as the report's list shows it; two
+            // of one name (a board's memory sockets) by their descriptions.
+            const TConnector& first = *it->second;
+            const bool sameName = first.GetName() == connector.GetName();
+            auto label = [sameName](const TConnector& c) {
+                return Latin1ToUtf8(sameName && !c.GetDescription().empty() ? c.GetDescription() : c.GetName());
+            };
+            platform::ErrorBox(platform::Format("Signal %s comes from both %s and %s; give one of them another prefix.",
+                                                Latin1ToUtf8(port).c_str(), label(first).c_str(),
+                                                label(connector).c_str()));
             return false;
         }
     }
