@@ -200,7 +200,7 @@ TEST(ProjectFiles, FirstFailingStepStopsTheSequenceAndKeepsEarlierFiles)
     EXPECT_NE(env.dialogs.Exceptions()[0].find("top.qsf"), std::string::npos);
     ASSERT_EQ(env.dialogs.Boxes().size(), 1u);
     EXPECT_EQ(env.dialogs.Boxes()[0].caption, "Error");
-    EXPECT_EQ(env.dialogs.Boxes()[0].text, "Failed to create file top.qsf");
+    EXPECT_EQ(env.dialogs.Boxes()[0].text, "Failed to create file top.qsf\r\nIs a directory");
 }
 
 TEST(ProjectFiles, PinNameCheckRejectsUnsafeNamesBeforeAnythingIsWritten)

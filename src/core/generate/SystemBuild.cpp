@@ -1,10 +1,9 @@
 #include "core/generate/SystemBuild.h"
 
-#include <cerrno>
-#include <cstring>
 #include <map>
 #include <stdexcept>
 
+#include "core/generate/UnwrittenFiles.h"
 #include "core/model/HdlNames.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
@@ -20,6 +19,7 @@ TSystemBuild::~TSystemBuild() = default;
 
 bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl)
 {
+    ClearUnwrittenFiles();
     // Before anything is sorted or written: a bad name would otherwise stop the request
     // half-way through the files, or produce files no tool reads.
     if (!CheckPinNames(board, topIsVhdl)) return false;
@@ -35,7 +35,10 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
     }
     if (!ExportVerilogIP(board, platform::ExtractFilePath(projectFileName))) return false;
     if (!WriteSdc(board, ChangeFileExt(projectFileName, ".sdc"))) return false;
-    return WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
+    // The report only describes the project, which stands without it: a report that cannot
+    // be written is noted for the success box.
+    WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
+    return true;
 }
 
 bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
@@ -107,13 +110,13 @@ bool WriteProjectFile(const std::string& fileName, const std::string& text)
 {
     // Not forced to disk: the replacement guards against a failed write, and a batch writes
     // hundreds of these files.
-    FileWriteResult result = WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
-    if (result == FileWriteResult::CreateFailed) {
-        int error = errno;
-        platform::ExceptionBox(std::runtime_error(
-            platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), std::strerror(error))));
-    }
-    bool ok = result == FileWriteResult::Ok;
-    if (!ok) platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()));
-    return ok;
+    const FileWriteStatus status = WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
+    if (status) return true;
+    const std::string reason = SystemReason(status.error);
+    if (status.result == FileWriteResult::CreateFailed)
+        platform::ExceptionBox(
+            std::runtime_error(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str())));
+    platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()) +
+                       "\r\n" + reason);
+    return false;
 }
