@@ -47,3 +47,20 @@ TEST(LumbraeWholeProject, DefaultAndFullestRecordsAreAccepted)
         for (const std::string& line : c.lines) EXPECT_NE(qsf.find(line), std::string::npos) << line;
     }
 }
+
+// The same card under the same prefix on both headers gives one signal twice: the message tells
+// the two headers apart by their names.
+TEST(LumbraeWholeProject, OneSignalFromBothHeadersNamesEachHeader)
+{
+    gentest::GenerateEnv env;
+    tooltest::TempDir dir;
+    LUMBRAE_CONFIG record = DefaultLumbraeConfig();
+    for (int h : {GPIO_0, GPIO_1}) {
+        record.nGpioDaughterId[h] = DAUGHTER_GPIO_DEFAULT;
+        WriteRecordText(record.szGpioPrefixName[h], "G_");
+    }
+    EXPECT_FALSE(GenerateLumbraeProject(record, dir.Path() + "Lumbrae.qpf"));
+    EXPECT_EQ(env.dialogs.Texts(),
+              std::vector<std::string>{"Signal G_GPIO comes from both GPIO_0 and GPIO_1; give one of them another prefix."});
+    EXPECT_FALSE(platform::FileExists(dir.Path() + "Lumbrae.qpf"));
+}

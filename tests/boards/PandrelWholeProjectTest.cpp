@@ -116,14 +116,11 @@ TEST(PandrelWholeProject, TwoGenericCardsWithoutPrefixesAreRefused)
     gentest::GenerateEnv env;
     tooltest::TempDir dir;
     EXPECT_FALSE(GeneratePandrelProject(record, dir.Path() + "Pandrel.qpf"));
-    const std::string name = BoardName(DAUGHTER_HSMC_DEFAULT);
     const std::vector<std::string> texts = env.dialogs.Texts();
     ASSERT_EQ(texts.size(), 1u);
     const std::string& reason = texts[0];
     EXPECT_EQ(reason.rfind("Signal HSM_", 0), 0u) << reason;
-    EXPECT_TRUE(Has(reason, " comes from both HSMC-A connect to " + name + " and HSMC-C connect to " + name +
-                                "; give one of them another prefix."))
-        << reason;
+    EXPECT_TRUE(Has(reason, " comes from both HSMC-A and HSMC-C; give one of them another prefix.")) << reason;
     EXPECT_FALSE(platform::FileExists(dir.Path() + "Pandrel.qsf"));
 
     record.bHsmcCIsGpio = 1;

@@ -87,7 +87,8 @@ TEST(Si5340Settings, FilesOfTheRecordSizeOnlyAndTheBoardsReadEachOthers)
     EXPECT_TRUE(dialogs.Boxes().empty());
 
     EXPECT_FALSE(abernoll.SaveToFile(dir.Path() + "no/such/folder/a.cfg"));
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file.\r\n" + dir.Path() +
+                                                        "no/such/folder/a.cfg: No such file or directory"});
 }
 
 TEST(Si5340Settings, FrequencyOfEveryChoice)

@@ -3,12 +3,17 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 #include "GenerateEnv.h"
 #include "GenerateFixture.h"
 #include "ToolCheck.h"
 #include "core/generate/ClockFrequencies.h"
+#include "boards/stratix5/ConfigVellani.h"
 #include "core/generate/SystemBuild.h"
+#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Resources.h"
 
@@ -139,7 +144,8 @@ TEST_F(Export, StopsAtTheFirstFileThatFails)
     platform::ForceDirectories(dir.Path() + "clock_divider.v");
     EXPECT_FALSE(TSystemBuild().ExportVerilogIP(board, dir.Path()));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"si570_controller.v"});
-    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP"});
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP\r\nclock_divider.v: Is a directory"});
+    EXPECT_TRUE(TakeUnwrittenFiles().empty());  // told there, not again below a success box
 
     // The request stops there: no .sdc, no report.
     env.dialogs.Clear();
@@ -149,7 +155,7 @@ TEST_F(Export, StopsAtTheFirstFileThatFails)
     EXPECT_FALSE(TSystemBuild().Generate(*yastrel, project.Path() + "top.qpf", false));
     EXPECT_TRUE(platform::FileExists(project.Path() + "top.v"));
     EXPECT_FALSE(platform::FileExists(project.Path() + "top.sdc"));
-    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP"});
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP\r\nEXT_PLL_CTRL.v: Is a directory"});
 }
 
 TEST_F(Export, SettingsObjectsExportTheirOwnFiles)
@@ -177,10 +183,84 @@ TEST_F(Export, ResourceToFile)
     ASSERT_TRUE(TSystemBuild::WriteResourceToFile(file, "clock_divider_verilog"));
     auto item = platform::FindResource("CLOCK_DIVIDER_VERILOG");
     EXPECT_EQ(tooltest::ReadFile(file), std::string(item->begin(), item->end()));
-    // a missing item fails, and the old file is gone
+    // a missing item fails, and leaves the old file alone
     EXPECT_FALSE(TSystemBuild::WriteResourceToFile(file, "NO_SUCH_VERILOG"));
-    EXPECT_FALSE(platform::FileExists(file));
+    EXPECT_EQ(tooltest::ReadFile(file), std::string(item->begin(), item->end()));
     EXPECT_FALSE(TSystemBuild::WriteResourceToFile(dir.Path() + "a/b/x.v", "CLOCK_DIVIDER_VERILOG"));
+}
+
+// A controller file that cannot be written: an old copy in its place keeps the project
+// standing, the export goes on and the file is noted; without a copy the export stops and
+// says which file and why. A link is written through and stays a link.
+TEST_F(Export, ControllerCopiesAreReplacedWholeOrKept)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> prepare;  // given clock_divider.v's path
+        bool exported;
+        std::vector<std::string> texts;  // the export's boxes
+        std::string noted;               // the line below the success box
+    };
+    const Case cases[] = {
+        {"read-only old copy",
+         [](const std::string& path) {
+             std::ofstream(path) << "old copy";
+             ::chmod(path.c_str(), 0444);
+         },
+         true, {}, "The controller file clock_divider.v could not be written: Permission denied."},
+        {"full device", [](const std::string& path) { fs::create_symlink("/dev/full", path); }, false,
+         {"Failed to export verilog IP\r\nclock_divider.v: No space left on device"}, ""},
+        {"link to a copy elsewhere",
+         [](const std::string& path) {
+             std::ofstream(path + ".kept") << "old copy";
+             fs::create_symlink("clock_divider.v.kept", path);
+         },
+         true, {}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        env.dialogs.Clear();
+        TempDir dir;
+        TMainBoard board;
+        board.m_BoardId = MAINBOARD_Cresswin;
+        PutInt32(board.m_CresswinConfig, 156, 1);
+        PutInt32(board.m_CresswinConfig, 160, 1);
+        const std::string path = dir.Path() + "clock_divider.v";
+        c.prepare(path);
+        EXPECT_EQ(TSystemBuild().ExportVerilogIP(board, dir.Path()), c.exported);
+        EXPECT_EQ(env.dialogs.Texts(), c.texts);
+        EXPECT_EQ(UnwrittenFilesText(TakeUnwrittenFiles(), dir.Path()), c.noted);
+        // Where the project stands, every other file is written all the same.
+        EXPECT_EQ(platform::FileExists(dir.Path() + "CDCM6100x_Config.v"), c.exported);
+        const auto item = platform::FindResource("CLOCK_DIVIDER_VERILOG");
+        if (c.noted.empty() && c.exported) {
+            EXPECT_TRUE(fs::is_symlink(path));
+            EXPECT_EQ(tooltest::ReadFile(path + ".kept"), std::string(item->begin(), item->end()));
+        } else if (c.exported) {
+            EXPECT_EQ(tooltest::ReadFile(path), "old copy");
+        } else {
+            EXPECT_TRUE(fs::is_symlink(path));
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+// A board whose settings object exports into a sub-folder: the failure names the file from the
+// project folder on.
+TEST_F(Export, FailureNamesTheFileFromTheProjectFolder)
+{
+    TempDir dir;
+    platform::ForceDirectories(dir.Path() + "cdcm6208/I2C_CDCM6208_Config.v");
+    TConfigVellani settings;
+    settings.Config = TConfigVellani::DefaultConfig();
+    settings.Config.bExtCdcmPLL = 1;
+    TMainBoard board;
+    board.m_BoardId = MAINBOARD_Vellani;
+    board.m_pConfigBoard = &settings;
+    EXPECT_FALSE(TSystemBuild().ExportVerilogIP(board, dir.Path()));
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP\r\n"
+                                                            "cdcm6208/I2C_CDCM6208_Config.v: Is a directory"});
 }
 
 TEST(ExtPll, YastrelBlockWithTheChosenCodes)

@@ -75,18 +75,20 @@ TEST(FileWrite, AShortWriteIsAFailure)
 {
     TempDir dir;
     std::string text(4096, 'q');
-    // The child writes with a 100-byte limit: both writers must report the failure.
+    // The child writes with a 100-byte limit: both writers must report the failure, and why.
     EXPECT_EQ(WithFileSizeLimit(100, [&] {
                   gentest::GenerateEnv env;
                   bool ok = WriteProjectFile(dir.Path() + "p.qsf", text);
-                  return !ok && env.dialogs.Texts() == std::vector<std::string>{"Failed to create file p.qsf"} &&
+                  return !ok &&
+                         env.dialogs.Texts() == std::vector<std::string>{"Failed to create file p.qsf\r\nFile too large"} &&
                          env.dialogs.Exceptions().empty();
               }),
               1);
     EXPECT_EQ(WithFileSizeLimit(100, [&] {
                   FileGenerator file;
                   file.AddLine("%s", text.substr(0, 1000).c_str());
-                  return !file.SaveToFile(dir.Path() + "p.htm");
+                  FileWriteStatus status = file.SaveToFile(dir.Path() + "p.htm");
+                  return status.result == FileWriteResult::WriteFailed && status.error == EFBIG;
               }),
               1);
     // Within the limit both succeed.
@@ -100,7 +102,7 @@ TEST(FileWrite, ProjectFileThatCannotBeCreatedShowsTheExceptionThenTheFailure)
     EXPECT_FALSE(WriteProjectFile(dir.Path() + "missing/top.sdc", "x"));
     ASSERT_EQ(env.dialogs.Exceptions().size(), 1u);
     EXPECT_NE(env.dialogs.Exceptions()[0].find("top.sdc"), std::string::npos);
-    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to create file top.sdc"});
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to create file top.sdc\r\nNo such file or directory"});
 
     EXPECT_TRUE(WriteProjectFile(dir.Path() + "empty.v", ""));
     EXPECT_TRUE(platform::FileExists(dir.Path() + "empty.v"));

@@ -200,7 +200,7 @@ TEST(ProjectFiles, FirstFailingStepStopsTheSequenceAndKeepsEarlierFiles)
     EXPECT_NE(env.dialogs.Exceptions()[0].find("top.qsf"), std::string::npos);
     ASSERT_EQ(env.dialogs.Boxes().size(), 1u);
     EXPECT_EQ(env.dialogs.Boxes()[0].caption, "Error");
-    EXPECT_EQ(env.dialogs.Boxes()[0].text, "Failed to create file top.qsf");
+    EXPECT_EQ(env.dialogs.Boxes()[0].text, "Failed to create file top.qsf\r\nIs a directory");
 }
 
 TEST(ProjectFiles, PinNameCheckRejectsUnsafeNamesBeforeAnythingIsWritten)
@@ -307,7 +307,7 @@ TEST(ProjectFiles, PortNamesFollowTheTopFileLanguage)
 }
 
 // Two connectors declaring one port: refused before any file, naming the signal and both
-// connectors (the description where there is one). VHDL also tells no case apart.
+// connectors by name. VHDL also tells no case apart.
 TEST(ProjectFiles, PortDeclaredByTwoConnectorsIsRefusedBeforeAnyFile)
 {
     struct Case {
@@ -316,14 +316,10 @@ TEST(ProjectFiles, PortDeclaredByTwoConnectorsIsRefusedBeforeAnyFile)
         const char* box;   // nullptr: accepted
     };
     const Case cases[] = {
-        {"KEY[5]", false, "Signal KEY comes from both KEY and GPIO connect to Test Card; give one of them another "
-                          "prefix."},
-        {"LEDR_EN", true, "Signal LEDR_EN comes from both LED and GPIO connect to Test Card; give one of them another "
-                          "prefix."},
-        {"ledr[0]", true, "Signal ledr comes from both LED and GPIO connect to Test Card; give one of them another "
-                          "prefix."},
-        {"Hps_Led", true, "Signal Hps_Led comes from both HPS and GPIO connect to Test Card; give one of them another "
-                          "prefix."},
+        {"KEY[5]", false, "Signal KEY comes from both KEY and GPIO; give one of them another prefix."},
+        {"LEDR_EN", true, "Signal LEDR_EN comes from both LED and GPIO; give one of them another prefix."},
+        {"ledr[0]", true, "Signal ledr comes from both LED and GPIO; give one of them another prefix."},
+        {"Hps_Led", true, "Signal Hps_Led comes from both HPS and GPIO; give one of them another prefix."},
         {"ledr[0]", false, nullptr},  // Verilog keeps case apart
         {"SW[1]", true, nullptr},     // SW declares no port: its only pin is not in use
     };
@@ -344,6 +340,22 @@ TEST(ProjectFiles, PortDeclaredByTwoConnectorsIsRefusedBeforeAnyFile)
         auto tool = c.vhdl ? tooltest::CheckGhdl(dir.Path() + "top.vhd") : tooltest::CheckIverilog({dir.Path() + "top.v"}, "top");
         EXPECT_TRUE(tool.ok) << c.name << tool.output;
     }
+}
+
+// Two connectors of one name, as a board's memory sockets, are told apart by their descriptions.
+TEST(ProjectFiles, PortDeclaredByTwoConnectorsOfOneNameNamesTheirDescriptions)
+{
+    GenerateEnv env;
+    TempDir dir;
+    auto board = MakeFixtureBoard();
+    for (char socket : {'A', 'B'}) {
+        auto* memory = new TConnector("DDR3 SODIMM", std::string("DDR3 SODIMM_") + socket, CONNECTOR_NONE, -1);
+        memory->AddPin(BoardPin("mem_ck", socket == 'A' ? "B1" : "B2", DIRECTION_OUTPUT));
+        board->AddConnector(memory);
+    }
+    EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", false));
+    EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Signal mem_ck comes from both DDR3 SODIMM_A and DDR3 "
+                                                            "SODIMM_B; give one of them another prefix."});
 }
 
 // A clash inside one connector ends the request with the parse's box before any file too.

@@ -1,11 +1,18 @@
-// The pin report: tags, index columns, and its silent failure.
+// The pin report: tags, index columns, and a report that cannot be written.
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 #include "GenerateEnv.h"
 #include "GenerateFixture.h"
 #include "ToolCheck.h"
 #include "core/generate/HtmlGenerator.h"
 #include "core/generate/SystemBuild.h"
+#include "core/generate/UnwrittenFiles.h"
 
 using namespace gentest;
 
@@ -103,15 +110,46 @@ TEST(Report, DollarNamesOnExpansionConnectorsAndEmptyNames)
     EXPECT_NE(html.find("<td align=\"left\">$Y</td>\r\n   <td align=\"left\">B3</td>"), std::string::npos);
 }
 
-TEST(Report, AFailedReportFailsGenerateWithoutAMessageOfItsOwn)
+// A report that cannot be written leaves the project standing: Generate succeeds without a
+// box of its own, the old report stays whole, and the report is noted with the reason.
+TEST(Report, AReportThatCannotBeWrittenIsNotedAndTheProjectStands)
 {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> prepare;  // given the report's path
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"read-only report",
+         [](const std::string& path) {
+             std::ofstream(path) << "old report";
+             ::chmod(path.c_str(), 0444);
+         },
+         "Permission denied"},
+        {"full device", [](const std::string& path) { fs::create_symlink("/dev/full", path); }, "No space left on device"},
+        {"a folder in its place", [](const std::string& path) { fs::create_directory(path); }, "Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GenerateEnv env;
+        tooltest::TempDir dir;
+        const std::string report = dir.Path() + "top.htm";
+        c.prepare(report);
+        auto board = MakeFixtureBoard();
+        EXPECT_TRUE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", false));
+        for (const char* ext : {".qpf", ".qsf", ".v", ".sdc"})
+            EXPECT_TRUE(platform::FileExists(dir.Path() + "top" + ext)) << ext;
+        EXPECT_TRUE(env.dialogs.Boxes().empty());
+        EXPECT_TRUE(env.dialogs.Exceptions().empty());
+        EXPECT_EQ(UnwrittenFilesText(TakeUnwrittenFiles(), dir.Path()),
+                  std::string("The pin report top.htm could not be written: ") + c.reason + ".");
+        if (fs::is_regular_file(report)) EXPECT_EQ(tooltest::ReadFile(report), "old report");
+    }
+    // The next request starts with nothing noted.
     GenerateEnv env;
     tooltest::TempDir dir;
-    platform::ForceDirectories(dir.Path() + "top.htm");
-    auto board = MakeFixtureBoard();
-    EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + "top.qpf", false));
-    for (const char* ext : {".qpf", ".qsf", ".v", ".sdc"})
-        EXPECT_TRUE(platform::FileExists(dir.Path() + "top" + ext)) << ext;
-    EXPECT_TRUE(env.dialogs.Boxes().empty());
-    EXPECT_TRUE(env.dialogs.Exceptions().empty());
+    NoteUnwrittenFile({"pin report", "stale.htm", EACCES, true});
+    EXPECT_TRUE(TSystemBuild().Generate(*MakeFixtureBoard(), dir.Path() + "top.qpf", false));
+    EXPECT_TRUE(TakeUnwrittenFiles().empty());
 }

@@ -210,3 +210,17 @@ TEST_F(HarnixForm, DefaultCfgIsWrittenWhenTheFormGoes)
     EXPECT_STREQ(written.szProjectName, "last");
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
+
+// Without a success box, a report that cannot be written is told in a box of its own.
+TEST_F(HarnixForm, ReportThatCannotBeWrittenIsToldWithoutASuccessBox)
+{
+    Open();
+    platform::ForceDirectories(Folder());
+    const std::string report = Folder() + "Harnix.htm";
+    std::filesystem::create_symlink("/dev/full", report);
+    EXPECT_FALSE(Generate().empty());
+    ASSERT_EQ(dialogs.Boxes().size(), 1u);
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Warning");
+    EXPECT_EQ(dialogs.Boxes()[0].text, "The pin report Harnix.htm could not be written: No space left on device.");
+    EXPECT_TRUE(std::filesystem::is_symlink(report));
+}

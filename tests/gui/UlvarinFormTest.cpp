@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 #include <utility>
 
 #include "FormFixture.h"
@@ -220,6 +221,17 @@ TEST_F(UlvarinForm, ExitWritesTheControlsAsTheyStandEvenWithoutAProjectName)
     EXPECT_FALSE(main->isVisible());
 }
 
+// "Exit" that cannot write "default.cfg" says so, naming the file and the reason, and closes.
+TEST_F(UlvarinForm, ExitThatCannotWriteDefaultCfgSaysWhy)
+{
+    Open();
+    platform::ForceDirectories(DefaultCfg());  // a folder where the file would go
+    Get<QPushButton>("ButtonExit")->click();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file.\r\n" + DefaultCfg() + ": Is a directory"});
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
+    EXPECT_FALSE(main->isVisible());
+}
+
 TEST_F(UlvarinForm, ClosingTheMainWindowDirectlyLeavesDefaultCfgAlone)
 {
     Open();
@@ -342,7 +354,7 @@ TEST_F(UlvarinForm, FailedSaveKeepsTheOldFileAndSaysSo)
         FileSizeLimit limit(100);
         Get<QPushButton>("ButtonSave")->click();
     }
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to write file."});
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to write file.\r\n" + old + ": File too large"});
     EXPECT_EQ(dialogs.Boxes()[0].caption, "Error");
     EXPECT_EQ(tooltest::ReadFile(old), "the old settings");
 }
@@ -476,6 +488,22 @@ TEST_F(UlvarinForm, DefaultVoltageAndNoHpsGiveTheSuccessBoxAlone)
     EXPECT_FALSE(platform::FileExists(dir.Path() + "out/vhdl.v"));
 }
 
+// A report that cannot be written leaves the project standing: the success box says which
+// report and why, and the old report stays whole.
+TEST_F(UlvarinForm, ReportThatCannotBeWrittenIsToldBelowTheSuccessBox)
+{
+    Open();
+    const std::string folder = dir.Path() + "out/";
+    const std::string report = dir.Write("out/top.htm", "the old report");
+    ::chmod(report.c_str(), 0444);
+    dialogs.QueueFile(folder + "top.qpf");
+    Get<QPushButton>("ButtonGen")->click();
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSuccess + folder + "\r\n\r\nThe pin report top.htm could not "
+                                                                            "be written: Permission denied."});
+    EXPECT_EQ(tooltest::ReadFile(report), "the old report");
+    EXPECT_TRUE(platform::FileExists(folder + "top.sdc"));
+}
+
 // "HSMC Default" without a prefix generates its signals under "HSMC_"; the box stays empty,
 // and the controls, not the generation, are what "Exit" saves.
 TEST_F(UlvarinForm, HsmcDefaultWithoutPrefixIsNamedHsmc)
@@ -525,5 +553,6 @@ TEST_F(UlvarinForm, BoxesShowFolderNamesAsTheFileSystemHoldsThem)
     EXPECT_NE(dialogs.Exceptions()[0].find("\"" + folder + "gone/top.qpf\""), std::string::npos)
         << dialogs.Exceptions()[0];
     EXPECT_EQ(dialogs.Texts(),
-              (std::vector<std::string>{"Failed to create file top.qpf", "Failed to generate Quartus project: top.qpf."}));
+              (std::vector<std::string>{"Failed to create file top.qpf\r\nNo such file or directory",
+                                        "Failed to generate Quartus project: top.qpf."}));
 }

@@ -5,6 +5,7 @@
 
 #include "SettingsFixture.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ProjectName.h"
 #include "platform/Resources.h"
 
@@ -174,8 +175,15 @@ TEST_F(ProjectFileTest, WriteResourceToFileReplacesTheFileWithTheItem)
     EXPECT_TRUE(TConfigBoard::WriteResourceToFile(file, "SAMPLE_ITEM"));
     EXPECT_EQ(tooltest::ReadFile(file), "hello from a test item\r\n");
 
+    // An item the program lacks writes nothing, and leaves the old file alone.
     EXPECT_FALSE(TConfigBoard::WriteResourceToFile(file, "No_Such_Item"));
-    EXPECT_FALSE(fs::exists(file));  // the old file is gone all the same
+    EXPECT_EQ(tooltest::ReadFile(file), "hello from a test item\r\n");
+    EXPECT_TRUE(TakeUnwrittenFiles().empty());
+    // A folder two levels down is not made: the file is noted as one the project needs.
     EXPECT_FALSE(TConfigBoard::WriteResourceToFile(dir.Path() + "a/b/c.v", "Sample_Item"));
+    const std::vector<UnwrittenFile> noted = TakeUnwrittenFiles();
+    ASSERT_EQ(noted.size(), 1u);
+    EXPECT_EQ(NameAndReason(noted[0], dir.Path()), "a/b/c.v: No such file or directory");
+    EXPECT_FALSE(noted[0].projectStands);
     EXPECT_TRUE(dialogs.Boxes().empty());
 }

@@ -13,9 +13,12 @@
 
 #include "FileSizeLimit.h"
 #include "SettingsFixture.h"
+#include "core/generate/FileGenerator.h"
 #include "core/generate/SystemBuild.h"
+#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/RecordText.h"
 #include "platform/Format.h"
+#include "platform/Resources.h"
 
 namespace fs = std::filesystem;
 using tooltest::ReadFile;
@@ -75,8 +78,9 @@ std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unpr
         }
         dialogs.Clear();
         std::string out(1, save() ? '1' : '0');
-        for (const std::string& text : dialogs.Exceptions()) out += "exception: " + text + '\n';
-        for (const std::string& text : dialogs.Texts()) out += text + '\n';
+        // Each text ends in a NUL: the texts have lines of their own.
+        for (const std::string& text : dialogs.Exceptions()) out += "exception: " + text + '\0';
+        for (const std::string& text : dialogs.Texts()) out += text + '\0';
         bool sent = ::write(pipeFds[1], out.data(), out.size()) == static_cast<ssize_t>(out.size());
         ::_exit(sent ? 0 : 1);
     }
@@ -91,8 +95,8 @@ std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unpr
     if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) return SaveOutcome{false, {"child failed"}};
     SaveOutcome outcome{out[0] == '1', {}};
-    std::istringstream lines(out.substr(1));
-    for (std::string line; std::getline(lines, line);) outcome.shown.push_back(line);
+    std::istringstream texts(out.substr(1));
+    for (std::string text; std::getline(texts, text, '\0');) outcome.shown.push_back(text);
     return outcome;
 }
 
@@ -151,53 +155,93 @@ TEST_F(RecordFileTest, SaveWritesTheLoadedBytesBackUnchanged)
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
-// Settings and project files alike: a new file replaces the old one, so that a failed write
-// leaves the old one whole and the new one keeps its permissions and owner; a read-only file is
-// refused even for a privileged user; a file in a folder that takes no new file, or with a
-// second name, is written in place; a link is written through.
+// Settings, project files, the pin report and the controller copies alike: a new file
+// replaces the old one, so that a failed write leaves the old one whole and the new one keeps
+// its permissions and owner; a read-only file is refused even for a privileged user; a file in
+// a folder that takes no new file, or with a second name, is written in place; a link is
+// written through, also where it names no file yet, and stays a link; a full device is written
+// into. Each failure says which file and why.
 TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
 {
     enum Outcome { Written, CreateFails, WriteFails };
+    enum class Link { None, ToFile, ToMissingFolder, ToFullDevice };
+    const std::string before = "old and good";
+    const std::string after = Pattern(272, 3);
+    // The controller copies write an item of the program: here one holding the new bytes.
+    static const std::string item = after;
+    static const platform::EmbeddedItem items[] = {
+        {"NEW_BYTES_VERILOG", reinterpret_cast<const unsigned char*>(item.data()), item.size()}, {nullptr, nullptr, 0}};
+    platform::AddResourceTable(items);
+
     struct Writer {
         const char* file;
         std::function<bool(const std::string&, const std::string&)> save;
-        std::string createFailed, writeFailed;  // the messages; a project file shows the exception first
+        // What is shown, with {path}, {name} and {reason} for the file as saved and the
+        // system's reason; a project file shows the exception first.
+        std::string createFailed, writeFailed;
         bool showsException;
+        bool standsOnOldCopy;  // the write counts as done where the old file stays
     };
     auto saveSettings = [](const std::string& path, const std::string& bytes) {
         return SaveRecordFile(path, bytes.data(), bytes.size());
     };
+    // The report and the controller copies show nothing themselves: their reason is shown
+    // here as the success box would give it.
+    auto saveReport = [](const std::string& path, const std::string& bytes) {
+        FileGenerator report;
+        report.AddLine("%s", bytes.c_str());
+        const FileWriteStatus status = report.SaveToFile(path);
+        if (!status) platform::ErrorBox(SystemReason(status.error));
+        return static_cast<bool>(status);
+    };
+    auto copyController = [](const std::string& path, const std::string&) {
+        const bool stands = TConfigBoard::WriteResourceToFile(path, "NEW_BYTES_VERILOG");
+        for (const UnwrittenFile& file : TakeUnwrittenFiles())
+            platform::ErrorBox(UnwrittenFilesText({file}, platform::ExtractFilePath(path)));
+        return stands;
+    };
     const Writer writers[] = {
-        {"board.cfg", saveSettings, "Failed to create file.", "Failed to write file.", false},
-        {"top.qsf", WriteProjectFile, "Failed to create file %s", "Failed to create file %s", true},
+        {"board.cfg", saveSettings, "Failed to create file.\r\n{path}: {reason}",
+         "Failed to write file.\r\n{path}: {reason}", false, false},
+        {"top.qsf", WriteProjectFile, "Failed to create file {name}\r\n{reason}", "Failed to create file {name}\r\n{reason}",
+         true, false},
+        {"top.htm", saveReport, "{reason}", "{reason}", false, false},
+        {"ctl.v", copyController, "The controller file {name} could not be written: {reason}.",
+         "The controller file {name} could not be written: {reason}.", false, true},
     };
     struct Case {
         const char* what;
         bool exists;          // the file is there before the save
         mode_t fileMode;
         bool folderReadOnly;  // no new file can be created in its folder
-        bool throughLink;     // saved under the name of a link to the file
+        Link link;            // saved under the name of a link
         bool hardLink;        // the file has a second name
         rlim_t limit;         // files may not grow past this (a full disk); 0 for no limit
         Outcome outcome;
+        const char* reason;   // the system's, on failure
     };
+    const char* const kDenied = "Permission denied";
+    const char* const kTooLarge = "File too large";
     const Case cases[] = {
-        {"writable file", true, 0644, false, false, false, 0, Written},
-        {"new file", false, 0, false, false, false, 0, Written},
-        {"read-only file", true, 0444, false, false, false, 0, CreateFails},
-        {"full disk", true, 0644, false, false, false, 100, WriteFails},
-        {"read-only folder, writable file", true, 0666, true, false, false, 0, Written},
-        {"read-only folder, writable file, full disk", true, 0666, true, false, false, 100, WriteFails},
-        {"read-only folder, read-only file", true, 0444, true, false, false, 0, CreateFails},
-        {"read-only folder, no file", false, 0, true, false, false, 0, CreateFails},
-        {"link to a writable file", true, 0640, false, true, false, 0, Written},
-        {"link to a read-only file", true, 0440, false, true, false, 0, CreateFails},
-        {"link, full disk", true, 0640, false, true, false, 100, WriteFails},
-        {"file with a second name", true, 0644, false, false, true, 0, Written},
-        {"file with a second name, full disk", true, 0644, false, false, true, 100, WriteFails},
+        {"writable file", true, 0644, false, Link::None, false, 0, Written, ""},
+        {"new file", false, 0, false, Link::None, false, 0, Written, ""},
+        {"read-only file", true, 0444, false, Link::None, false, 0, CreateFails, kDenied},
+        {"full disk", true, 0644, false, Link::None, false, 100, WriteFails, kTooLarge},
+        {"read-only folder, writable file", true, 0666, true, Link::None, false, 0, Written, ""},
+        {"read-only folder, writable file, full disk", true, 0666, true, Link::None, false, 100, WriteFails, kTooLarge},
+        {"read-only folder, read-only file", true, 0444, true, Link::None, false, 0, CreateFails, kDenied},
+        {"read-only folder, no file", false, 0, true, Link::None, false, 0, CreateFails, kDenied},
+        {"link to a writable file", true, 0640, false, Link::ToFile, false, 0, Written, ""},
+        {"link to a read-only file", true, 0440, false, Link::ToFile, false, 0, CreateFails, kDenied},
+        {"link, full disk", true, 0640, false, Link::ToFile, false, 100, WriteFails, kTooLarge},
+        {"link to no file yet", false, 0, false, Link::ToFile, false, 0, Written, ""},
+        {"link to no file yet, read-only folder", false, 0, true, Link::ToFile, false, 0, CreateFails, kDenied},
+        {"link into a missing folder", false, 0, false, Link::ToMissingFolder, false, 0, CreateFails,
+         "No such file or directory"},
+        {"link to a full device", false, 0, false, Link::ToFullDevice, false, 0, WriteFails, "No space left on device"},
+        {"file with a second name", true, 0644, false, Link::None, true, 0, Written, ""},
+        {"file with a second name, full disk", true, 0644, false, Link::None, true, 100, WriteFails, kTooLarge},
     };
-    const std::string before = "old and good";
-    const std::string after = Pattern(272, 3);
     ::chmod(dir.Path().c_str(), 0755);  // an unprivileged save must reach the folders
     bool skipped = false;
     int row = 0;
@@ -216,9 +260,12 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             }
             struct stat original {};
             ::stat(file.c_str(), &original);
-            if (c.throughLink) {
+            if (c.link != Link::None) {
                 savedAs = folder + "link-" + w.file;
-                fs::create_symlink(w.file, savedAs);
+                fs::create_symlink(c.link == Link::ToFile            ? fs::path(w.file)
+                                   : c.link == Link::ToMissingFolder ? fs::path("missing") / w.file
+                                                                     : fs::path("/dev/full"),
+                                   savedAs);
             }
             const std::string secondName = folder + "second-" + w.file;
             if (c.hardLink) fs::create_hard_link(file, secondName);
@@ -233,21 +280,27 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
                 continue;
             }
 
-            const std::string name = platform::ExtractFileName(savedAs);
             std::vector<std::string> shown;
             if (c.outcome == CreateFails && w.showsException)
-                shown.push_back("exception: Cannot create file \"" + savedAs + "\". Permission denied");
-            if (c.outcome != Written)
-                shown.push_back(platform::Format((c.outcome == CreateFails ? w.createFailed : w.writeFailed).c_str(),
-                                                 name.c_str()));
-            EXPECT_EQ(outcome->ok, c.outcome == Written);
+                shown.push_back("exception: Cannot create file \"" + savedAs + "\". " + c.reason);
+            if (c.outcome != Written) {
+                std::string text = c.outcome == CreateFails ? w.createFailed : w.writeFailed;
+                for (auto [field, value] : {std::pair<std::string, std::string>{"{path}", savedAs},
+                                            {"{name}", platform::ExtractFileName(savedAs)},
+                                            {"{reason}", c.reason}})
+                    if (auto at = text.find(field); at != std::string::npos) text.replace(at, field.size(), value);
+                shown.push_back(text);
+            }
+            EXPECT_EQ(outcome->ok, c.outcome == Written || (w.standsOnOldCopy && c.exists));
             EXPECT_EQ(outcome->shown, shown);
             if (c.outcome == Written) EXPECT_EQ(ReadFile(file), after);
             else if (c.exists) EXPECT_EQ(ReadFile(file), before);
             // No temporary file stays behind, and a link stays a link.
-            EXPECT_EQ(FolderEntries(folder), c.exists || c.outcome != Written ? entries
-                                                                              : std::vector<std::string>{w.file});
-            if (c.throughLink) EXPECT_TRUE(fs::is_symlink(savedAs));
+            std::vector<std::string> expectedEntries = entries;
+            if (c.outcome == Written && !c.exists) expectedEntries.push_back(w.file);
+            std::sort(expectedEntries.begin(), expectedEntries.end());
+            EXPECT_EQ(FolderEntries(folder), expectedEntries);
+            if (c.link != Link::None) EXPECT_TRUE(fs::is_symlink(savedAs));
             if (c.hardLink) EXPECT_TRUE(fs::equivalent(file, secondName));
             if (c.exists) {
                 struct stat st {};
@@ -258,6 +311,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             }
         }
     }
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
     if (skipped) GTEST_SKIP() << "cannot run as an unprivileged user";
 }
 
@@ -272,7 +326,7 @@ TEST_F(RecordFileTest, ShortWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
         saved = board.SaveDefault();
     }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to write file."});
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to write file.\r\n" + old + ": File too large"});
     EXPECT_EQ(ReadFile(old), Pattern(272, 4));
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"default.cfg"});
 }
@@ -281,10 +335,11 @@ TEST_F(RecordFileTest, SaveThatCannotCreateTheFileReportsIt)
 {
     fs::create_directory(dir.Path() + "taken.cfg");
     TEST_CONFIG record{};
-    for (std::string path : {dir.Path() + "no/such/folder/x.cfg", dir.Path() + "taken.cfg"}) {
+    for (auto [path, reason] : {std::pair{dir.Path() + "no/such/folder/x.cfg", "No such file or directory"},
+                                {dir.Path() + "taken.cfg", "Is a directory"}}) {
         dialogs.Clear();
         EXPECT_FALSE(SaveRecord(path, record)) << path;
-        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file."}) << path;
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file.\r\n" + path + ": " + reason});
     }
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"taken.cfg"});
     EXPECT_TRUE(fs::is_directory(dir.Path() + "taken.cfg"));
@@ -333,7 +388,8 @@ TEST_F(RecordFileTest, SettingsDialogsStartInLastDirAndFollowTheChosenFile)
     dialogs.QueueFile(dir.Path() + "gone/x.cfg");
     EXPECT_FALSE(board.SaveWithDialog());
     EXPECT_EQ(board.LastDir, dir.Path() + "gone/");
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(dialogs.Texts(),
+              std::vector<std::string>{"Failed to create file.\r\n" + dir.Path() + "gone/x.cfg: No such file or directory"});
 
     std::string other = dir.Write("sub/other.CFG", Pattern(272, 9));
     dialogs.QueueFile(other);

@@ -1,7 +1,6 @@
 #include "boards/arria10/Si5340.h"
 
 #include "core/settings/ConfigBoard.h"
-#include "platform/Environment.h"
 #include "platform/Format.h"
 
 namespace si5340 {
@@ -102,7 +101,8 @@ bool ExportControllerFiles(const std::string& projectFolder, bool aUsed, bool bU
 {
     if (!aUsed && !bUsed) return true;
     const std::string folder = projectFolder + kControllerFolder + "/";
-    bool ok = platform::DirectoryExists(folder) || platform::CreateDir(folder);
+    // The first write makes the folder, or notes why its file could not be written.
+    bool ok = true;
     auto write = [&](std::span<const char* const> files, const char* prefix) {
         for (const char* file : files)
             if (ok) ok = TConfigBoard::WriteResourceToFile(folder + file, ResourceName(prefix, file));

@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 
-#include "core/settings/FileWrite.h"
 #include "platform/Environment.h"
 #include "platform/Format.h"
 
@@ -24,14 +23,14 @@ void FileGenerator::AddLine(const char* format, ...)
     va_end(args);
 }
 
-bool FileGenerator::SaveToFile(const std::string& fileName) const
+FileWriteStatus FileGenerator::SaveToFile(const std::string& fileName) const
 {
-    platform::DeleteFile(fileName);
+    // A folder that cannot be made fails the write below, which tells why.
     std::string folder = platform::ExtractFilePath(fileName);
-    if (!folder.empty() && !platform::DirectoryExists(folder) && !platform::ForceDirectories(folder))
-        return false;
+    if (!folder.empty() && !platform::DirectoryExists(folder)) platform::ForceDirectories(folder);
     std::string text;
     for (const std::string& piece : Lines) text += piece;
-    // A short write is a failure: a report cut off by a full disk is no report.
-    return WriteFileInPlace(fileName, text.data(), text.size()) == FileWriteResult::Ok;
+    // Through a replacement, as the project files: a report cut off by a full disk is no
+    // report, and the one before it stays whole.
+    return WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
 }

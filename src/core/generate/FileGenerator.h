@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/FileWrite.h"
+
 class FileGenerator {
 public:
     FileGenerator();
@@ -14,9 +16,9 @@ public:
     // Formats into a 1024-byte buffer, as the pieces always were: a longer result keeps its
     // first 1023 characters.
     void AddLine(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    // Deletes the old file, creates missing folders and writes every piece; true only when
-    // every byte reached the file.
-    bool SaveToFile(const std::string& fileName) const;
+    // Creates missing folders and writes every piece as one file, replacing the old one only
+    // when every byte was written (WriteFileReplacing); says why when it fails.
+    FileWriteStatus SaveToFile(const std::string& fileName) const;
 
     std::vector<std::string> Lines;
 };

@@ -1,10 +1,9 @@
 #include "core/generate/SystemBuild.h"
 
-#include <cerrno>
-#include <cstring>
 #include <map>
 #include <stdexcept>
 
+#include "core/generate/UnwrittenFiles.h"
 #include "core/model/HdlNames.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
@@ -20,6 +19,7 @@ TSystemBuild::~TSystemBuild() = default;
 
 bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl)
 {
+    ClearUnwrittenFiles();
     // Before anything is sorted or written: a bad name would otherwise stop the request
     // half-way through the files, or produce files no tool reads.
     if (!CheckPinNames(board, topIsVhdl)) return false;
@@ -35,7 +35,10 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
     }
     if (!ExportVerilogIP(board, platform::ExtractFilePath(projectFileName))) return false;
     if (!WriteSdc(board, ChangeFileExt(projectFileName, ".sdc"))) return false;
-    return WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
+    // The report only describes the project, which stands without it: a report that cannot
+    // be written is noted for the success box.
+    WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
+    return true;
 }
 
 bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
@@ -62,7 +65,6 @@ bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
 
 bool TSystemBuild::CheckPortNames(const TMainBoard& board, bool topIsVhdl)
 {
-    auto label = [](const TConnector& c) { return c.GetDescription().empty() ? c.GetName() : c.GetDescription(); };
     std::map<std::string, const TConnector*> owners;  // by the name as the language compares it
     TPinParsing parsing;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
@@ -72,10 +74,16 @@ bool TSystemBuild::CheckPortNames(const TMainBoard& board, bool topIsVhdl)
             const std::string& port = parsing.GetPort(p).szPortName;
             auto [it, added] = owners.try_emplace(HdlNameKey(port, topIsVhdl), &connector);
             if (added) continue;
-            platform::ErrorBox(platform::Format(
-                "Signal %s comes from both %s and %s; give one of them another prefix.",
-                Latin1ToUtf8(port).c_str(), Latin1ToUtf8(label(*it->second)).c_str(),
-                Latin1ToUtf8(label(connector)).c_str()));
+            // Each connector by its name (GPIO_0, HSMC-A), as the report's list shows it; two
+            // of one name (a board's memory sockets) by their descriptions.
+            const TConnector& first = *it->second;
+            const bool sameName = first.GetName() == connector.GetName();
+            auto label = [sameName](const TConnector& c) {
+                return Latin1ToUtf8(sameName && !c.GetDescription().empty() ? c.GetDescription() : c.GetName());
+            };
+            platform::ErrorBox(platform::Format("Signal %s comes from both %s and %s; give one of them another prefix.",
+                                                Latin1ToUtf8(port).c_str(), label(first).c_str(),
+                                                label(connector).c_str()));
             return false;
         }
     }
@@ -102,13 +110,13 @@ bool WriteProjectFile(const std::string& fileName, const std::string& text)
 {
     // Not forced to disk: the replacement guards against a failed write, and a batch writes
     // hundreds of these files.
-    FileWriteResult result = WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
-    if (result == FileWriteResult::CreateFailed) {
-        int error = errno;
-        platform::ExceptionBox(std::runtime_error(
-            platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), std::strerror(error))));
-    }
-    bool ok = result == FileWriteResult::Ok;
-    if (!ok) platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()));
-    return ok;
+    const FileWriteStatus status = WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::No);
+    if (status) return true;
+    const std::string reason = SystemReason(status.error);
+    if (status.result == FileWriteResult::CreateFailed)
+        platform::ExceptionBox(
+            std::runtime_error(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str())));
+    platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()) +
+                       "\r\n" + reason);
+    return false;
 }

@@ -10,8 +10,10 @@ public:
     TSystemBuild();
     ~TSystemBuild();
 
-    // True only when every file was written. Sorts the pins of each connector, and
-    // otherwise leaves the board as it was; files written before a failure stay.
+    // True when the project stands: every file was written, except perhaps the report and
+    // controller files whose earlier copy stays, which are noted (UnwrittenFiles.h). Sorts
+    // the pins of each connector, and otherwise leaves the board as it was; files written
+    // before a failure stay.
     bool Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl);
 
     bool WriteQpf(const std::string& fileName);
@@ -21,6 +23,7 @@ public:
     // projectFolder ends in '/' (or is empty for the current folder).
     bool ExportVerilogIP(const TMainBoard& board, const std::string& projectFolder);
     bool WriteSdc(const TMainBoard& board, const std::string& fileName);
+    // False, without a message, when the report could not be written; it is then noted.
     bool WriteHtmlReport(const TMainBoard& board, const std::string& fileName);
 
     // The parts of the .sdc that depend on the board; empty for boards without them.
@@ -29,7 +32,7 @@ public:
     static std::string SdcInputDelays(const TMainBoard& board);
     static std::string SdcOutputDelays(const TMainBoard& board);
 
-    // Writes an embedded item to a file; true only when every byte was written.
+    // Writes an embedded item to a file (TConfigBoard::WriteResourceToFile).
     static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     // Every named pin of every connector, in use or not, must have a name that
@@ -50,5 +53,6 @@ std::string ProjectNameOf(const std::string& fileName);
 // Writes the text whole into a new file that then replaces the old one, which a failed
 // write leaves as it was (WriteFileReplacing). When the file cannot be created or is
 // read-only the exception box shows why; on any failure "Failed to create file %s" follows
-// with the file's name. True when every byte was written.
+// with the file's name, and the system's reason on the next line. True when every byte was
+// written.
 bool WriteProjectFile(const std::string& fileName, const std::string& text);

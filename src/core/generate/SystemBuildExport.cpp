@@ -2,6 +2,7 @@
 #include <initializer_list>
 
 #include "core/generate/SystemBuild.h"
+#include "core/generate/UnwrittenFiles.h"
 #include "core/model/MainBoard.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Dialogs.h"
@@ -71,6 +72,10 @@ bool TSystemBuild::ExportVerilogIP(const TMainBoard& board, const std::string& p
         ok = board.m_pConfigBoard->ExportVerilogIP(F);
         break;
     }
-    if (!ok) platform::ErrorBox("Failed to export verilog IP");
-    return ok;
+    if (ok) return true;
+    // Which file the project lacks, and why, below the sentence the user knows.
+    std::string text = "Failed to export verilog IP";
+    for (const UnwrittenFile& file : TakeFilesTheProjectNeeds()) text += "\r\n" + NameAndReason(file, F);
+    platform::ErrorBox(text);
+    return false;
 }

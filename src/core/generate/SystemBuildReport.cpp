@@ -1,6 +1,7 @@
 // The HTML pin report (.htm).
 #include "core/generate/HtmlGenerator.h"
 #include "core/generate/SystemBuild.h"
+#include "core/generate/UnwrittenFiles.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
 #include "platform/Format.h"
@@ -80,5 +81,7 @@ bool TSystemBuild::WriteHtmlReport(const TMainBoard& board, const std::string& f
         html.TableEnd();
     }
     html.HtmlEnd();
-    return html.SaveToFile(fileName);
+    const FileWriteStatus status = html.SaveToFile(fileName);
+    if (!status) NoteUnwrittenFile({"pin report", fileName, status.error, true});
+    return static_cast<bool>(status);
 }

@@ -1,5 +1,6 @@
 #include "core/settings/ConfigBoard.h"
 
+#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ConfigShared.h"
 #include "core/settings/FileWrite.h"
 #include "core/settings/RecordFile.h"
@@ -42,10 +43,14 @@ std::string TConfigBoard::SelectProjectFile(const std::string& boardWord, const 
 
 bool TConfigBoard::WriteResourceToFile(const std::string& fileName, const std::string& resourceName)
 {
-    platform::DeleteFile(fileName);
     auto item = platform::FindResource(resourceName);
     if (!item) return false;
     std::string folder = platform::ExtractFilePath(fileName);
     if (!folder.empty() && !platform::DirectoryExists(folder)) platform::CreateDir(folder);
-    return WriteFileInPlace(fileName, item->data(), item->size()) == FileWriteResult::Ok;
+    const FileWriteStatus status = WriteFileReplacing(fileName, item->data(), item->size(), FileFlush::No);
+    if (status) return true;
+    // A copy from an earlier run, or one the user keeps read-only, still serves the project.
+    const bool copyStays = platform::FileExists(fileName);
+    NoteUnwrittenFile({"controller file", fileName, status.error, copyStays});
+    return copyStays;
 }

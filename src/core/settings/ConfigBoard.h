@@ -38,8 +38,10 @@ public:
     // executable's folder; the chosen file, or empty text.
     static std::string SelectProjectFile(const std::string& boardWord, const std::string& projectName);
 
-    // Writes an embedded item to a file (the old file deleted first, a missing folder made
-    // one level deep); true only when every byte was written.
+    // Writes an embedded item to a file through a replacement (WriteFileReplacing), a missing
+    // folder made one level deep. A file that cannot be written is noted (UnwrittenFiles.h);
+    // the result is then true when its earlier copy stays in place, so that the project
+    // still stands. False without a copy, and for an item the program does not hold.
     static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     std::string LastDir;

@@ -2,8 +2,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -11,29 +10,50 @@
 
 namespace {
 
-bool WriteAll(int fd, const void* data, std::size_t size)
+FileWriteStatus Failed(FileWriteResult result, int error) { return {result, error != 0 ? error : EIO}; }
+
+// Writes every byte; on failure the system's reason, 0 on success.
+int WriteAll(int fd, const void* data, std::size_t size)
 {
     auto* bytes = static_cast<const unsigned char*>(data);
     while (size > 0) {
         ssize_t n = ::write(fd, bytes, size);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
         bytes += n;
         size -= static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
 
-bool Flushed(int fd, FileFlush flush) { return flush == FileFlush::No || ::fsync(fd) == 0; }
-
-// The file a save replaces: the target of a symbolic link, else the name itself.
-std::string ReplacedFile(const std::string& fileName)
+// The written file forced to disk where asked, then closed: the first failure's reason, or 0.
+int Finish(int fd, int error, FileFlush flush)
 {
-    struct stat st {};
-    if (::lstat(fileName.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return fileName;
-    std::error_code ec;
-    std::filesystem::path target = std::filesystem::weakly_canonical(fileName, ec);
-    return ec ? fileName : target.string();
+    if (error == 0 && flush == FileFlush::Yes && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+// The file a save writes: where a chain of symbolic links ends, so that the links stay links,
+// even when the last names a file that does not exist yet; else the name itself. 0, or the
+// system's reason why the chain cannot be followed.
+int ReplacedFile(const std::string& fileName, std::string& target)
+{
+    namespace fs = std::filesystem;
+    fs::path path = fileName;
+    for (int hops = 0; hops < 40; ++hops) {  // as many as the system follows before it gives up
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            target = path.string();
+            return 0;
+        }
+        std::error_code ec;
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) return ec.value();
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return ELOOP;
 }
 
 // The new file's name: the target's with a random suffix, its name cut where the suffix would
@@ -76,60 +96,62 @@ void TakeOver(int fd, const struct stat& old)
 
 // Overwrites a file's bytes without emptying it first: the room for them is reserved before
 // the first byte changes, so a full disk leaves the old content whole.
-FileWriteResult OverwriteInPlace(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
+FileWriteStatus OverwriteInPlace(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
 {
     int fd = ::open(fileName.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return FileWriteResult::CreateFailed;
+    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
     const off_t length = static_cast<off_t>(size);
-    bool written = (size == 0 || ::posix_fallocate(fd, 0, length) == 0) && WriteAll(fd, data, size) &&
-                   ::ftruncate(fd, length) == 0 && Flushed(fd, flush);
-    written = ::close(fd) == 0 && written;
-    return written ? FileWriteResult::Ok : FileWriteResult::WriteFailed;
+    int error = size == 0 ? 0 : ::posix_fallocate(fd, 0, length);  // returns its reason
+    if (error == 0) error = WriteAll(fd, data, size);
+    if (error == 0 && ::ftruncate(fd, length) != 0) error = errno;
+    error = Finish(fd, error, flush);
+    return error == 0 ? FileWriteStatus{} : Failed(FileWriteResult::WriteFailed, error);
+}
+
+// A device takes the bytes as they come: it can neither be replaced nor have room reserved.
+// Opened without waiting, so that a pipe nobody reads fails instead of hanging.
+FileWriteStatus WriteIntoDevice(const std::string& fileName, const void* data, std::size_t size)
+{
+    int fd = ::open(fileName.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
+    int error = Finish(fd, WriteAll(fd, data, size), FileFlush::No);
+    return error == 0 ? FileWriteStatus{} : Failed(FileWriteResult::WriteFailed, error);
 }
 
 }  // namespace
 
-FileWriteResult WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
+FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush)
 {
-    const std::string target = ReplacedFile(fileName);
+    std::string target;
+    if (int error = ReplacedFile(fileName, target)) return Failed(FileWriteResult::CreateFailed, error);
     struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    if (replacing && IsReadOnly(target, old)) {
-        errno = EACCES;
-        return FileWriteResult::CreateFailed;
-    }
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteIntoDevice(target, data, size);
+    const bool replacing = exists && S_ISREG(old.st_mode);
+    if (replacing && IsReadOnly(target, old)) return Failed(FileWriteResult::CreateFailed, EACCES);
     // A file with further names keeps them all: a replacement would part it from them.
     if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, data, size, flush);
     std::string temp = TempFilePattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
+        const int error = errno;
         // The folder takes no new file, but the file itself may be written.
-        if (replacing && (errno == EACCES || errno == EPERM)) return OverwriteInPlace(target, data, size, flush);
-        return FileWriteResult::CreateFailed;
+        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, data, size, flush);
+        return Failed(FileWriteResult::CreateFailed, error);
     }
     if (replacing) TakeOver(fd, old);
     else ::fchmod(fd, NewFileMode());
-    bool written = WriteAll(fd, data, size) && Flushed(fd, flush);
-    written = ::close(fd) == 0 && written;
-    if (!written) {
+    if (int error = Finish(fd, WriteAll(fd, data, size), flush)) {
         ::unlink(temp.c_str());
-        return FileWriteResult::WriteFailed;
+        return Failed(FileWriteResult::WriteFailed, error);
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
-        int error = errno;
+        const int error = errno;
         ::unlink(temp.c_str());
-        errno = error;
-        return FileWriteResult::CreateFailed;
+        return Failed(FileWriteResult::CreateFailed, error);
     }
-    return FileWriteResult::Ok;
+    return {};
 }
 
-FileWriteResult WriteFileInPlace(const std::string& fileName, const void* data, std::size_t size)
-{
-    int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return FileWriteResult::CreateFailed;
-    bool written = WriteAll(fd, data, size);
-    written = ::close(fd) == 0 && written;
-    return written ? FileWriteResult::Ok : FileWriteResult::WriteFailed;
-}
+std::string SystemReason(int error) { return std::strerror(error); }

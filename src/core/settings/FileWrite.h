@@ -5,8 +5,15 @@
 
 enum class FileWriteResult {
     Ok,
-    CreateFailed,  // the file (or its replacement) could not be created; errno says why
+    CreateFailed,  // the file (or its replacement) could not be created
     WriteFailed,   // not every byte reached the disk
+};
+
+// What a write came to, with the system's reason (an errno value, 0 when written).
+struct FileWriteStatus {
+    FileWriteResult result = FileWriteResult::Ok;
+    int error = 0;
+    explicit operator bool() const { return result == FileWriteResult::Ok; }
 };
 
 // Whether a replaced file is forced to disk before it takes the old one's place.
@@ -14,13 +21,14 @@ enum class FileFlush { No, Yes };
 
 // Writes into a new file in the target's folder and renames it over the target, so that a
 // failed write leaves the old file exactly as it was. The new file takes the old one's
-// permissions and, where allowed, its owner; a symbolic link is followed, and the file it
-// names is replaced. An existing file without write permission is refused (CreateFailed,
-// errno EACCES), even for a user the permissions do not bind. Where the folder takes no new
-// file, or the file has further (hard) links, a writable file is overwritten in place, after
-// room for the new bytes is reserved.
-FileWriteResult WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
+// permissions and, where allowed, its owner. A symbolic link is followed to the file it names,
+// which is replaced, or created where the link names nothing yet: the link itself stays. An
+// existing file without write permission is refused (CreateFailed, EACCES), even for a user
+// the permissions do not bind. Where the folder takes no new file, or the file has further
+// (hard) links, a writable file is overwritten in place, after room for the new bytes is
+// reserved. A device (or other file that is not a regular file or folder) is written into.
+FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 
-// Creates the file, or empties it, and writes the bytes; what was written stays on failure.
-FileWriteResult WriteFileInPlace(const std::string& fileName, const void* data, std::size_t size);
+// The system's reason for an errno value, as it words it ("No space left on device").
+std::string SystemReason(int error);

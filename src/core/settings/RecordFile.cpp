@@ -57,12 +57,12 @@ bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size)
 
 bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t size)
 {
-    switch (WriteFileReplacing(fileName, record, size, FileFlush::Yes)) {
-    case FileWriteResult::Ok: return true;
-    case FileWriteResult::WriteFailed: platform::ErrorBox("Failed to write file."); return false;
-    case FileWriteResult::CreateFailed: break;
-    }
-    platform::ErrorBox("Failed to create file.");
+    const FileWriteStatus status = WriteFileReplacing(fileName, record, size, FileFlush::Yes);
+    if (status) return true;
+    // The sentence the user knows, then which file and the system's reason.
+    const char* failure =
+        status.result == FileWriteResult::WriteFailed ? "Failed to write file." : "Failed to create file.";
+    platform::ErrorBox(std::string(failure) + "\r\n" + fileName + ": " + SystemReason(status.error));
     return false;
 }
 

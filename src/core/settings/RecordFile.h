@@ -16,7 +16,8 @@ concept SettingsRecord = std::is_trivially_copyable_v<X> && std::is_standard_lay
 // untouched, when the file is missing, cannot be read whole or has another length.
 bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size);
 // Writes the record's bytes; on failure shows "Failed to create file." or "Failed to write
-// file." and returns false, leaving any old file as it was.
+// file." with the file's name and the system's reason on the next line, and returns false,
+// leaving any old file as it was.
 bool SaveRecordFile(const std::string& fileName, const void* record, std::size_t size);
 
 template <SettingsRecord X>

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/generate/UnwrittenFiles.h"
 #include "core/shell/ConnectorControls.h"
 #include "core/shell/FormLayout.h"
 
@@ -206,7 +207,9 @@ private:
     SettingsFiles& Files() const;
     void SaveDefaultFromControls();
     void RunBatch(const Batch& batch);
-    void ReportGenerated(const std::string& projectFile, bool generated);
+    // The failure box, or the success box and the board's warnings as the form has them, with
+    // the files the project stands without (UnwrittenFiles.h) below the box's text.
+    void ReportGenerated(const std::string& projectFile, bool generated, const std::vector<UnwrittenFile>& unwritten);
 
     Options m_options;
     bool m_released = false;
