@@ -467,22 +467,33 @@ QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> row
     p.setPen(QPen(QColor(0x9A, 0x9A, 0xA0), 1));
     p.setBrush(QColor(0xFA, 0xFA, 0xFB));
     p.drawRoundedRect(area, 4, 4);
-    p.setFont(LabelFont(10));
-    p.setPen(QColor(0x20, 0x20, 0x20));
-    p.drawText(QRectF(0, 4, size.width(), 18), Qt::AlignCenter, title);
+    const QColor ink(0x20, 0x20, 0x20);
+    const QRectF titleArea(2, 4, size.width() - 4, 18);
+    DrawLabel(p, titleArea, title, ink, 10);
     for (const Block& row : rows) {
         QRectF r(row.rect);
-        p.setFont(LabelFont(11, false));
-        p.setPen(QColor(0x20, 0x20, 0x20));
-        p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
-        // Three pins; the jumper joins the middle one to the row's own.
-        QRectF base(r.right() - 50, r.top() + 3, 44, r.height() - 6);
+        // Three pins; the jumper joins the middle one to the row's own. A standing jumper is
+        // named above its column (clear of its outline), a lying one left of its pins.
+        const bool standing = r.height() > r.width();
+        QRectF base;
+        if (standing) {
+            base = r.adjusted(1, 1, -1, -1);
+            DrawLabel(p, QRectF(r.left() - 2, titleArea.bottom(), r.width() + 4, r.top() - 4 - titleArea.bottom()),
+                      row.label, ink, 10);
+        } else {
+            base = QRectF(r.right() - 50, r.top() + 3, 44, r.height() - 6);
+            p.setFont(LabelFont(11, false));
+            p.setPen(ink);
+            p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x26, 0x27, 0x2A));
         p.drawRect(base);
         p.setBrush(kGold);
         for (int i = 0; i < 3; ++i)
-            p.drawEllipse(QPointF(base.left() + 8 + i * 14, base.center().y()), 3, 3);
+            p.drawEllipse(standing ? QPointF(base.center().x(), base.top() + base.height() * (2 * i + 1) / 6)
+                                   : QPointF(base.left() + 8 + i * 14, base.center().y()),
+                          3, 3);
     }
     return pixmap;
 }

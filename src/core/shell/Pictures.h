@@ -62,7 +62,8 @@ QPixmap DrawBoard(QSize size, std::span<const Block> blocks);
 // board's drawing; an empty function stops it.
 using BoardWatcher = std::function<void(QSize size, std::span<const Block> blocks)>;
 void WatchBoards(BoardWatcher watcher);
-// A jumper block: a title and one labelled row of pins per block.
+// A jumper block: a title and one labelled jumper per block, its pins in a row, or in a column
+// where the block stands upright.
 QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> rows);
 // A card: the card's name and its connector.
 QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);
