@@ -1,6 +1,7 @@
 // The Idrenne form where it differs from the board-form base: eighteen groups, the socket and
 // the FMC lists, the FMC voltage and its jumper, the refused socket modules, and the boxes
 // after success.
+#include <QAbstractItemView>
 #include <QLabel>
 #include <cstring>
 
@@ -30,6 +31,31 @@ const std::vector<std::string> kFmcCards[] = {
     CardNames({0, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 53, 76}),
     CardNames({0, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 53}),
     CardNames({0, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49}),
+};
+
+// Where the board's layout puts its controls: the buttons on the window itself, the FMC
+// controls in the settings box, the jumper outlines on the panel.
+struct Place {
+    const char* name;
+    const char* parent;
+    QRect geometry;
+};
+const Place kPlaces[] = {
+    {"ButtonMainBoardSelect", "", {224, 14, 185, 35}},
+    {"ButtonLoad", "", {16, 494, 140, 35}},
+    {"ButtonGen", "", {160, 494, 140, 35}},
+    {"ButtonSave", "", {16, 544, 140, 35}},
+    {"ButtonExit", "", {160, 544, 140, 35}},
+    {"ComboBoxDDR4Socket", "GroupBox1", {16, 376, 240, 24}},
+    {"ImageDDR4Socket", "GroupBox1", {262, 356, 80, 80}},
+    {"ComboBoxFmcVol", "GroupBox1", {112, 476, 144, 24}},
+    {"ComboBoxFmc", "GroupBox1", {16, 509, 240, 24}},
+    {"ImageFMC", "GroupBox1", {262, 489, 80, 80}},
+    {"EditPrefixFmc", "GroupBox1", {112, 541, 144, 24}},
+    {"ImageVol", "Panel1", {312, 433, 75, 94}},
+    {"ShapeFmc1V2", "Panel1", {312, 482, 17, 35}},
+    {"ShapeFmc1V5", "Panel1", {331, 482, 17, 35}},
+    {"ShapeFmc1V8", "Panel1", {349, 482, 17, 35}},
 };
 
 const std::string kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
@@ -93,6 +119,36 @@ TEST_F(IdrenneForm, FirstStartShowsTheDefaults)
     Box("CheckBoxOSC")->click();
     EXPECT_FALSE(Shown("ShapeOSC"));
     EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+// The controls lie where the board's layout puts them, the four buttons over the panel under
+// the board picture, and the FMC list opens wider than its box for the longest card name.
+TEST_F(IdrenneForm, LayoutFollowsTheBoard)
+{
+    Open();
+    EXPECT_EQ(form->size(), QSize(791, 596));
+    for (const Place& place : kPlaces) {
+        EXPECT_EQ(Get(place.name)->geometry(), place.geometry) << place.name;
+        const QWidget* parent = Get(place.name)->parentWidget();
+        EXPECT_EQ(parent == form ? "" : parent->objectName().toStdString(), place.parent) << place.name;
+    }
+    for (const char* label : {"Label5", "Label6"}) EXPECT_TRUE(Get<QLabel>(label)->alignment() & Qt::AlignRight);
+    const QRect picture(Get("ImageBoard")->mapTo(form, QPoint(0, 0)), Get("ImageBoard")->size());
+    for (const char* button : {"ButtonLoad", "ButtonGen", "ButtonSave", "ButtonExit"}) {
+        EXPECT_FALSE(Get(button)->geometry().intersects(picture)) << button;
+        EXPECT_EQ(form->childAt(Get(button)->geometry().center()), Get(button)) << button;  // not under the panel
+    }
+
+    form->show();
+    QComboBox* fmc = Combo("ComboBoxFmc");
+    int widest = 0;
+    for (int i = 0; i < fmc->count(); ++i)
+        widest = std::max(widest, fmc->fontMetrics().horizontalAdvance(fmc->itemText(i)));
+    EXPECT_GT(widest, fmc->width() - 30);  // the longest name does not fit beside the arrow
+    fmc->showPopup();
+    EXPECT_GT(fmc->view()->window()->width(), fmc->width());
+    EXPECT_GE(fmc->view()->viewport()->width(), widest);
+    fmc->hidePopup();
 }
 
 // A picked voltage lists its cards with "None" chosen, moves the jumper outline and keeps

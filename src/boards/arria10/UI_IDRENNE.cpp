@@ -21,21 +21,19 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kHidden;
+using formlayout::kRight;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Idrenne_400_BITMAP";
 constexpr const char* kVoltagePicture = "Idrenne_FMC_VOLTAGE_BITMAP";
 
-// Where the pictures lie in Panel1; the outlines over them are given in picture coordinates.
+// Where the pictures lie in Panel1; the outlines over the board are given in picture coordinates.
 constexpr Rect kBoardImage{8, 40, 400, 382};
-constexpr Rect kVoltageImage{296, 428, 112, 100};
-
-// The row of a jumper position on the voltage picture.
-constexpr Rect OverJumper(int row) { return Over(kVoltageImage, 4, 26 + 24 * row, 104, 20); }
+constexpr Rect kVoltageImage{312, 433, 75, 94};
 
 constexpr ControlRow kLayout[] = {
-    {Kind::Image, "ImageVarnholt", nullptr, nullptr, {12, 1, 130, 46}},
-    {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {240, 7, 185, 35}},
+    {Kind::Image, "ImageVarnholt", nullptr, nullptr, {16, 3, 130, 46}},
+    {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {224, 14, 185, 35}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 48, 417, 537}},
     {Kind::Label, "LabelBoardName", "Panel1", "Idrenne FPGA Board", {8, 6, 400, 28}, kTitle},
     {Kind::Image, "ImageBoard", "Panel1", nullptr, {kBoardImage}},
@@ -60,9 +58,10 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeDDR4Socket", "Panel1", "DDR4 SODIMM", Over(kBoardImage, 74, 290, 258, 30)},
     {Kind::Shape, "ShapePCIe", "Panel1", "PCIe x4", Over(kBoardImage, 96, 344, 200, 28)},
     {Kind::Image, "ImageVol", "Panel1", nullptr, {kVoltageImage}},
-    {Kind::Shape, "ShapeFmc1V8", "Panel1", "1.8V", OverJumper(0)},
-    {Kind::Shape, "ShapeFmc1V5", "Panel1", "1.5V", OverJumper(1)},
-    {Kind::Shape, "ShapeFmc1V2", "Panel1", "1.2V", OverJumper(2)},
+    // The three standing jumper positions, 1.2 V on the left, named by their volts.
+    {Kind::Shape, "ShapeFmc1V2", "Panel1", "1.2", {312, 482, 17, 35}},
+    {Kind::Shape, "ShapeFmc1V5", "Panel1", "1.5", {331, 482, 17, 35}},
+    {Kind::Shape, "ShapeFmc1V8", "Panel1", "1.8", {349, 482, 17, 35}},
     // Marks of the layout that no operation switches; the pictures need neither of them.
     {Kind::Shape, "Shape7", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
     {Kind::Shape, "Shape8", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
@@ -70,7 +69,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {16, 27, 100, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {120, 27, 222, 24}},
     {Kind::Label, "Label7", "GroupBox1", "Top File Type:", {16, 59, 100, 24}},
-    {Kind::ComboBox, "ComboBoxFileType", "GroupBox1", nullptr, {120, 59, 222, 24}},
+    {Kind::ComboBox, "ComboBoxFileType", "GroupBox1", nullptr, {120, 59, 224, 24}},
     {Kind::CheckBox, "CheckBoxOSC", "GroupBox1", "CLOCK", {16, 96, 160, 21}},
     {Kind::CheckBox, "CheckBoxSeg7", "GroupBox1", "7-Segment x 2", {184, 96, 160, 21}},
     {Kind::CheckBox, "CheckBoxLED", "GroupBox1", "LED x 2", {16, 122, 160, 21}},
@@ -89,26 +88,27 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxUSB", "GroupBox1", "USB Type C", {184, 283, 160, 21}},
     {Kind::CheckBox, "CheckBoxHPS", "GroupBox1", "HPS", {16, 310, 160, 21}},
     {Kind::CheckBox, "CheckBoxSFP", "GroupBox1", "SFP+", {184, 310, 160, 21}},
-    {Kind::Label, "Label1", "GroupBox1", "DDR4 Socket", {16, 350, 200, 22}, kBold},
-    {Kind::ComboBox, "ComboBoxDDR4Socket", "GroupBox1", nullptr, {16, 374, 240, 24}},
+    {Kind::Label, "Label1", "GroupBox1", "DDR4 Socket", {16, 352, 200, 22}, kBold},
+    {Kind::ComboBox, "ComboBoxDDR4Socket", "GroupBox1", nullptr, {16, 376, 240, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {16, 408, 100, 24}},
     {Kind::Edit, "EditPrefixDDR4Socket", "GroupBox1", nullptr, {120, 408, 136, 24}},
-    {Kind::Slot, "SlotDDR4Socket", "GroupBox1", "No card", {264, 354, 80, 80}},
-    {Kind::Image, "ImageDDR4Socket", "GroupBox1", nullptr, {264, 354, 80, 80}},
-    {Kind::Label, "Label2", "GroupBox1", "FMC Header", {16, 446, 200, 22}, kBold},
-    {Kind::Label, "Label5", "GroupBox1", "IO Voltage:", {16, 470, 90, 24}},
-    {Kind::ComboBox, "ComboBoxFmcVol", "GroupBox1", nullptr, {112, 470, 144, 24}},
-    {Kind::Label, "Label6", "GroupBox1", "Prefix Name:", {16, 502, 90, 24}},
-    {Kind::Edit, "EditPrefixFmc", "GroupBox1", nullptr, {112, 502, 144, 24}},
-    {Kind::Slot, "SlotFMC", "GroupBox1", "No card", {264, 446, 80, 80}},
-    {Kind::Image, "ImageFMC", "GroupBox1", nullptr, {264, 446, 80, 80}},
-    // The FMC card names are long: the combo takes the box's width.
-    {Kind::ComboBox, "ComboBoxFmc", "GroupBox1", nullptr, {16, 536, 328, 24}},
-    // Last, so that the keyboard reaches them after the settings; beside the jumper picture.
-    {Kind::Button, "ButtonSave", "Panel1", "Save Setting", {8, 428, 136, 46}},
-    {Kind::Button, "ButtonLoad", "Panel1", "Load Setting", {152, 428, 136, 46}},
-    {Kind::Button, "ButtonGen", "Panel1", "Generate", {8, 482, 136, 46}, kBold},
-    {Kind::Button, "ButtonExit", "Panel1", "Exit", {152, 482, 136, 46}},
+    {Kind::Slot, "SlotDDR4Socket", "GroupBox1", "No card", {262, 356, 80, 80}},
+    {Kind::Image, "ImageDDR4Socket", "GroupBox1", nullptr, {262, 356, 80, 80}},
+    {Kind::Label, "Label2", "GroupBox1", "FMC Header", {16, 453, 200, 22}, kBold},
+    {Kind::Label, "Label5", "GroupBox1", "IO Voltage:", {26, 484, 80, 17}, kRight},
+    {Kind::ComboBox, "ComboBoxFmcVol", "GroupBox1", nullptr, {112, 476, 144, 24}},
+    // Above the prefix, under the voltage; a card name longer than the box opens a wider list.
+    {Kind::ComboBox, "ComboBoxFmc", "GroupBox1", nullptr, {16, 509, 240, 24}},
+    {Kind::Slot, "SlotFMC", "GroupBox1", "No card", {262, 489, 80, 80}},
+    {Kind::Image, "ImageFMC", "GroupBox1", nullptr, {262, 489, 80, 80}},
+    {Kind::Label, "Label6", "GroupBox1", "Prefix Name:", {16, 546, 90, 17}, kRight},
+    {Kind::Edit, "EditPrefixFmc", "GroupBox1", nullptr, {112, 541, 144, 24}},
+    // The window's own buttons, over the panel under the board picture; last, so that the
+    // keyboard reaches them after the settings.
+    {Kind::Button, "ButtonLoad", nullptr, "Load Setting", {16, 494, 140, 35}},
+    {Kind::Button, "ButtonGen", nullptr, "Generate", {160, 494, 140, 35}, kBold},
+    {Kind::Button, "ButtonSave", nullptr, "Save Setting", {16, 544, 140, 35}},
+    {Kind::Button, "ButtonExit", nullptr, "Exit", {160, 544, 140, 35}},
 };
 
 // Each device group: its check box, its record byte and the outline over its part.
@@ -191,6 +191,10 @@ TFormIdrenne::TFormIdrenne(QWidget* owner)
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     Control<formlayout::TImage>("ImageVol")->SetPicture(platform::qt::LoadBitmap(kVoltagePicture));
+
+    // The FMC card names are longer than the box is wide: the box keeps the layout's width and
+    // its list opens as wide as the names need.
+    m_Fmc.Combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     connect(m_Socket.Combo, &QComboBox::activated, this, [this] { ComboBoxDDR4SocketChange(); });
     connect(m_Fmc.Combo, &QComboBox::activated, this, [this] { ComboBoxFmcChange(); });

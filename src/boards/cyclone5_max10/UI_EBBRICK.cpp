@@ -115,7 +115,7 @@ QPixmap DrawEbbrickBoard()
         {
             {QRect(150, 86, 100, 90), QStringLiteral("Cyclone V"), pictures::Part::Chip},
             {QRect(16, 104, 56, 36), QStringLiteral("DC IN"), pictures::Part::Jack},
-            {QRect(16, 148, 56, 30), QStringLiteral("USB-BLASTER"), pictures::Part::Jack},
+            {QRect(16, 148, 56, 30), QStringLiteral("BLASTER"), pictures::Part::Jack},
             {QRect(226, 200, 84, 20), QStringLiteral("Ebbrick"), pictures::Part::Silkscreen},
         });
 }

@@ -195,7 +195,7 @@ int FirstLedX(int port) { return static_cast<int>(87 - port * 2 * kLedPitch); }
 int SecondLedX(int port) { return static_cast<int>(FirstLedX(port) - kLedPitch); }
 
 // The board's jumper field: five pin pairs per port, one per level, the levels named on
-// the left, the ports under their columns, and every LED dark.
+// the left, each port named beside its column, and every LED dark.
 QPixmap DrawVoltageBase()
 {
     QPixmap picture(120, 111);
@@ -220,8 +220,10 @@ QPixmap DrawVoltageBase()
         painter.setBrush(QColor(0x40, 0x10, 0x10));
         painter.drawEllipse(QRect(QPoint(FirstLedX(port), kLedY), kLedSize));
         painter.drawEllipse(QRect(QPoint(SecondLedX(port), kLedY), kLedSize));
+        // The port's letter beside its first pin pair: above the column, the letters of the lower
+        // ports would lie on the last pins of the upper ones.
         painter.setPen(Qt::white);
-        painter.drawText(QRect(place.x, place.y - 10, kJumperSize.width(), 9), Qt::AlignCenter,
+        painter.drawText(QRect(place.x + kJumperSize.width(), place.y - 1, 10, 9), Qt::AlignLeft | Qt::AlignVCenter,
                          QString(QChar('A' + port)));
     }
     return picture;

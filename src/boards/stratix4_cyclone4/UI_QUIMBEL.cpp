@@ -193,6 +193,10 @@ TFormQuimbel::TFormQuimbel(QWidget* owner) : QWidget(owner)
         formlayout::FindControl<QWidget>(this, name)->setVisible(false);
     for (const char* name : {"ComboBoxPLL_HSMA", "ComboBoxPLL_HSMB", "ComboBoxPLL_SATA"})
         formlayout::FindControl<QComboBox>(this, name)->setMaxVisibleItems(15);
+    // Of the hints the boxes carry only the USB one is switched on: the memory boxes keep
+    // theirs as the status text.
+    for (const char* box : {"CheckBoxDDR2_1", "CheckBoxDDR2_2"})
+        formlayout::FindControl<QCheckBox>(this, box)->setStatusTip(QStringLiteral("Up to 4GB, 800 data rate"));
     formlayout::FindControl<QCheckBox>(this, "CheckBoxUSB")->setToolTip(QStringLiteral("High-Speed USB FIFO"));
     formlayout::FindControl<QPushButton>(this, "ButtonExit")->setDefault(true);
 }

@@ -213,8 +213,10 @@ TFormYastrel_X1::TFormYastrel_X1(QWidget* owner)
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
+    // Of the hints the boxes carry only the USB one is switched on: the memory boxes keep
+    // theirs as the status text.
     for (const char* box : {"CheckBoxDDR2_0", "CheckBoxDDR2_1"})
-        Control<QCheckBox>(box)->setToolTip(QStringLiteral("Up to 4GB, 800 data rate"));
+        Control<QCheckBox>(box)->setStatusTip(QStringLiteral("Up to 4GB, 800 data rate"));
     Control<QCheckBox>("CheckBoxUsbOTG")->setToolTip(QStringLiteral("High-Speed USB FIFO"));
     for (const TConnectorControls& header : m_Gpio)
         connect(header.Combo, &QComboBox::activated, this, [this, combo = header.Combo] { ComboBoxGpioChange(combo); });

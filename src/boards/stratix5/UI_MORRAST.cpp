@@ -159,6 +159,10 @@ TFormMorrast::TFormMorrast(QWidget* owner)
 
     connect(m_Si570Combo, &QComboBox::activated, this, [this] { ComboBoxSi570Change(); });
     connect(m_Cdcm61004Combo, &QComboBox::activated, this, [this] { ComboBoxCdcm61004Change(); });
+    // The memory boxes carry a hint that is not switched on: kept as the status text, never
+    // shown as a tip.
+    for (const char* box : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"})
+        Control<QCheckBox>(box)->setStatusTip(QStringLiteral("Up to 4GB, 800 data rate"));
 
     UseSettingsHolder(m_Settings);
     RunStartup();

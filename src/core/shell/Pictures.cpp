@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegularExpression>
@@ -26,6 +28,10 @@ const QColor kMetal{0xB9, 0xBF, 0xC6};
 const QColor kMetalDark{0x6F, 0x76, 0x7E};
 const QColor kGold{0xD9, 0xB3, 0x4A};
 
+constexpr int kSmallestLabel = 7;  // pixels: a smaller label is guessed at rather than read
+constexpr qreal kPin = 2.5;        // a header's pins: their side and pitch
+constexpr qreal kPitch = 5;
+
 QFont LabelFont(int pixels, bool bold = true)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -34,30 +40,47 @@ QFont LabelFont(int pixels, bool bold = true)
     return font;
 }
 
-// The largest font up to `pixels` at which the text fits the width.
-QFont FittingFont(const QString& text, int width, int pixels)
+// The largest bold font up to `pixels` at which the text fits the box whole, ink and line
+// height; none when not even the smallest does.
+std::optional<QFont> FontFitting(const QString& text, QSizeF box, int pixels)
 {
-    QFont font = LabelFont(pixels);
-    while (pixels > 7 && QFontMetrics(font).horizontalAdvance(text) > width) font.setPixelSize(--pixels);
-    return font;
+    for (; pixels >= kSmallestLabel; --pixels) {
+        QFont font = LabelFont(pixels);
+        QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height()) return font;
+    }
+    return std::nullopt;
 }
 
-void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
-{
-    p.setFont(FittingFont(text, static_cast<int>(area.width()) - 2, pixels));
-    p.setPen(colour);
-    p.drawText(area, Qt::AlignCenter, text);
-}
-
-// A label that reads upwards, for tall narrow parts.
-void DrawUprightLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+// A label in the font it was planned for and the painter's pen, reading upwards if it is upright.
+void DrawPlannedLabel(QPainter& p, const QRectF& area, const QString& text, const QFont& font, bool upright)
 {
     p.save();
-    p.translate(area.center());
-    p.rotate(-90);
-    QRectF turned(-area.height() / 2, -area.width() / 2, area.height(), area.width());
-    DrawLabel(p, turned, text, colour, pixels);
+    p.setFont(font);
+    if (upright) {
+        p.translate(area.center());
+        p.rotate(-90);
+        p.drawText(QRectF(-area.height() / 2, -area.width() / 2, area.height(), area.width()), Qt::AlignCenter, text);
+    } else {
+        p.drawText(area, Qt::AlignCenter, text);
+    }
     p.restore();
+}
+
+// A label too large for its area is drawn smaller, or upwards along a tall area; one that no
+// readable size fits is left out, rather than drawn cut off. It keeps a little room at either
+// end where it can.
+void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+{
+    auto fitting = [&](QSizeF box) {
+        std::optional<QFont> font = FontFitting(text, box - QSizeF(6, 0), pixels);
+        return font ? font : FontFitting(text, box, pixels);
+    };
+    p.setPen(colour);
+    if (std::optional<QFont> font = fitting(area.size()))
+        DrawPlannedLabel(p, area, text, *font, false);
+    else if (area.height() > area.width() && (font = fitting(area.size().transposed())))
+        DrawPlannedLabel(p, area, text, *font, true);
 }
 
 void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColor& body)
@@ -79,7 +102,82 @@ void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColo
     p.setBrush(QColor(0x3A, 0x3C, 0x41));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(inner.left() + 5, inner.top() + 5), 1.8, 1.8);
-    DrawLabel(p, inner.adjusted(2, 2, -2, -2), label, kSilk, 10);
+    DrawLabel(p, inner, label, kSilk, 10);
+}
+
+// Pins along a row of that length: the length they take.
+qreal PinRowLength(qreal room) { return std::floor((room - kPin) / kPitch) * kPitch + kPin; }
+
+// A header seen lying along its length, in a frame of its own (0, 0, length, thickness).
+ConnectorPlan PlanLyingHeader(qreal length, qreal thickness, const QString& label)
+{
+    ConnectorPlan plan;
+    // Two rows of pins along the long edges and the label between them, unless the label reads
+    // larger at the header's end, beside the pins and never under them.
+    const QRectF band(2, 7, length - 4, thickness - 14);
+    const std::optional<QFont> between =
+        band.height() > 0 ? FontFitting(label, QSizeF(band.width() - 2, band.height()), 10) : std::nullopt;
+    const std::optional<QFont> beside = FontFitting(label, QSizeF(length * 2 / 3 - 6, thickness), 10);
+    if (between && (!beside || between->pixelSize() >= beside->pixelSize())) {
+        plan.font = between;
+        plan.label = band;
+        const qreal row = PinRowLength(length - 6);
+        plan.pins = {QRectF(4, 3, row, kPin), QRectF(4, thickness - 3 - kPin, row, kPin)};
+        return plan;
+    }
+    qreal pinsFrom = 4;
+    plan.font = beside;
+    if (plan.font) {
+        plan.label = QRectF(2, 0, QFontMetricsF(*plan.font).horizontalAdvance(label) + 6, thickness);
+        pinsFrom = plan.label.right() + 2;
+    }
+    const qreal room = length - 2 - pinsFrom;
+    if (room < kPin) return plan;
+    const qreal row = PinRowLength(room);
+    if (thickness >= 12)
+        plan.pins = {QRectF(pinsFrom, 3, row, kPin), QRectF(pinsFrom, thickness - 3 - kPin, row, kPin)};
+    else if (thickness >= kPin + 2)
+        plan.pins = {QRectF(pinsFrom, (thickness - kPin) / 2, row, kPin)};
+    return plan;
+}
+
+ConnectorPlan PlanHeader(const QRectF& r, const QString& label)
+{
+    if (r.height() <= r.width()) {
+        ConnectorPlan plan = PlanLyingHeader(r.width(), r.height(), label);
+        plan.label.translate(r.topLeft());
+        for (QRectF& row : plan.pins) row.translate(r.topLeft());
+        return plan;
+    }
+    // A tall header: the lying frame turned a quarter left, so that its label reads upwards.
+    ConnectorPlan plan = PlanLyingHeader(r.height(), r.width(), label);
+    auto stand = [&r](const QRectF& lying) {
+        return QRectF(r.left() + lying.top(), r.bottom() - lying.right(), lying.height(), lying.width());
+    };
+    plan.upright = true;
+    plan.label = stand(plan.label);
+    for (QRectF& row : plan.pins) row = stand(row);
+    return plan;
+}
+
+ConnectorPlan PlanJack(const QRectF& r, const QString& label)
+{
+    ConnectorPlan plan;
+    const QRectF face = r.adjusted(1, 1, -1, -1);
+    plan.font = FontFitting(label, face.size(), 9);
+    qreal labelTop = r.bottom();
+    if (plan.font) {
+        // The label in the lower half, or in as much of the face as it needs.
+        const qreal height = std::max(QFontMetricsF(*plan.font).height(), r.height() / 2 - 1);
+        plan.label = QRectF(face.left(), face.bottom() - height, face.width(), height);
+        labelTop = plan.label.top();
+    }
+    // The opening of the connector above it, where there is room for one.
+    const qreal room = labelTop - r.top();
+    const qreal margin = room >= 10 ? 4 : 2;
+    if (room - margin - 2 >= 2)
+        plan.pins = {QRectF(r.left() + r.width() * 0.2, r.top() + margin, r.width() * 0.6, room - margin - 2)};
+    return plan;
 }
 
 void DrawJack(QPainter& p, const QRectF& r, const QString& label)
@@ -90,12 +188,15 @@ void DrawJack(QPainter& p, const QRectF& r, const QString& label)
     p.setPen(QPen(kMetalDark.darker(130), 1));
     p.setBrush(shine);
     p.drawRoundedRect(r, 3, 3);
-    DrawLabel(p, r.adjusted(2, r.height() / 2, -2, -1), label, QColor(0x1A, 0x1A, 0x1A), 9);
-    // The opening of the connector.
-    QRectF mouth(r.left() + r.width() * 0.2, r.top() + 4, r.width() * 0.6, r.height() / 2 - 6);
+    const ConnectorPlan plan = PlanJack(r, label);
     p.setBrush(QColor(0x2A, 0x2C, 0x30));
     p.setPen(Qt::NoPen);
-    p.drawRoundedRect(mouth, 2, 2);
+    for (const QRectF& mouth : plan.pins) p.drawRoundedRect(mouth, 2, 2);
+    if (plan.font) {
+        p.setFont(*plan.font);
+        p.setPen(QColor(0x1A, 0x1A, 0x1A));
+        p.drawText(plan.label, Qt::AlignCenter, label);
+    }
 }
 
 void DrawHeader(QPainter& p, const QRectF& r, const QString& label)
@@ -103,48 +204,39 @@ void DrawHeader(QPainter& p, const QRectF& r, const QString& label)
     p.setPen(QPen(QColor(0x0A, 0x0A, 0x0A), 1));
     p.setBrush(QColor(0x25, 0x26, 0x29));
     p.drawRect(r);
-    bool upright = r.height() > r.width();
+    const ConnectorPlan plan = PlanHeader(r, label);
     p.setBrush(kGold);
     p.setPen(Qt::NoPen);
-    if (upright) {
-        for (qreal y = r.top() + 4; y < r.bottom() - 2; y += 5) {
-            p.drawRect(QRectF(r.left() + 3, y, 2.5, 2.5));
-            p.drawRect(QRectF(r.right() - 5.5, y, 2.5, 2.5));
-        }
-        QRectF band(r.left() + 7, r.top() + 2, r.width() - 14, r.height() - 4);
-        p.setBrush(QColor(0x25, 0x26, 0x29));
-        p.drawRect(band);
-        DrawUprightLabel(p, band, label, kSilk, 10);
-    } else {
-        for (qreal x = r.left() + 4; x < r.right() - 2; x += 5) {
-            p.drawRect(QRectF(x, r.top() + 3, 2.5, 2.5));
-            p.drawRect(QRectF(x, r.bottom() - 5.5, 2.5, 2.5));
-        }
-        QRectF band(r.left() + 2, r.top() + 7, r.width() - 4, r.height() - 14);
-        p.setBrush(QColor(0x25, 0x26, 0x29));
-        p.drawRect(band);
-        DrawLabel(p, band, label, kSilk, 10);
+    for (const QRectF& row : plan.pins) {
+        const bool down = row.height() > row.width();
+        for (qreal at = 0; at + kPin <= (down ? row.height() : row.width()) + 0.01; at += kPitch)
+            p.drawRect(down ? QRectF(row.left(), row.top() + at, kPin, kPin)
+                            : QRectF(row.left() + at, row.top(), kPin, kPin));
     }
+    p.setPen(kSilk);
+    if (plan.font) DrawPlannedLabel(p, plan.label, label, *plan.font, plan.upright);
 }
 
-// Parts in a row with the label on their left: LEDs, switches, keys and digits.
+// Parts in a row with the label on their left: LEDs, switches, keys and digits. A row too
+// small for a readable label keeps all of its length for the parts.
 QRectF LabelColumn(QPainter& p, const QRectF& r, const QString& label)
 {
-    QFont font = LabelFont(9);
-    int width = QFontMetrics(font).horizontalAdvance(label) + 8;
-    QRectF column(r.left(), r.top(), width, r.height());
-    p.setFont(font);
+    const std::optional<QFont> font = FontFitting(label, QSizeF(r.width() / 2 - 8, r.height()), 9);
+    if (!font) return r;
+    const qreal width = QFontMetricsF(*font).horizontalAdvance(label) + 8;
+    p.setFont(*font);
     p.setPen(kSilk);
-    p.drawText(column, Qt::AlignCenter, label);
+    p.drawText(QRectF(r.left(), r.top(), width, r.height()), Qt::AlignCenter, label);
     return QRectF(r.left() + width, r.top(), r.width() - width, r.height());
 }
 
 // Keys are square: their label goes above them.
 QRectF LabelAbove(QPainter& p, const QRectF& r, const QString& label)
 {
-    QFont font = LabelFont(9);
-    qreal height = QFontMetrics(font).height();
-    p.setFont(font);
+    const std::optional<QFont> font = FontFitting(label, QSizeF(r.width(), r.height() / 2), 9);
+    if (!font) return r;
+    const qreal height = QFontMetricsF(*font).height();
+    p.setFont(*font);
     p.setPen(kSilk);
     p.drawText(QRectF(r.left(), r.top(), r.width(), height), Qt::AlignCenter, label);
     return QRectF(r.left(), r.top() + height, r.width(), r.height() - height);
@@ -209,6 +301,11 @@ void DrawRegion(QPainter& p, const QRectF& r, const QString& label)
     p.setPen(QPen(QColor(0xA8, 0xC8, 0xE8, 150), 1, Qt::DashLine));
     p.setBrush(QColor(0x2E, 0x5E, 0x8A, 110));
     p.drawRoundedRect(r, 4, 4);
+    // A small area holds its label alone.
+    if (r.width() < 80 || r.height() < 56) {
+        DrawLabel(p, r.adjusted(2, 1, -2, -1), label, kSilk, 12);
+        return;
+    }
     // The hard processor's parts inside the area.
     QRectF cpu(r.left() + 8, r.top() + 24, r.width() * 0.42, r.height() - 34);
     DrawPackage(p, cpu, QStringLiteral("ARM"), kPackage);
@@ -240,8 +337,11 @@ void DrawBlock(QPainter& p, const Block& block)
     case Part::Seg7: DrawRow(p, r, block.label, block.part, block.count); break;
     case Part::Region: DrawRegion(p, r, block.label); break;
     case Part::Silkscreen: {
+        // As high as the block, or as wide as it takes the text.
         QFont font = LabelFont(static_cast<int>(r.height()) - 2);
         font.setItalic(true);
+        while (font.pixelSize() > kSmallestLabel && QFontMetricsF(font).horizontalAdvance(block.label) > r.width())
+            font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
         p.setPen(kSilk);
         p.drawText(r, Qt::AlignCenter, block.label);
@@ -311,6 +411,12 @@ std::pair<QString, QString> CardTitle(uint8_t cardId, const std::string& bitmapN
     return {name.left(dash).trimmed(), name.mid(dash + 2).trimmed()};
 }
 
+BoardWatcher& Watcher()
+{
+    static BoardWatcher watcher;
+    return watcher;
+}
+
 QString ConnectorText(uint8_t type)
 {
     switch (type) {
@@ -328,8 +434,20 @@ QString ConnectorText(uint8_t type)
 
 }  // namespace
 
+ConnectorPlan PlanConnector(const Block& block)
+{
+    switch (block.part) {
+    case Part::Header: return PlanHeader(QRectF(block.rect), block.label);
+    case Part::Jack: return PlanJack(QRectF(block.rect), block.label);
+    default: return {};
+    }
+}
+
+void WatchBoards(BoardWatcher watcher) { Watcher() = std::move(watcher); }
+
 QPixmap DrawBoard(QSize size, std::span<const Block> blocks)
 {
+    if (Watcher()) Watcher()(size, blocks);
     QPixmap pixmap = NewPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -349,22 +467,33 @@ QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> row
     p.setPen(QPen(QColor(0x9A, 0x9A, 0xA0), 1));
     p.setBrush(QColor(0xFA, 0xFA, 0xFB));
     p.drawRoundedRect(area, 4, 4);
-    p.setFont(LabelFont(10));
-    p.setPen(QColor(0x20, 0x20, 0x20));
-    p.drawText(QRectF(0, 4, size.width(), 18), Qt::AlignCenter, title);
+    const QColor ink(0x20, 0x20, 0x20);
+    const QRectF titleArea(2, 4, size.width() - 4, 18);
+    DrawLabel(p, titleArea, title, ink, 10);
     for (const Block& row : rows) {
         QRectF r(row.rect);
-        p.setFont(LabelFont(11, false));
-        p.setPen(QColor(0x20, 0x20, 0x20));
-        p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
-        // Three pins; the jumper joins the middle one to the row's own.
-        QRectF base(r.right() - 50, r.top() + 3, 44, r.height() - 6);
+        // Three pins; the jumper joins the middle one to the row's own. A standing jumper is
+        // named above its column (clear of its outline), a lying one left of its pins.
+        const bool standing = r.height() > r.width();
+        QRectF base;
+        if (standing) {
+            base = r.adjusted(1, 1, -1, -1);
+            DrawLabel(p, QRectF(r.left() - 2, titleArea.bottom(), r.width() + 4, r.top() - 4 - titleArea.bottom()),
+                      row.label, ink, 10);
+        } else {
+            base = QRectF(r.right() - 50, r.top() + 3, 44, r.height() - 6);
+            p.setFont(LabelFont(11, false));
+            p.setPen(ink);
+            p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x26, 0x27, 0x2A));
         p.drawRect(base);
         p.setBrush(kGold);
         for (int i = 0; i < 3; ++i)
-            p.drawEllipse(QPointF(base.left() + 8 + i * 14, base.center().y()), 3, 3);
+            p.drawEllipse(standing ? QPointF(base.center().x(), base.top() + base.height() * (2 * i + 1) / 6)
+                                   : QPointF(base.left() + 8 + i * 14, base.center().y()),
+                          3, 3);
     }
     return pixmap;
 }

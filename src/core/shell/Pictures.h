@@ -1,12 +1,16 @@
 #pragma once
 // The program's pictures, drawn by our code and registered under the names the windows load
 // them by: board pictures, the 80-pixel card pictures and the maker's logo.
+#include <QFont>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // Registers every picture once; later calls do nothing.
 void RegisterPictures();
@@ -41,9 +45,25 @@ struct Block {
     int count = 0;  // LEDs, switches, keys or digits in a row; 0: the part's usual number
 };
 
+// Where a connector's label lies in the picture, and what it keeps clear of: the pin rows of a
+// header, the opening of a jack.
+struct ConnectorPlan {
+    QRectF label;
+    std::optional<QFont> font;  // none: no readable label fits the connector, and none is drawn
+    bool upright = false;       // the label reads upwards, along a tall header
+    std::vector<QRectF> pins;
+};
+// The plan of a Header or a Jack block; any other part has an empty one.
+ConnectorPlan PlanConnector(const Block& block);
+
 // A board seen from above: its blocks in the given order, each labelled.
 QPixmap DrawBoard(QSize size, std::span<const Block> blocks);
-// A jumper block: a title and one labelled row of pins per block.
+// Sees the blocks of each board picture as it is drawn, so that a check can go over every
+// board's drawing; an empty function stops it.
+using BoardWatcher = std::function<void(QSize size, std::span<const Block> blocks)>;
+void WatchBoards(BoardWatcher watcher);
+// A jumper block: a title and one labelled jumper per block, its pins in a row, or in a column
+// where the block stands upright.
 QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> rows);
 // A card: the card's name and its connector.
 QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);

@@ -1,0 +1,176 @@
+// The connectors of the board pictures: every label lies clear of the connector's pins, wholly
+// inside the picture, in a font that holds it uncut; a connector too small for any readable
+// label is drawn without one.
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <set>
+
+#include "FormFixture.h"
+#include "core/model/MainBoard.h"
+#include "core/shell/Pictures.h"
+#include "core/shell/UnitMain.h"
+
+namespace {
+
+using pictures::Block;
+using pictures::ConnectorPlan;
+using pictures::Part;
+
+// The label's text fits its rectangle along the way it reads, and lies inside `bounds`.
+void ExpectWholeLabel(const ConnectorPlan& plan, const QString& text, const QRectF& bounds)
+{
+    ASSERT_TRUE(plan.font.has_value());
+    const QFontMetricsF metrics(*plan.font);
+    const qreal along = plan.upright ? plan.label.height() : plan.label.width();
+    const qreal across = plan.upright ? plan.label.width() : plan.label.height();
+    EXPECT_LE(metrics.horizontalAdvance(text), along);
+    EXPECT_LE(metrics.height(), across);
+    EXPECT_GE(plan.font->pixelSize(), 7);
+    EXPECT_TRUE(bounds.contains(plan.label));
+}
+
+void ExpectClearOfPins(const ConnectorPlan& plan, const QRectF& connector)
+{
+    for (const QRectF& pins : plan.pins) {
+        EXPECT_FALSE(plan.label.intersects(pins));
+        EXPECT_TRUE(connector.contains(pins));
+    }
+}
+
+// No pin is painted inside the label's rectangle: the pins are the only gold on a header.
+bool GoldUnderLabel(const Block& block, const ConnectorPlan& plan, QSize size)
+{
+    const QImage image = pictures::DrawBoard(size, std::span(&block, 1)).toImage();
+    const QRect inside = plan.label.toAlignedRect().intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 0xC0 && c.green() > 0x98 && c.green() < 0xC8 && c.blue() < 0x70) return true;
+        }
+    return false;
+}
+
+struct DrawnBoard {
+    uint8_t id;
+    QSize size;
+    std::vector<Block> blocks;
+};
+
+// Every board picture the forms of the factory table draw, with its blocks.
+std::vector<DrawnBoard> EveryBoardDrawn()
+{
+    std::vector<DrawnBoard> drawn;
+    uint8_t id = 0;
+    pictures::WatchBoards([&](QSize size, std::span<const Block> blocks) {
+        drawn.push_back({id, size, {blocks.begin(), blocks.end()}});
+    });
+    for (const BoardFormRow& row : BoardFormTable()) {
+        id = row.id;
+        delete row.create(nullptr);
+    }
+    pictures::WatchBoards({});
+    return drawn;
+}
+
+}  // namespace
+
+class BoardPicture : public GuiTest {};
+
+// The connectors of every registered board, among them the GPIO and Arduino headers of Kestwin
+// and Lumbrae and the HSMC and GPIO headers of Pandrel.
+TEST_F(BoardPicture, EveryConnectorLabelIsWholeAndClearOfItsPins)
+{
+    std::set<uint8_t> boardsWithConnectors;
+    for (const DrawnBoard& board : EveryBoardDrawn()) {
+        for (const Block& block : board.blocks) {
+            if (block.part != Part::Header && block.part != Part::Jack) continue;
+            SCOPED_TRACE(std::to_string(board.id) + " " + block.label.toStdString());
+            boardsWithConnectors.insert(board.id);
+            const ConnectorPlan plan = pictures::PlanConnector(block);
+            const QRectF connector(block.rect);
+            ExpectClearOfPins(plan, connector);
+            // A connector of room enough for a small label shows it.
+            const bool roomy = std::min(block.rect.width(), block.rect.height()) >= 10 &&
+                               std::max(block.rect.width(), block.rect.height()) >= 40;
+            if (!plan.font) {
+                EXPECT_FALSE(roomy);
+                continue;
+            }
+            ExpectWholeLabel(plan, block.label, connector.intersected(QRectF(QPointF(0, 0), board.size)));
+            if (block.part == Part::Header) EXPECT_FALSE(GoldUnderLabel(block, plan, board.size));
+        }
+    }
+    for (uint8_t id : {MAINBOARD_Kestwin, MAINBOARD_Lumbrae, MAINBOARD_Pandrel})
+        EXPECT_TRUE(boardsWithConnectors.count(id)) << static_cast<int>(id);
+}
+
+// How a header lays out by its shape: the label between two pin rows where it fits there, at
+// the end of a thin header beside its pins, reading upwards along a tall one, and left out of
+// a header too thin for any.
+TEST_F(BoardPicture, HeaderLabelGoesWhereThePinsLeaveRoom)
+{
+    enum Where { Between, Beside, None };
+    const struct {
+        QRect rect;
+        const char* label;
+        Where where;
+        bool upright;
+    } cases[] = {
+        {{10, 10, 250, 30}, "FMC", Between, false},
+        {{10, 10, 26, 160}, "HSMC", Between, true},
+        {{10, 10, 196, 16}, "GPIO-0", Beside, false},
+        {{10, 10, 188, 10}, "ARDUINO", Beside, false},
+        {{10, 10, 16, 180}, "GPIO-1", Beside, true},
+        {{10, 10, 14, 0}, "GPIO", None, false},
+        {{10, 10, 92, 6}, "PCIe", None, false},
+    };
+    const QSize size(300, 200);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const Block block{c.rect, QString::fromLatin1(c.label), Part::Header};
+        const ConnectorPlan plan = pictures::PlanConnector(block);
+        ExpectClearOfPins(plan, QRectF(c.rect));
+        if (c.where == None) {
+            EXPECT_FALSE(plan.font.has_value());
+            continue;
+        }
+        ExpectWholeLabel(plan, block.label, QRectF(c.rect));
+        EXPECT_EQ(plan.upright, c.upright);
+        EXPECT_FALSE(GoldUnderLabel(block, plan, size));
+        ASSERT_FALSE(plan.pins.empty());
+        // Across the header (Between) or along it (Beside), the label lies between the pins' edges.
+        const QRectF& first = plan.pins.front();
+        const QRectF& last = plan.pins.back();
+        if (c.where == Between) {
+            EXPECT_EQ(plan.pins.size(), 2u);
+            if (c.upright) {
+                EXPECT_LE(first.right(), plan.label.left());
+                EXPECT_GE(last.left(), plan.label.right());
+            } else {
+                EXPECT_LE(first.bottom(), plan.label.top());
+                EXPECT_GE(last.top(), plan.label.bottom());
+            }
+        } else if (c.upright) {
+            // Read upwards, the label starts at the bottom and the pins run on above it.
+            EXPECT_LE(first.bottom(), plan.label.top());
+        } else {
+            EXPECT_GE(first.left(), plan.label.right());
+        }
+    }
+}
+
+// A jack keeps its opening above the label while there is room for both; a jack too low for
+// the label in its lower half gives the label what it needs.
+TEST_F(BoardPicture, JackLabelLiesUnderItsOpening)
+{
+    for (QRect rect : {QRect(8, 8, 60, 34), QRect(6, 6, 34, 22), QRect(168, 6, 26, 18), QRect(50, 130, 40, 12)}) {
+        SCOPED_TRACE(rect.height());
+        const Block block{rect, QStringLiteral("SMA"), Part::Jack};
+        const ConnectorPlan plan = pictures::PlanConnector(block);
+        ExpectWholeLabel(plan, block.label, QRectF(rect));
+        ExpectClearOfPins(plan, QRectF(rect));
+        for (const QRectF& mouth : plan.pins) EXPECT_LE(mouth.bottom(), plan.label.top());
+        if (rect.height() >= 22) EXPECT_EQ(plan.pins.size(), 1u);
+    }
+}
