@@ -207,6 +207,7 @@ protected:
     TFormTiny* Open(TBoardForm::Options options = {})
     {
         DeleteBoardForm(form);
+        options.outlinePen = 3;  // the tiny layout's outlines
         form = new TFormTiny(&host, options);
         host.show();
         return form;

@@ -176,7 +176,8 @@ QPixmap DrawAbernollBoard()
 
 TFormAbernoll::TFormAbernoll(QWidget* owner)
     : TBoardForm(owner, kLayout, 829, 578, "Abernoll V1.0.0",
-                 {.reportsFailedLoad = true,
+                 {.outlinePen = 2,
+                  .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsThenBox,
                   .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),

@@ -20,7 +20,7 @@ using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
-using formlayout::kHidden;
+using formlayout::kLime;
 using formlayout::kRight;
 using formlayout::kTitle;
 
@@ -55,16 +55,16 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LED", Over(kBoardImage, 190, 222, 60, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 190, 246, 60, 22)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 264, 222, 68, 46)},
-    {Kind::Shape, "ShapeDDR4Socket", "Panel1", "DDR4 SODIMM", Over(kBoardImage, 74, 290, 258, 30)},
+    {Kind::Shape, "ShapeDDR4Socket", "Panel1", "DDR4 SODIMM", Over(kBoardImage, 74, 290, 226, 30)},
     {Kind::Shape, "ShapePCIe", "Panel1", "PCIe x4", Over(kBoardImage, 96, 344, 200, 28)},
     {Kind::Image, "ImageVol", "Panel1", nullptr, {kVoltageImage}},
     // The three standing jumper positions, 1.2 V on the left, named by their volts.
-    {Kind::Shape, "ShapeFmc1V2", "Panel1", "1.2", {312, 482, 17, 35}},
-    {Kind::Shape, "ShapeFmc1V5", "Panel1", "1.5", {331, 482, 17, 35}},
-    {Kind::Shape, "ShapeFmc1V8", "Panel1", "1.8", {349, 482, 17, 35}},
-    // Marks of the layout that no operation switches; the pictures need neither of them.
-    {Kind::Shape, "Shape7", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
-    {Kind::Shape, "Shape8", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
+    {Kind::Shape, "ShapeFmc1V2", "Panel1", "1.2", {312, 482, 17, 35}, kLime},
+    {Kind::Shape, "ShapeFmc1V5", "Panel1", "1.5", {331, 482, 17, 35}, kLime},
+    {Kind::Shape, "ShapeFmc1V8", "Panel1", "1.8", {349, 482, 17, 35}, kLime},
+    // Marks of the layout that no operation switches: the voltage jumper on the board.
+    {Kind::Shape, "Shape7", "Panel1", nullptr, {323, 342, 26, 17}, kLime},
+    {Kind::Shape, "Shape8", "Panel1", nullptr, {336, 353, 5, 31}, kLime},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 1, 353, 584}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {16, 27, 100, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {120, 27, 222, 24}},
@@ -170,6 +170,7 @@ QPixmap DrawIdrenneBoard()
             {QRect(132, 108, 132, 100), QStringLiteral("Arria 10 SX"), pictures::Part::Chip},
             {QRect(344, 164, 48, 40), QStringLiteral("BLASTER"), pictures::Part::Jack},
             {QRect(344, 222, 48, 32), QStringLiteral("DC IN"), pictures::Part::Jack},
+            {QRect(318, 305, 20, 11), QString(), pictures::Part::Header},  // the jumper Shape7 marks
             {QRect(308, 344, 84, 22), QStringLiteral("Idrenne"), pictures::Part::Silkscreen},
         });
 }
@@ -183,7 +184,7 @@ QPixmap DrawIdrenneJumpers()
 }  // namespace
 
 TFormIdrenne::TFormIdrenne(QWidget* owner)
-    : TBoardForm(owner, kLayout, 791, 596, "Idrenne Pinwright V1.0.0"),
+    : TBoardForm(owner, kLayout, 791, 596, "Idrenne Pinwright V1.0.0", {.outlinePen = 3}),
       m_Groups(this, kGroups),
       m_Socket(this, "ComboBoxDDR4Socket", "EditPrefixDDR4Socket", "ImageDDR4Socket", {"ShapeDDR4Socket"}),
       m_Fmc(this, "ComboBoxFmc", "EditPrefixFmc", "ImageFMC", {"ShapeFMC"})

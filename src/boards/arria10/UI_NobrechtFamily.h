@@ -103,7 +103,8 @@ public:
 protected:
     TNobrechtFamilyForm(QWidget* owner, const Data& data)
         : TBoardForm(owner, data.layout, data.clientWidth, data.clientHeight, data.caption,
-                     {.reportsFailedLoad = true,
+                     {.outlinePen = 2,
+                      .reportsFailedLoad = true,
                       .successReport = SuccessReport::WarningsThenBox,
                       .defaultButton = "ButtonExit"}),
           m_data(data),

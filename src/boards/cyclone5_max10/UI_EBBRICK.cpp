@@ -17,7 +17,6 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
-using formlayout::kHidden;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Ebbrick_BITMAP";
@@ -52,8 +51,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LEDR", Over(kBoardImage, 16, 244, 200, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 16, 266, 200, 26)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 226, 262, 84, 30)},
-    // A line of the layout that no operation switches; the picture needs none.
-    {Kind::Shape, "Shape1", "Panel1", nullptr, {0, 0, 1, 1}, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 523}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 28, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 28, 228, 24}},
@@ -66,6 +63,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxSDRAM", "GroupBox1", "SDRAM, 64MB", RightBox(1)},
     {Kind::CheckBox, "CheckBoxPS2", "GroupBox1", "PS2", RightBox(2)},
     {Kind::CheckBox, "CheckBoxSdCard", "GroupBox1", "microSD Card", RightBox(3)},
+    // A dotted line of the layout that no operation switches.
+    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, kGpio0Top - 6, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO-0 Header", HeaderRow(kGpio0Top, 14, 0, 200, 20), kBold},
     {Kind::ComboBox, "ComboBoxGpio0", "GroupBox1", nullptr, HeaderRow(kGpio0Top, 14, 22, 324, 24)},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", HeaderRow(kGpio0Top, 14, 56, 80, 24)},
@@ -127,7 +126,7 @@ constexpr const char* kBatchPrefixes[2] = {"GPIO_0_", "GPIO_1_"};
 }  // namespace
 
 TFormEbbrick::TFormEbbrick(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 536, "Ebbrick V1.0.0"),
+    : TBoardForm(owner, kLayout, 793, 536, "Ebbrick V1.0.0", {.outlinePen = 3}),
       m_Groups(this, kGroups),
       m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}

@@ -130,7 +130,7 @@ QPixmap DrawGlenmarchBoard()
 }  // namespace
 
 TFormGlenmarch::TFormGlenmarch(QWidget* owner)
-    : TBoardForm(owner, kLayout, 798, 519, "Glenmarch V1.1.1"),
+    : TBoardForm(owner, kLayout, 798, 519, "Glenmarch V1.1.1", {.outlinePen = 3}),
       m_Groups(this, kGroups),
       m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}

@@ -18,6 +18,7 @@ using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
+using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Jorvale_BITMAP";
@@ -48,6 +49,9 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 20, 258, 110, 32)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 190, 254, 150, 36)},
     {Kind::Shape, "ShapeHSMC", "Panel1", "HSMC", Over(kBoardImage, 360, 100, 30, 180)},
+    // The configuration memory's and the EEPROM's outlines, which no operation switches.
+    {Kind::Shape, "ShapeEPCQ", "Panel1", "EPCQ", Over(kBoardImage, 262, 100, 60, 26)},
+    {Kind::Shape, "ShapeEEPROM", "Panel1", "EEPROM", Over(kBoardImage, 262, 136, 60, 26)},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 354, 474}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 228, 24}},
@@ -61,6 +65,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxIR", "GroupBox1", "IR Receiver", {186, 106, 150, 20}},
     {Kind::CheckBox, "CheckBoxSi5338", "GroupBox1", "Si5338 I2C", {186, 128, 150, 20}},
     {Kind::CheckBox, "CheckBoxTemperature", "GroupBox1", "Temperature", {186, 150, 150, 20}},
+    // A dotted line of the layout that no operation switches.
+    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, 179, 324, 1}, kDotted},
     {Kind::Label, "Label2", "GroupBox1", "HSMC", {14, 188, 110, 24}, kBold},
     {Kind::Label, "Label5", "GroupBox1", "IO Voltage:", {140, 188, 72, 24}},
     {Kind::ComboBox, "ComboBoxHsmcVol", "GroupBox1", nullptr, {214, 188, 124, 24}},
@@ -103,7 +109,8 @@ constexpr boardpicture::OutlinedPart kParts[] = {
     {"ShapeOSC", pictures::Part::Oscillator},  {"ShapeSi5338", pictures::Part::Chip},
     {"ShapeTemperature", pictures::Part::Chip}, {"ShapeLED", pictures::Part::Leds, 4},
     {"ShapeSwitch", pictures::Part::Switches, 4}, {"ShapeButton", pictures::Part::Keys, 5},
-    {"ShapeHSMC", pictures::Part::Header},
+    {"ShapeHSMC", pictures::Part::Header},     {"ShapeEPCQ", pictures::Part::Chip},
+    {"ShapeEEPROM", pictures::Part::Chip},
 };
 
 QPixmap DrawJorvaleBoard()
@@ -114,8 +121,6 @@ QPixmap DrawJorvaleBoard()
             {QRect(150, 92, 100, 86), QStringLiteral("Cyclone V SoC"), pictures::Part::Chip},
             {QRect(210, 8, 44, 34), QStringLiteral("DC IN"), pictures::Part::Jack},
             {QRect(262, 8, 84, 30), QStringLiteral("USB-BLASTER"), pictures::Part::Jack},
-            {QRect(262, 100, 60, 26), QStringLiteral("EPCQ"), pictures::Part::Chip},
-            {QRect(262, 136, 60, 26), QStringLiteral("EEPROM"), pictures::Part::Chip},
             {QRect(20, 150, 100, 22), QStringLiteral("Jorvale"), pictures::Part::Silkscreen},
         });
 }
@@ -129,7 +134,7 @@ QPixmap DrawJorvaleShunts()
 }  // namespace
 
 TFormJorvale::TFormJorvale(QWidget* owner)
-    : TBoardForm(owner, kLayout, 794, 485, "Cylone V Jorvale V1.0.1", {.defaultButton = "ButtonExit"}),
+    : TBoardForm(owner, kLayout, 794, 485, "Cylone V Jorvale V1.0.1", {.outlinePen = 3, .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
 {

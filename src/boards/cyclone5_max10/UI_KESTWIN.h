@@ -136,7 +136,8 @@ public:
 protected:
     TKestwinFamilyForm(QWidget* owner, std::span<const formlayout::ControlRow> layout, const char* caption,
                        const KestwinFamilyForm<Record>& board)
-        : TBoardForm(owner, layout, kestwinform::kClientWidth, kestwinform::kClientHeight, caption),
+        : TBoardForm(owner, layout, kestwinform::kClientWidth, kestwinform::kClientHeight, caption,
+                     {.outlinePen = 3}),
           m_board(board),
           m_Groups(this, board.groups),
           m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},

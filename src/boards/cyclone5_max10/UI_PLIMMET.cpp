@@ -65,10 +65,9 @@ constexpr ControlRow kLayout[] = {
     // The DIP switch that hands HEX2/HEX3 to the header, always marked.
     {Kind::Shape, "ShapeS1S2", "Panel1", "S1/S2", Over(kBoardImage, 200, 188, 54, 24)},
     {Kind::Shape, "ShapeDipSwitch", "Panel1", "dip switch", Over(kBoardImage, 200, 218, 54, 12)},
-    // Outlines of the layout the board's forms never show, and a line no operation switches.
+    // Outlines of the layout that UpdateShapes always hides.
     {Kind::Shape, "ShapeArduino_0", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
     {Kind::Shape, "ShapeArduino_1", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
-    {Kind::Shape, "ShapeKelpin23", "Panel1", nullptr, {0, 0, 1, 1}, kDotted | kHidden},
     {Kind::Image, "ImageHex", "Panel1", nullptr, {kHexImage}},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 517}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
@@ -87,6 +86,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxSDCARD", "GroupBox1", "SD CARD", RightBox(4)},
     {Kind::CheckBox, "CheckBoxXcvrSma", "GroupBox1", "SMA XCVR (DNI)", RightBox(5)},
     {Kind::CheckBox, "CheckBoxSi5338_I2C", "GroupBox1", "SI5338 I2C", RightBox(6)},
+    // A dotted line of the layout that no operation switches.
+    {Kind::Shape, "ShapeKelpin23", "GroupBox1", nullptr, {14, 228, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO Header", {14, 232, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 254, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 288, 80, 24}},
@@ -172,7 +173,7 @@ QPixmap DrawDisplay(bool fourDigits)
 }  // namespace
 
 TFormPlimmet::TFormPlimmet(QWidget* owner)
-    : TBoardForm(owner, kLayout, 796, 529, "Varnholt Plimmet V1.0.1"),
+    : TBoardForm(owner, kLayout, 796, 529, "Varnholt Plimmet V1.0.1", {.outlinePen = 3, .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),
       m_Gpio(this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio", {"ShapeGpio"}),
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})

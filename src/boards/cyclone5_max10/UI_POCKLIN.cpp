@@ -155,7 +155,7 @@ QPixmap DrawFamilyMark()
 }  // namespace
 
 TFormPocklin::TFormPocklin(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 559, "Pocklin"),
+    : TBoardForm(owner, kLayout, 793, 559, "Pocklin", {.outlinePen = 3}),
       m_Groups(this, kGroups),
       m_Ombrel(this, "ComboBoxOmbrel", "EditPrefixOmbrel", "ImageGpio0", {"ShapeOmbrel"})
 {

@@ -159,7 +159,7 @@ QPixmap DrawFpgaMark() { return pictures::DrawFamilyMark(QSize(120, 46), QString
 }  // namespace
 
 TFormTamblin::TFormTamblin(QWidget* owner)
-    : TBoardForm(owner, kLayout, 794, 517, "Tamblin"), m_Groups(this, kGroups)
+    : TBoardForm(owner, kLayout, 794, 517, "Tamblin", {.outlinePen = 3}), m_Groups(this, kGroups)
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
     Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFpgaMark));

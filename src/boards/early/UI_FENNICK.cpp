@@ -119,7 +119,10 @@ QPixmap DrawFennickBoard()
 
 TFormFennick::TFormFennick(QWidget* owner)
     : TGpioHeaderForm(owner, kLayout, 793, 469, "Fennick FPGA Board",
-                      {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false},
+                      {.outlinePen = 4,
+                       .savesDefault = DefaultSave::OnDestroy,
+                       .successReport = SuccessReport::None,
+                       .formColour = false},
                       kGroups,
                       {MAINBOARD_Fennick, "Fennick", kBoardPicture, DefaultConfig, GenerateFennickProject})
 {

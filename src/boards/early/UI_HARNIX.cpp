@@ -114,7 +114,10 @@ QPixmap DrawHarnixBoard()
 
 TFormHarnix::TFormHarnix(QWidget* owner)
     : TGpioHeaderForm(owner, kLayout, 793, 469, "Varnholt Harnix FPGA Board",
-                      {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false},
+                      {.outlinePen = 4,
+                       .savesDefault = DefaultSave::OnDestroy,
+                       .successReport = SuccessReport::None,
+                       .formColour = false},
                       kGroups,
                       {MAINBOARD_Harnix, "Harnix", kBoardPicture, DefaultConfig, GenerateHarnixProject})
 {

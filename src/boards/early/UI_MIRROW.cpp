@@ -148,7 +148,10 @@ QPixmap DrawMirrowBoard()
 
 TFormMirrow::TFormMirrow(QWidget* owner)
     : TGpioHeaderForm(owner, kLayout, 793, 566, "Mirrow",
-                      {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false},
+                      {.outlinePen = 3,
+                       .savesDefault = DefaultSave::OnDestroy,
+                       .successReport = SuccessReport::None,
+                       .formColour = false},
                       kGroups, {MAINBOARD_Mirrow, "Mirrow", kBoardPicture, &DefaultConfig, &GenerateMirrowProject})
 {
 }

@@ -148,7 +148,10 @@ QPixmap DrawOrlennBoard()
 
 TFormOrlenn::TFormOrlenn(QWidget* owner)
     : TBoardForm(owner, kLayout, 803, 688, "Orlenn",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
+                 {.outlinePen = 3,
+                  .savesDefault = DefaultSave::OnDestroy,
+                  .successReport = SuccessReport::None,
+                  .formColour = false}),
       m_Groups(this, kGroups),
       m_BoardType(Control<QComboBox>("ComboBoxBoardType")),
       m_Kelpin{{this, "ComboBoxKelpinA", "EditPrefixKelpinA", "ImageKelpinA", {"ShapeKelpinA"}},

@@ -11,6 +11,7 @@ using formlayout::ControlRow;
 using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
+using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Pellish_BITMAP";
@@ -51,6 +52,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSSRAM", "Panel1", "SSRAM", Over(kBoardImage, 66, 154, 66, 32)},
     {Kind::Shape, "ShapeSDCARD", "Panel1", "SD CARD", Over(kBoardImage, 244, 48, 72, 32)},
     {Kind::Shape, "ShapeFlash", "Panel1", "FLASH", Over(kBoardImage, 244, 88, 72, 40)},
+    // A dotted outline of the layout, round the USB-Blaster, that no operation switches.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, Over(kBoardImage, 244, 140, 72, 34), kDotted},
     {Kind::Shape, "ShapeLCD", "Panel1", "LCD", Over(kBoardImage, 10, 200, 130, 40)},
     {Kind::Shape, "ShapeSeg7", "Panel1", "HEX", Over(kBoardImage, 150, 200, 186, 40)},
     {Kind::Shape, "ShapeLEDG8", "Panel1", "LEDG8", Over(kBoardImage, 342, 210, 48, 20)},
@@ -155,7 +158,10 @@ QPixmap DrawPellishBoard()
 
 TFormPellish::TFormPellish(QWidget* owner)
     : TGpioHeaderForm(owner, kLayout, 793, 590, "Pellish",
-                      {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false},
+                      {.outlinePen = 4,
+                       .savesDefault = DefaultSave::OnDestroy,
+                       .successReport = SuccessReport::None,
+                       .formColour = false},
                       kGroups, {MAINBOARD_Pellish, "Pellish", kBoardPicture, &DefaultConfig, &GeneratePellishProject})
 {
 }

@@ -92,7 +92,10 @@ constexpr std::array<CardSlot<TIVERNE_CONFIG>, 1> kSlots = {{
 
 TFormTiverne::TFormTiverne(QWidget* owner)
     : TCardSlotForm(owner, kLayout, 803, 468, "Tiverne",
-                    {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}, kGroups,
+                    {.outlinePen = 3,
+                     .savesDefault = DefaultSave::OnDestroy,
+                     .successReport = SuccessReport::None,
+                     .formColour = false}, kGroups,
                     {MAINBOARD_Tiverne, "Tiverne", kBoardPicture, &DefaultConfig, &GenerateTiverneProject}, kSlots)
 {
 }

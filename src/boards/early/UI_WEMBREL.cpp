@@ -103,7 +103,10 @@ QPixmap DrawWembrelBoard()
 
 TFormWembrel::TFormWembrel(QWidget* owner)
     : TBoardForm(owner, kLayout, 803, 508, "Wembrel",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None, .formColour = false}),
+                 {.outlinePen = 3,
+                  .savesDefault = DefaultSave::OnDestroy,
+                  .successReport = SuccessReport::None,
+                  .formColour = false}),
       m_Groups(this, kGroups),
       m_Kelpin{{this, "ComboBoxKelpin23", "EditPrefixKelpin23", "ImageKelpin23",
                 {"ShapeKelpin2", "ShapeKelpin3", "ShapeKelpin23"}},

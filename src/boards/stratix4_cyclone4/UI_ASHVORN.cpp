@@ -153,7 +153,8 @@ constexpr std::array<CardSlot<ASHVORN_CONFIG>, 2> kSlots = {{
 
 TFormAshvorn::TFormAshvorn(QWidget* owner)
     : TCardSlotForm(owner, kLayout, 793, 503, "Varnholt Ashvorn Pinwright V1.1.1",
-                    {.successReport = SuccessReport::WarningsThenBox, .defaultButton = "ButtonExit"}, kGroups,
+                    {.outlinePen = 3, .successReport = SuccessReport::WarningsThenBox, .defaultButton = "ButtonExit"},
+                    kGroups,
                     {MAINBOARD_Ashvorn, "Ashvorn", kBoardPicture, &DefaultConfig, &GenerateAshvornProject}, kSlots)
 {
 }

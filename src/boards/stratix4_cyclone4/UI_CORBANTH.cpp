@@ -139,7 +139,8 @@ QPixmap DrawCorbanthBoard()
 
 TFormCorbanth::TFormCorbanth(QWidget* owner)
     : TBoardForm(owner, kLayout, 831, 736, "Corbanth",
-                 {.savesDefault = DefaultSave::OnDestroy,
+                 {.outlinePen = 3,
+                  .savesDefault = DefaultSave::OnDestroy,
                   .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsOnly,
                   .defaultButton = "ButtonExit"}),

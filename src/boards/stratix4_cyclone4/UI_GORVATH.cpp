@@ -144,7 +144,7 @@ constexpr std::array<CardSlot<GORVATH_CONFIG>, 2> kSlots = {{
 
 TFormGorvath::TFormGorvath(QWidget* owner)
     : TCardSlotForm(owner, kLayout, 793, 485, "Varnholt Gorvath Pinwright V1.0.0a",
-                    {.defaultButton = "ButtonExit"}, kGroups,
+                    {.outlinePen = 3, .defaultButton = "ButtonExit"}, kGroups,
                     {MAINBOARD_Gorvath, "Gorvath", kBoardPicture, &DefaultConfig, &GenerateGorvathProject}, kSlots)
 {
 }

@@ -201,7 +201,8 @@ void ShowOutlineOf(std::span<const char* const> shapes, int entry, const TBoardF
 }  // namespace
 
 TFormKavrin::TFormKavrin(QWidget* owner)
-    : TBoardForm(owner, kLayout, 793, 590, "Varnholt Kavrin Pinwright V 2.0.1", {.defaultButton = "ButtonExit"}),
+    : TBoardForm(owner, kLayout, 793, 590, "Varnholt Kavrin Pinwright V 2.0.1",
+                 {.outlinePen = 3, .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),
       m_Gpio(this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio", {"ShapeGpio"}),
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})

@@ -273,7 +273,8 @@ int EntryOf(std::span<const uint8_t> cards, uint8_t card)
 
 TFormPandrel::TFormPandrel(QWidget* owner)
     : TBoardForm(owner, kLayout, 828, 891, "Varnholt Pandrel V1.1.0",
-                 {.reportsFailedLoad = true,
+                 {.outlinePen = 3,
+                  .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsThenBox,
                   .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),

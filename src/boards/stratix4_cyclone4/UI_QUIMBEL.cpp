@@ -183,7 +183,7 @@ TFormQuimbel::TFormQuimbel(QWidget* owner) : QWidget(owner)
     QFont text = font();
     text.setPixelSize(formlayout::kFontPixelSize);
     setFont(text);
-    formlayout::BuildControls(this, kLayout);
+    formlayout::BuildControls(this, kLayout, 3);
 
     formlayout::FindControl<formlayout::TImage>(this, "ImageVarnholt")
         ->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));

@@ -109,7 +109,7 @@ QPixmap DrawRuskelBoard()
 
 TFormRuskel::TFormRuskel(QWidget* owner)
     : TBoardForm(owner, kLayout, 793, 469, "Ruskel",
-                 {.savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None}),
+                 {.outlinePen = 3, .savesDefault = DefaultSave::OnDestroy, .successReport = SuccessReport::None}),
       m_Groups(this, kGroups),
       m_Gpio{{this, "ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", {"ShapeGpio0"}},
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}

@@ -199,7 +199,8 @@ bool HoldsSasCard(uint8_t card) { return card == DAUGHTER_Sendle || card == DAUG
 
 TFormYastrel_X1::TFormYastrel_X1(QWidget* owner)
     : TBoardForm(owner, kLayout, 828, 721, "Varnholt - Yastrel Pinwright V 1.1.2",
-                 {.savesDefault = DefaultSave::OnDestroy,
+                 {.outlinePen = 3,
+                  .savesDefault = DefaultSave::OnDestroy,
                   .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsOnly,
                   .defaultButton = "ButtonExit"}),

@@ -157,7 +157,8 @@ QPixmap DrawYastrel_X2Board()
 
 TFormYastrel_X2::TFormYastrel_X2(QWidget* owner)
     : TBoardForm(owner, kLayout, 789, 723, "FormYastrel_X2",
-                 {.savesDefault = DefaultSave::OnDestroy,
+                 {.outlinePen = 3,
+                  .savesDefault = DefaultSave::OnDestroy,
                   .reportsFailedLoad = true,
                   .successReport = SuccessReport::None,
                   .formColour = false,

@@ -163,7 +163,8 @@ QPixmap DrawFamilyMark()
 
 TFormCresswin::TFormCresswin(QWidget* owner)
     : TBoardForm(owner, kLayout, 830, 525, "Varnholt - Cresswin V1.0.2",
-                 {.reportsFailedLoad = true,
+                 {.outlinePen = 3,
+                  .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsThenBox,
                   .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),

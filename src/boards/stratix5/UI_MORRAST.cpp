@@ -144,7 +144,8 @@ QPixmap DrawMorrastBoard()
 
 TFormMorrast::TFormMorrast(QWidget* owner)
     : TBoardForm(owner, kLayout, 834, 452, "Varnholt - Morrast V1.1.0",
-                 {.reportsFailedLoad = true,
+                 {.outlinePen = 2,
+                  .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsThenBox,
                   .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),

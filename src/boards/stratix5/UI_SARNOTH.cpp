@@ -180,7 +180,8 @@ QPixmap DrawSarnothBoard()
 
 TFormSarnoth::TFormSarnoth(QWidget* owner)
     : TBoardForm(owner, kLayout, 832, 499, "Varnholt - Sarnoth V2.0.3",
-                 {.reportsFailedLoad = true,
+                 {.outlinePen = 2,
+                  .reportsFailedLoad = true,
                   .successReport = SuccessReport::WarningsThenBox,
                   .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),

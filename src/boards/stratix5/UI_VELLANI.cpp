@@ -205,7 +205,10 @@ int ListEntry(int value, int count) { return value >= 0 && value < count ? value
 
 TFormVellani::TFormVellani(QWidget* owner)
     : TBoardForm(owner, kLayout, 835, 826, "Vellani",
-                 {.reportsFailedLoad = true, .successReport = SuccessReport::WarningsThenBox, .defaultButton = "ButtonExit"}),
+                 {.outlinePen = 3,
+                  .reportsFailedLoad = true,
+                  .successReport = SuccessReport::WarningsThenBox,
+                  .defaultButton = "ButtonExit"}),
       m_Groups(this, kGroups),
       m_Gpio{{this, "ComboBoxGpio", "EditGpio", "ImageGpio", {"ShapeGpio"}}},
       m_Fmc{{this, "ComboBoxFmc_A", "EditFmc_A", "ImageFmc_A", {"ShapeFmc_A"}},

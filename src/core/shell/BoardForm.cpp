@@ -53,7 +53,7 @@ TBoardForm::TBoardForm(QWidget* owner, std::span<const formlayout::ControlRow> l
     text.setPixelSize(formlayout::kFontPixelSize);
     setFont(text);
 
-    formlayout::BuildControls(client, layout);
+    formlayout::BuildControls(client, layout, m_options.outlinePen);
     Control<QLineEdit>("EditProjectName")->setMaxLength(static_cast<int>(kRecordTextMax));
 
     struct Handler {

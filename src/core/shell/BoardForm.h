@@ -28,6 +28,9 @@ struct BoardFormOptions {
     // The boxes after a successful Generate: the success box and the board's warnings.
     enum class SuccessReport { BoxThenWarnings, WarningsThenBox, WarningsOnly, None };
 
+    // The width in pixels of the solid outlines over the board's pictures, as its layout gives
+    // it (dotted outlines are one pixel wide); 0 for a layout without solid outlines.
+    int outlinePen = 0;
     bool loadsDefault = true;  // false: the form always starts from its defaults
     DefaultSave savesDefault = DefaultSave::OnClose;
     bool reportsFailedLoad = false;  // "Failed to load setting" when "Load Setting" loads nothing

@@ -15,7 +15,14 @@ namespace {
 
 const QColor kOutlineYellow{0xFF, 0xE0, 0x00};
 const QColor kOutlineAqua{0x00, 0xFF, 0xFF};
-constexpr int kOutlinePen = 3;
+const QColor kOutlineLime{0x00, 0xFF, 0x00};
+
+QColor OutlineColour(unsigned style)
+{
+    if (style & kAqua) return kOutlineAqua;
+    if (style & kLime) return kOutlineLime;
+    return kOutlineYellow;
+}
 
 QWidget* ParentOf(QWidget* window, const ControlRow& row)
 {
@@ -23,7 +30,7 @@ QWidget* ParentOf(QWidget* window, const ControlRow& row)
     return FindControl<QWidget>(window, row.parent);
 }
 
-QWidget* Create(QWidget* parent, const ControlRow& row)
+QWidget* Create(QWidget* parent, const ControlRow& row, int outlinePen)
 {
     const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
     switch (row.kind) {
@@ -45,8 +52,9 @@ QWidget* Create(QWidget* parent, const ControlRow& row)
     }
     case Kind::Image: return new TImage(parent);
     case Kind::Shape:
-        if (row.style & kDotted) return new TShape(parent, Qt::black, 1, Qt::DotLine);
-        return new TShape(parent, row.style & kAqua ? kOutlineAqua : kOutlineYellow, kOutlinePen, Qt::SolidLine);
+        if (row.style & kDotted) return new TShape(parent, OutlineColour(row.style), 1, Qt::DotLine);
+        PW_CHECK(outlinePen > 0);  // a form with solid outlines gives their width
+        return new TShape(parent, OutlineColour(row.style), outlinePen, Qt::SolidLine);
     case Kind::Edit: return new QLineEdit(caption, parent);
     case Kind::ComboBox: return new QComboBox(parent);  // a drop-down list: not editable
     case Kind::CheckBox: return new QCheckBox(caption, parent);
@@ -67,10 +75,10 @@ const ControlRow& FindRow(std::span<const ControlRow> rows, const char* name)
     return rows.front();
 }
 
-void BuildControls(QWidget* window, std::span<const ControlRow> rows)
+void BuildControls(QWidget* window, std::span<const ControlRow> rows, int outlinePen)
 {
     for (const ControlRow& row : rows) {
-        QWidget* control = Create(ParentOf(window, row), row);
+        QWidget* control = Create(ParentOf(window, row), row, outlinePen);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
         if (row.style & (kBold | kTitle)) {

@@ -23,9 +23,10 @@ enum Style : unsigned {
     kBold = 1u << 1,     // labels and buttons
     kTitle = 1u << 2,    // a larger bold label
     kAqua = 1u << 3,     // shapes: aqua in place of yellow
-    kDotted = 1u << 4,   // shapes: a thin dotted line
+    kDotted = 1u << 4,   // shapes: a yellow dotted line one pixel wide, whatever the form's pen
     kCentred = 1u << 5,  // labels and images: contents centred
     kRight = 1u << 6,    // labels: text against the right edge
+    kLime = 1u << 7,     // shapes: lime in place of yellow
 };
 
 struct Rect {
@@ -46,7 +47,9 @@ constexpr int kFontPixelSize = 12;
 inline const QColor kFormColour{0xEB, 0xE9, 0xED};
 
 // Creates every control of the table, in table order (later rows lie over earlier ones).
-void BuildControls(QWidget* window, std::span<const ControlRow> rows);
+// outlinePen is the width in pixels of the solid outlines, which each form's layout gives;
+// a layout without solid outlines may leave it 0.
+void BuildControls(QWidget* window, std::span<const ControlRow> rows, int outlinePen = 0);
 
 // The row of that name; a name the table lacks is a slip in the caller.
 const ControlRow& FindRow(std::span<const ControlRow> rows, const char* name);
@@ -68,6 +71,8 @@ class TShape : public QWidget {
 public:
     TShape(QWidget* parent, const QColor& colour, int penWidth, Qt::PenStyle penStyle);
     QColor Colour() const { return m_colour; }
+    int PenWidth() const { return m_penWidth; }
+    Qt::PenStyle PenStyle() const { return m_penStyle; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
