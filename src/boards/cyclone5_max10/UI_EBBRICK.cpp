@@ -20,6 +20,7 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Ebbrick_BITMAP";
+constexpr const char* kFamilyMark = "Ebbrick_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in picture
 // coordinates.
@@ -36,6 +37,7 @@ constexpr Rect HeaderRow(int top, int left, int down, int width, int height) { r
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 472}},
     {Kind::Label, "LabelBoardName", "Panel1", "Ebbrick FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -132,6 +134,7 @@ TFormEbbrick::TFormEbbrick(QWidget* owner)
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     // Only a pick of the user pairs the headers: entries set from code raise no handler.
     for (TConnectorControls& header : m_Gpio)
@@ -217,4 +220,8 @@ void TFormEbbrick::ComboBoxGpioChange(const QObject* sender)
     UpdateShapes();
 }
 
-void RegisterEbbrickPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawEbbrickBoard); }
+void RegisterEbbrickPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawEbbrickBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone V"));
+}

@@ -22,12 +22,14 @@ using formlayout::kTitle;
 
 
 constexpr const char* kBoardPicture = "Glenmarch_BITMAP";
+constexpr const char* kFamilyMark = "Glenmarch_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in picture coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 300};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 456}},
     {Kind::Label, "LabelBoardName", "Panel1", "Glenmarch FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -136,6 +138,7 @@ TFormGlenmarch::TFormGlenmarch(QWidget* owner)
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", {"ShapeGpio1"}}}
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
 
     // Only a pick by the user runs the handler: the pairing sets the other combo from code.
@@ -229,4 +232,8 @@ void TFormGlenmarch::ShowGenerateWarnings()
     if (Control<QCheckBox>("CheckBoxHPS")->isChecked()) ShowHpsWarning();
 }
 
-void RegisterGlenmarchPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawGlenmarchBoard); }
+void RegisterGlenmarchPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawGlenmarchBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone V"));
+}

@@ -23,6 +23,7 @@ using formlayout::kHidden;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Plimmet_BITMAP";
+constexpr const char* kFamilyMark = "Plimmet_FAMILY_MARK";
 constexpr const char* kFourDigits = "Plimmet_HEX_x4_BITMAP";
 constexpr const char* kTwoDigits = "Plimmet_HEX_x2_BITMAP";
 
@@ -40,6 +41,7 @@ constexpr Rect RightBox(int row) { return {186, 60 + 24 * row, 150, 20}; }
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 466}},
     {Kind::Label, "LabelBoardName", "Panel1", "Plimmet", {8, 4, 390, 26}, kTitle},
@@ -179,6 +181,7 @@ TFormPlimmet::TFormPlimmet(QWidget* owner)
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     connect(m_Gpio.Combo, &QComboBox::activated, this, [this] { ComboBoxGpioChange(); });
     connect(m_Hsmc.Combo, &QComboBox::activated, this, [this] { ComboBoxHSMCChange(); });
@@ -307,4 +310,5 @@ void RegisterPlimmetPictures()
     platform::qt::RegisterBitmap(kBoardPicture, DrawPlimmetBoard);
     platform::qt::RegisterBitmap(kFourDigits, [] { return DrawDisplay(true); });
     platform::qt::RegisterBitmap(kTwoDigits, [] { return DrawDisplay(false); });
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone V"));
 }

@@ -21,6 +21,7 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Wistrell_BITMAP";
+constexpr const char* kFamilyMark = "Wistrell_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in picture
 // coordinates.
@@ -32,6 +33,7 @@ constexpr Rect RightBox(int row) { return {186, 64 + 26 * row, 150, 20}; }
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 451}},
     {Kind::Label, "LabelBoardName", "Panel1", "Wistrell FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -148,6 +150,7 @@ TFormWistrell::TFormWistrell(QWidget* owner)
       m_Gpio{{this, "ComboBoxGpio", "EditPrefixGpio", "ImageGpio0", {"ShapeGpio"}}}
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     connect(m_Gpio[0].Combo, &QComboBox::activated, this, [this] { ComboBoxGpioChange(); });
 
@@ -225,4 +228,8 @@ void TFormWistrell::ComboBoxGpioChange()
     UpdateShapes();
 }
 
-void RegisterWistrellPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawWistrellBoard); }
+void RegisterWistrellPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawWistrellBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone V"));
+}

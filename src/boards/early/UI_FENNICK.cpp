@@ -14,12 +14,14 @@ using formlayout::kBold;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Fennick_BITMAP";
+constexpr const char* kFamilyMark = "Fennick_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 260};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 405}},
     {Kind::Label, "LabelBoardName", "Panel1", "Fennick FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -126,8 +128,13 @@ TFormFennick::TFormFennick(QWidget* owner)
                       kGroups,
                       {MAINBOARD_Fennick, "Fennick", kBoardPicture, DefaultConfig, GenerateFennickProject})
 {
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
 }
 
 TFormFennick::~TFormFennick() = default;
 
-void RegisterFennickPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawFennickBoard); }
+void RegisterFennickPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawFennickBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone II"));
+}

@@ -15,12 +15,14 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Harnix_BITMAP";
+constexpr const char* kFamilyMark = "Harnix_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 260};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 405}},
     {Kind::Label, "LabelBoardName", "Panel1", "Harnix FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -121,8 +123,13 @@ TFormHarnix::TFormHarnix(QWidget* owner)
                       kGroups,
                       {MAINBOARD_Harnix, "Harnix", kBoardPicture, DefaultConfig, GenerateHarnixProject})
 {
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
 }
 
 TFormHarnix::~TFormHarnix() = default;
 
-void RegisterHarnixPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawHarnixBoard); }
+void RegisterHarnixPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawHarnixBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone III"));
+}

@@ -21,6 +21,7 @@ using formlayout::kBold;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Orlenn_BITMAP";
+constexpr const char* kFamilyMark = "Orlenn_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 460};
@@ -43,6 +44,7 @@ constexpr int kKelpinATop = 314;
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 626}},
     {Kind::Label, "LabelBoardName", "Panel1", "Orlenn FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -162,6 +164,7 @@ TFormOrlenn::TFormOrlenn(QWidget* owner)
              {this, "ComboBoxGpio1", "EditPrefixGpio1", "ImageKelpinA", {"ShapeGpio1"}}}
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     // Only a pick of the user runs the handler: entries set from code raise none.
     for (const TConnectorControls* port : {&m_Kelpin[0], &m_Kelpin[1], &m_Kelpin[2], &m_Kelpin[3], &m_Gpio[0],
@@ -341,4 +344,8 @@ void TFormOrlenn::ComboBoxChange(const QObject* sender)
     UpdateShapes();
 }
 
-void RegisterOrlennPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawOrlennBoard); }
+void RegisterOrlennPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawOrlennBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Stratix III"));
+}

@@ -15,6 +15,7 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Pellish_BITMAP";
+constexpr const char* kFamilyMark = "Pellish_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 330};
@@ -30,6 +31,7 @@ constexpr Rect HeaderRow(int top, int left, int down, int width, int height) { r
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 526}},
     {Kind::Label, "LabelBoardName", "Panel1", "Pellish FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -164,8 +166,13 @@ TFormPellish::TFormPellish(QWidget* owner)
                        .formColour = false},
                       kGroups, {MAINBOARD_Pellish, "Pellish", kBoardPicture, &DefaultConfig, &GeneratePellishProject})
 {
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
 }
 
 TFormPellish::~TFormPellish() = default;
 
-void RegisterPellishPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawPellishBoard); }
+void RegisterPellishPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawPellishBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone II"));
+}

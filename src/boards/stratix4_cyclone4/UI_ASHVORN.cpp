@@ -20,12 +20,14 @@ using formlayout::kBold;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Ashvorn_BITMAP";
+constexpr const char* kFamilyMark = "Ashvorn_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 260};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 439}},
     {Kind::Label, "LabelBoardName", "Panel1", "Ashvorn Board", {8, 4, 400, 26}, kTitle},
@@ -157,6 +159,7 @@ TFormAshvorn::TFormAshvorn(QWidget* owner)
                     kGroups,
                     {MAINBOARD_Ashvorn, "Ashvorn", kBoardPicture, &DefaultConfig, &GenerateAshvornProject}, kSlots)
 {
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
 }
 
 TFormAshvorn::~TFormAshvorn() = default;
@@ -169,4 +172,8 @@ void TFormAshvorn::ShowGenerateWarnings()
     platform::InformationBox(TransceiverNote("PCIe"));
 }
 
-void RegisterAshvornPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawAshvornBoard); }
+void RegisterAshvornPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawAshvornBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone IV GX"));
+}

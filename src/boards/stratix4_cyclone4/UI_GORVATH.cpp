@@ -19,12 +19,14 @@ using formlayout::kBold;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Gorvath_400_BITMAP";
+constexpr const char* kFamilyMark = "Gorvath_FAMILY_MARK";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
 constexpr Rect kBoardImage{8, 32, 400, 260};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 421}},
     {Kind::Label, "LabelBoardName", "Panel1", "Gorvath FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -147,8 +149,13 @@ TFormGorvath::TFormGorvath(QWidget* owner)
                     {.outlinePen = 3, .defaultButton = "ButtonExit"}, kGroups,
                     {MAINBOARD_Gorvath, "Gorvath", kBoardPicture, &DefaultConfig, &GenerateGorvathProject}, kSlots)
 {
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
 }
 
 TFormGorvath::~TFormGorvath() = default;
 
-void RegisterGorvathPictures() { platform::qt::RegisterBitmap(kBoardPicture, DrawGorvathBoard); }
+void RegisterGorvathPictures()
+{
+    platform::qt::RegisterBitmap(kBoardPicture, DrawGorvathBoard);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone IV E"));
+}

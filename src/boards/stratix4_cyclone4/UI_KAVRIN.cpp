@@ -23,6 +23,7 @@ using formlayout::kBold;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Kavrin_400_BITMAP";
+constexpr const char* kFamilyMark = "Kavrin_FAMILY_MARK";
 constexpr const char* kGpioJumperPicture = "Kavrin_JP6_BITMAP";
 constexpr const char* kHsmcJumperPicture = "Kavrin_JP7_BITMAP";
 
@@ -36,6 +37,7 @@ constexpr Rect OverShunt(Rect jumper, int row) { return Over(jumper, 4, 26 + 24 
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 529}},
     {Kind::Label, "LabelBoardName", "Panel1", "Kavrin FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -208,6 +210,7 @@ TFormKavrin::TFormKavrin(QWidget* owner)
       m_Hsmc(this, "ComboBoxHSMC", "EditPrefixHSMC", "ImageHSMC", {"ShapeHSMC"})
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     Control<formlayout::TImage>("ImageGpioVol")->SetPicture(platform::qt::LoadBitmap(kGpioJumperPicture));
     Control<formlayout::TImage>("ImageHsmcVol")->SetPicture(platform::qt::LoadBitmap(kHsmcJumperPicture));
@@ -386,4 +389,5 @@ void RegisterKavrinPictures()
     platform::qt::RegisterBitmap(kBoardPicture, DrawKavrinBoard);
     platform::qt::RegisterBitmap(kGpioJumperPicture, DrawGpioJumper);
     platform::qt::RegisterBitmap(kHsmcJumperPicture, DrawHsmcJumper);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Cyclone IV E"));
 }

@@ -25,6 +25,7 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Yastrel_X1_BITMAP";
+constexpr const char* kFamilyMark = "Yastrel_X1_FAMILY_MARK";
 constexpr const char* kSelectorPicture = "Yastrel_X1_400_BITMAP";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
@@ -48,6 +49,7 @@ constexpr Rect kBoardImage{8, 32, 400, 300};
 
 constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", nullptr, nullptr, {10, 5, 130, 46}},
+    {Kind::Image, "ImageAltera", nullptr, nullptr, {146, 5, 120, 46}},
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 434}},
     {Kind::Label, "LabelBoardName", "Panel1", "Yastrel FPGA Board", {8, 4, 400, 26}, kTitle},
@@ -213,6 +215,7 @@ TFormYastrel_X1::TFormYastrel_X1(QWidget* owner)
              {this, "ComboBoxHSMC_B", "EditHSMC_B", "ImageHSMC_B", {"ShapeHSMC_B"}}}
 {
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     // Of the hints the boxes carry only the USB one is switched on: the memory boxes keep
     // theirs as the status text.
@@ -396,4 +399,5 @@ void RegisterYastrel_X1Pictures()
 {
     platform::qt::RegisterBitmap(kBoardPicture, DrawYastrel_X1Board);
     platform::qt::RegisterBitmap(kSelectorPicture, DrawYastrel_X1Board);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 46), QStringLiteral("Stratix IV GX"));
 }

@@ -22,6 +22,7 @@ using formlayout::kDotted;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Yastrel_X2_BITMAP";
+constexpr const char* kFamilyMark = "Yastrel_X2_FAMILY_MARK";
 constexpr const char* kSelectorPicture = "Yastrel_X2_400_BITMAP";
 
 // Where the board picture lies in Panel1; the outlines over it are given in its coordinates.
@@ -42,6 +43,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Image, "ImageVarnholt", "Panel1", nullptr, {10, 8, 130, 46}},
     {Kind::Label, "LabelBoardName", "Panel1", "Yastrel FPGA Board", {150, 14, 240, 30}, kTitle},
     {Kind::Button, "ButtonMainBoardSelect", "Panel1", "Change Main Board", {8, 62, 145, 30}},
+    {Kind::Image, "ImageAltera", "Panel1", nullptr, {270, 56, 120, 40}},
     {Kind::Image, "ImageBoard", "Panel1", nullptr, {kBoardImage}},
     {Kind::Shape, "ShapeEthernet", "Panel1", "ETH x4", Over(kBoardImage, 8, 8, 80, 24)},
     {Kind::Shape, "ShapeUSB", "Panel1", "USB", Over(kBoardImage, 96, 8, 50, 24)},
@@ -181,6 +183,7 @@ TFormYastrel_X2::TFormYastrel_X2(QWidget* owner)
     white.setColor(QPalette::WindowText, Qt::white);
     title->setPalette(white);
     Control<formlayout::TImage>("ImageVarnholt")->SetPicture(platform::qt::LoadBitmap(pictures::kMakerLogo));
+    Control<formlayout::TImage>("ImageAltera")->SetPicture(platform::qt::LoadBitmap(kFamilyMark));
     Control<formlayout::TImage>("ImageBoard")->SetPicture(platform::qt::LoadBitmap(kBoardPicture));
     Control<QWidget>("CheckBoxUSB")->setToolTip(QStringLiteral("High-Speed USB FIFO"));
     // Every HSMC combo refreshes its picture and outline at once.
@@ -290,4 +293,5 @@ void RegisterYastrel_X2Pictures()
 {
     platform::qt::RegisterBitmap(kBoardPicture, DrawYastrel_X2Board);
     platform::qt::RegisterBitmap(kSelectorPicture, DrawYastrel_X2Board);
+    pictures::RegisterFamilyMark(kFamilyMark, QSize(120, 40), QStringLiteral("Stratix IV GX"));
 }

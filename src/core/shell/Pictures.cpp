@@ -600,6 +600,11 @@ QPixmap DrawFamilyMark(QSize size, const QString& family)
     return mark;
 }
 
+void RegisterFamilyMark(const std::string& name, QSize size, const QString& family)
+{
+    platform::qt::RegisterBitmap(name, [size, family] { return DrawFamilyMark(size, family); });
+}
+
 QPixmap DrawProgramIcon(int size)
 {
     QPixmap pixmap = NewPixmap(QSize(size, size));

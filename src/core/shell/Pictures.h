@@ -71,6 +71,8 @@ QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName);
 QPixmap DrawPlainBoard(const QString& name);
 // The mark of an FPGA family, in place of the vendor's logo: the family's name on a plate.
 QPixmap DrawFamilyMark(QSize size, const QString& family);
+// Registers that mark under a bitmap name, for a form whose layout shows the vendor's logo.
+void RegisterFamilyMark(const std::string& name, QSize size, const QString& family);
 // The program's icon: a chip on a board, framed by an outline as the forms draw them.
 QPixmap DrawProgramIcon(int size);
 // The maker's logo decoded from its JPEG; null when it cannot be decoded.
