@@ -30,6 +30,8 @@ protected:
     bool ValidateInput() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
+    // Ctrl held: a beep, and no batch to run.
+    Batch DaughterCardBatch() override { return {.beep = true}; }
 
 private:
     TConfigBase<POCKLIN_CONFIG> m_Settings;  // the record, the dialogs' folder and the header's card list

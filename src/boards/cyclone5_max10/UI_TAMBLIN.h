@@ -30,6 +30,8 @@ protected:
     bool ValidateInput() override;
     bool GenerateProject(const std::string& projectFile) override;
     std::string BoardFolderWord() const override;
+    // Ctrl held: a beep, and no batch to run.
+    Batch DaughterCardBatch() override { return {.beep = true}; }
 
 private:
     int BbbEntry() const;

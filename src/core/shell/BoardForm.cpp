@@ -217,6 +217,7 @@ void TBoardForm::ButtonGenClick()
 {
     if (!ValidateInput()) return;
     const Batch batch = platform::IsCtrlDown() ? DaughterCardBatch() : Batch{};
+    if (batch.beep) platform::Beep();
     if (!batch.passes.empty()) {
         // The batch names its projects itself: the user's name only has to make the folder
         // the dialog opens in.
@@ -267,7 +268,6 @@ void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated,
 
 void TBoardForm::RunBatch(const Batch& batch)
 {
-    if (batch.beep) platform::Beep();
     const std::string chosen = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
     if (chosen.empty()) return;
     // Only the chosen folder is used, not the file name.

@@ -155,12 +155,14 @@ protected:
     // The board's own boxes after a successful generation (see SuccessReport):
     virtual void ShowGenerateWarnings() {}
 
-    // The left-Ctrl batch, one routine for every form that has one, driven by the form's
-    // description: after the usual validation, a beep where the form gives one, the project
-    // dialog in the board's folder (Cancel ends it), then one project per card of each pass,
-    // each in a folder of its own named after the project inside the chosen folder. The first
-    // failure ends every pass and is told in the one failure box; success shows nothing. The
-    // project name and whatever the passes set (combo entries, prefix texts) are put back.
+    // Generate with the left Ctrl key held: after the usual validation, a beep where the form
+    // gives one; then the form's batch, or the one project as without Ctrl when it has none.
+    // The batch, one routine for every form that has one, driven by the form's description:
+    // the project dialog in the board's folder (Cancel ends it), then one project per card of
+    // each pass, each in a folder of its own named after the project inside the chosen folder.
+    // The first failure ends every pass and is told in the one failure box; success shows
+    // nothing. The project name and whatever the passes set (combo entries, prefix texts) are
+    // put back.
     struct BatchPass {
         std::vector<TConnectorControls*> connectors;  // all set to each entry of the first one's list
         int firstEntry = 1;                           // 1: "None" gets no project
