@@ -1,0 +1,199 @@
+// What every form of the factory shows and does alike, form by form: the pen of each outline
+// over its pictures, the FPGA vendor's logo, the outlines no operation touches, the button
+// that Enter presses and the beep of Generate with the left Ctrl key held.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FormFixture.h"
+#include "core/model/MainBoard.h"
+#include "core/shell/BoardForm.h"
+#include "core/shell/FormLayout.h"
+#include "core/shell/UnitMain.h"
+#include "platform/Environment.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct FormCase {
+    const char* board;
+    uint8_t id;
+    int solidPen;      // the width of every solid outline; 0: the form has none
+    Names dotted;      // yellow, dotted, one pixel wide
+    Names aqua;        // solid, aqua in place of yellow
+    Names lime;        // solid, lime in place of yellow
+    Names idle;        // outlines that no operation touches: they show from the start
+    bool vendorLogo;   // the FPGA family's mark in ImageAltera
+    const char* defaultButton;
+    bool ctrlBeep;     // Generate with the left Ctrl key held beeps
+};
+
+const Names kWistrellHps = {"ShapeHPS",          "ShapeHpsDDR3", "ShapeHpsEthernet", "ShapeHpsSdcard",   "ShapeHpsUsb",
+                            "ShapeHpsUart",      "ShapeHpsLTC",  "ShapeHpsLCD",      "ShapeHpsLedButton"};
+const Names kNobrechtDotted = {"ShapeOSC", "ShapeTemp", "ShapePower", "ShapeSi5340B"};
+const Names kIdrenneLime = {"ShapeFmc1V8", "ShapeFmc1V5", "ShapeFmc1V2", "Shape7", "Shape8"};
+const Names kUlvarinIdle = {"ShapeEPCQ", "ShapeKelpin23", "ShapeGpio1V5", "Shape1", "Shape2", "Shape7", "Shape8"};
+const Names kYastrelDotted = {"ShapeSDCARD", "ShapeEEPROM", "ShapeCurrent", "ShapeExtPLL2"};
+
+const FormCase kForms[] = {
+    {"Harnix", MAINBOARD_Harnix, 4, {"ShapeLCD"}, {}, {}, {}, true, nullptr, false},
+    {"Fennick", MAINBOARD_Fennick, 4, {}, {}, {}, {}, true, nullptr, false},
+    {"Mirrow", MAINBOARD_Mirrow, 3, {}, {}, {}, {}, false, nullptr, false},
+    {"Pellish", MAINBOARD_Pellish, 4, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, false},
+    {"Kavrin", MAINBOARD_Kavrin, 3, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Orlenn", MAINBOARD_Orlenn, 3, {}, {}, {}, {}, true, nullptr, false},
+    {"Yastrel_X2", MAINBOARD_Yastrel_X2, 3, {"ShapeMax2"}, {}, {}, {"ShapeMax2"}, true, nullptr, false},
+    {"Yastrel_X1", MAINBOARD_Yastrel_X1, 3, kYastrelDotted, {}, {}, {}, true, "ButtonExit", false},
+    {"Corbanth", MAINBOARD_Corbanth, 3, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Ruskel", MAINBOARD_Ruskel, 3, {}, {}, {}, {}, false, nullptr, false},
+    {"Wembrel", MAINBOARD_Wembrel, 3, {}, {}, {}, {}, false, nullptr, false},
+    {"Pandrel", MAINBOARD_Pandrel, 3, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Gorvath", MAINBOARD_Gorvath, 3, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Ashvorn", MAINBOARD_Ashvorn, 3, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Morrast", MAINBOARD_Morrast, 2, {"ShapeTemp", "ShapeQDRII_B", "ShapeQDRII_D", "ShapeSi570"}, {}, {}, {}, false,
+     "ButtonExit", false},
+    {"Sarnoth", MAINBOARD_Sarnoth, 2, {"ShapeOSC", "ShapeTemp", "ShapeSi570", "ShapeCdcm61001"}, {}, {}, {}, false,
+     "ButtonExit", false},
+    {"Brindell", MAINBOARD_Brindell, 0, {}, {}, {}, {}, false, nullptr, false},
+    {"Cresswin", MAINBOARD_Cresswin, 3, {"ShapeTemp"}, {}, {}, {}, true, "ButtonExit", false},
+    {"Jorvale", MAINBOARD_Jorvale, 3, {"Shape1"}, {}, {}, {"Shape1", "ShapeEPCQ", "ShapeEEPROM"}, false, "ButtonExit",
+     false},
+    {"Plimmet", MAINBOARD_Plimmet, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23", "ShapeS1S2", "ShapeDipSwitch"}, true,
+     "ButtonExit", true},
+    {"Glenmarch", MAINBOARD_Glenmarch, 3, {"Shape1", "Shape2"}, {"ShapeHPS"}, {}, {"Shape1", "Shape2"}, true, nullptr,
+     false},
+    {"Wistrell", MAINBOARD_Wistrell, 3, {"Shape1"}, kWistrellHps, {}, {"Shape1"}, true, nullptr, true},
+    {"Kestwin", MAINBOARD_Kestwin, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, true, nullptr, false},
+    {"Lumbrae", MAINBOARD_Lumbrae, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, false, nullptr, false},
+    {"Ebbrick", MAINBOARD_Ebbrick, 3, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, true},
+    {"Tamblin", MAINBOARD_Tamblin, 3, {}, {}, {}, {}, true, nullptr, true},
+    {"Nobrecht", MAINBOARD_Nobrecht, 2, kNobrechtDotted, {}, {}, {}, false, "ButtonExit", false},
+    {"Dravelle", MAINBOARD_Dravelle, 2, kNobrechtDotted, {}, {}, {}, false, "ButtonExit", false},
+    {"Pocklin", MAINBOARD_Pocklin, 3, {}, {}, {}, {}, true, nullptr, true},
+    {"Vellani", MAINBOARD_Vellani, 3, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Pressel", MAINBOARD_Pressel, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, true, nullptr, false},
+    {"Abernoll", MAINBOARD_Abernoll, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"}, {}, {}, {}, false, "ButtonExit",
+     false},
+    {"Ulvarin", MAINBOARD_Ulvarin, 3, {"ShapeKelpin23"}, {}, {}, kUlvarinIdle, false, nullptr, false},
+    {"Idrenne", MAINBOARD_Idrenne, 3, {}, {}, kIdrenneLime, {"Shape7", "Shape8"}, false, nullptr, false},
+    {"Tiverne", MAINBOARD_Tiverne, 3, {}, {}, {}, {}, false, nullptr, false},
+    {"Lothvar", MAINBOARD_Lothvar, 0, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, false},
+    {"Quimbel", MAINBOARD_Quimbel, 3, {"ShapeDDR2_1", "ShapeDDR2_2"}, {}, {}, {}, true, "ButtonExit", false},
+};
+
+// A failure names the board, not the row's bytes.
+void PrintTo(const FormCase& c, std::ostream* os) { *os << c.board; }
+
+const QColor kYellow{0xFF, 0xE0, 0x00};
+const QColor kAquaColour{0x00, 0xFF, 0xFF};
+const QColor kLimeColour{0x00, 0xFF, 0x00};
+
+bool Holds(const Names& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+class EveryForm : public BoardFormFixture<QWidget>, public ::testing::WithParamInterface<FormCase> {};
+
+}  // namespace
+
+// The table speaks for every form the factory makes, and for no other.
+TEST(EveryFormTable, CoversTheFactory)
+{
+    std::set<int> registered;
+    for (const BoardFormRow& row : BoardFormTable()) registered.insert(row.id);
+    std::set<int> listed;
+    for (const FormCase& form : kForms) EXPECT_TRUE(listed.insert(form.id).second) << form.board;
+    EXPECT_EQ(listed, registered);
+}
+
+// Each outline has its pen: yellow, aqua or lime with the form's own width, or yellow, dotted
+// and one pixel wide; each named outline exists.
+TEST_P(EveryForm, OutlinesHaveThePenTheirLayoutGives)
+{
+    const FormCase& c = GetParam();
+    Open(c.id);
+    std::map<std::string, const formlayout::TShape*> shapes;
+    // The controls carry no meta-object of their own: findChildren alone would take every widget.
+    for (const QWidget* control : form->findChildren<QWidget*>())
+        if (const auto* shape = dynamic_cast<const formlayout::TShape*>(control))
+            shapes[shape->objectName().toStdString()] = shape;
+    for (const Names* names : {&c.dotted, &c.aqua, &c.lime, &c.idle})
+        for (const std::string& name : *names) EXPECT_TRUE(shapes.count(name)) << name;
+
+    for (const auto& [name, shape] : shapes) {
+        SCOPED_TRACE(name);
+        if (Holds(c.dotted, name)) {
+            EXPECT_EQ(shape->PenStyle(), Qt::DotLine);
+            EXPECT_EQ(shape->PenWidth(), 1);
+            EXPECT_EQ(shape->Colour(), kYellow);
+            continue;
+        }
+        EXPECT_EQ(shape->PenStyle(), Qt::SolidLine);
+        EXPECT_EQ(shape->PenWidth(), c.solidPen);
+        EXPECT_EQ(shape->Colour(), Holds(c.aqua, name) ? kAquaColour : Holds(c.lime, name) ? kLimeColour : kYellow);
+    }
+}
+
+// The outlines no operation touches show from the start; the vendor's logo is there where the
+// form's layout has it.
+TEST_P(EveryForm, IdleOutlinesAndTheVendorsLogoShow)
+{
+    const FormCase& c = GetParam();
+    Open(c.id);
+    for (const std::string& name : c.idle) EXPECT_TRUE(Get(name.c_str())->isVisibleTo(form)) << name;
+    const auto* logo = form->findChild<QLabel*>(QStringLiteral("ImageAltera"));
+    EXPECT_EQ(logo != nullptr && logo->isVisibleTo(form) && !logo->pixmap().isNull(), c.vendorLogo);
+}
+
+// The form's default button, and Enter in the project name pressing it (on the forms whose
+// buttons act at all).
+TEST_P(EveryForm, EnterPressesTheDefaultButton)
+{
+    const FormCase& c = GetParam();
+    Open(c.id);
+    std::vector<std::string> defaults;
+    for (const QPushButton* button : form->findChildren<QPushButton*>())
+        if (button->isDefault()) defaults.push_back(button->objectName().toStdString());
+    EXPECT_EQ(defaults, c.defaultButton ? Names{c.defaultButton} : Names{});
+
+    if (!dynamic_cast<TBoardForm*>(form)) return;
+    std::vector<std::unique_ptr<QSignalSpy>> clicks;
+    std::vector<std::string> names;
+    for (QPushButton* button : form->findChildren<QPushButton*>()) {
+        clicks.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+        names.push_back(button->objectName().toStdString());
+    }
+    Edit("EditProjectName")->setFocus();
+    QTest::keyClick(Edit("EditProjectName"), Qt::Key_Return);
+    Names pressed;
+    for (std::size_t i = 0; i < clicks.size(); ++i)
+        if (!clicks[i]->isEmpty()) pressed.push_back(names[i]);
+    EXPECT_EQ(pressed, c.defaultButton ? Names{c.defaultButton} : Names{});
+}
+
+// Generate with the left Ctrl key held beeps on the forms that say so, before the project
+// dialog (cancelled here, so nothing is written).
+TEST_P(EveryForm, CtrlGenerateBeepsWhereTheFormSaysSo)
+{
+    const FormCase& c = GetParam();
+    Open(c.id);
+    platform::SetCtrlDownProvider([] { return true; });
+    const int beeps = platform::BeepCount();
+    if (auto* generate = form->findChild<QPushButton*>(QStringLiteral("ButtonGen"))) generate->click();
+    EXPECT_EQ(platform::BeepCount() - beeps, c.ctrlBeep ? 1 : 0);
+    if (c.ctrlBeep) EXPECT_EQ(dialogs.FileDialogs().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, EveryForm, ::testing::ValuesIn(kForms),
+                         [](const ::testing::TestParamInfo<FormCase>& info) { return std::string(info.param.board); });
