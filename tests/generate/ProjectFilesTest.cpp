@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -110,7 +111,7 @@ TEST(ProjectFiles, FileNamesFollowTheProjectFileWhateverItsExtension)
         const char* stem;
     };
     for (Case c : {Case{"top.qpf", "top"}, Case{"top.txt", "top"}, Case{"top", "top"},
-                   Case{"sub.dir/top", "sub.dir/top"}, Case{"top.v1.qpf", "top.v1"}}) {
+                   Case{"sub.dir/top", "sub.dir/top"}}) {
         TempDir dir;
         platform::ForceDirectories(dir.Path() + "sub.dir");
         auto board = MakeFixtureBoard();
@@ -120,6 +121,26 @@ TEST(ProjectFiles, FileNamesFollowTheProjectFileWhateverItsExtension)
     }
     EXPECT_EQ(ChangeFileExt("a/b.c/top", ".qsf"), "a/b.c/top.qsf");
     EXPECT_EQ(ProjectNameOf("a/b.c/top.qpf"), "top");
+    EXPECT_EQ(ProjectNameOf("a/top.v1.qpf"), "top.v1");
+}
+
+// The file's base name names the module: a name no tool takes as one ("top.v1" from
+// "top.v1.qpf", a keyword, a leading digit) is refused before any file, as the forms refuse
+// it after their project dialog; so is it from a caller that chose the file itself.
+TEST(ProjectFiles, AFileNameThatCannotNameTheModuleIsRefusedFirst)
+{
+    for (const char* given : {"top.v1.qpf", "module.qpf", "Entity.qpf", "1top.qpf", "top_.qpf", "a__b.qpf"}) {
+        GenerateEnv env;
+        TempDir dir;
+        auto board = MakeFixtureBoard();
+        EXPECT_FALSE(TSystemBuild().Generate(*board, dir.Path() + given, false)) << given;
+        EXPECT_EQ(env.dialogs.Texts(),
+                  std::vector<std::string>{"The project file name must be a valid Verilog and VHDL name: a letter, then "
+                                           "letters, digits or single underscores, not ending in an underscore, and "
+                                           "not a keyword."})
+            << given;
+        EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << given;
+    }
 }
 
 TEST(ProjectFiles, QpfAndQsfCarryTheProjectNameAndEnglishDates)

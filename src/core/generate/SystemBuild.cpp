@@ -8,6 +8,7 @@
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
 #include "core/settings/FileWrite.h"
+#include "core/settings/ProjectName.h"
 #include "core/settings/RecordText.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -21,7 +22,9 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
 {
     ClearUnwrittenFiles();
     // Before anything is sorted or written: a bad name would otherwise stop the request
-    // half-way through the files, or produce files no tool reads.
+    // half-way through the files, or produce files no tool reads. The file's base name names
+    // the module, whoever chose the file.
+    if (!CheckProjectFileName(projectFileName)) return false;
     if (!CheckPinNames(board, topIsVhdl)) return false;
     board.SortConnectorPins();
     // After the sort, so that a clash inside a connector names the entry the files would.

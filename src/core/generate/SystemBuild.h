@@ -11,9 +11,10 @@ public:
     ~TSystemBuild();
 
     // True when the project stands: every file was written, except perhaps the report and
-    // controller files whose earlier copy stays, which are noted (UnwrittenFiles.h). Sorts
-    // the pins of each connector, and otherwise leaves the board as it was; files written
-    // before a failure stay.
+    // controller files whose earlier copy stays, which are noted (UnwrittenFiles.h). A file
+    // name that cannot name the module is refused first, as the forms refuse it. Sorts the
+    // pins of each connector, and otherwise leaves the board as it was; files written before
+    // a failure stay.
     bool Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl);
 
     bool WriteQpf(const std::string& fileName);
