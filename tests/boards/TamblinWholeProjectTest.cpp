@@ -55,3 +55,19 @@ TEST(TamblinWholeProject, EveryRevisionAndHeaderMode)
         }
     }
 }
+
+// A header choice outside the list, as a file may hold, is "None" as the form shows it: no
+// header group, whatever the definition would make of the byte.
+TEST(TamblinWholeProject, HeaderChoiceOutsideTheListIsNone)
+{
+    for (uint8_t index : {4, 255}) {
+        TAMBLIN_CONFIG record;
+        DefaultConfig(record);
+        record.nBbbHeaderIndex = index;
+        TMainBoard board;
+        BuildTamblinProjectBoard(board, record);
+        for (int c = 0; c < board.GetConnectorCount(); ++c)
+            EXPECT_NE(board.GetConnector(c)->GetName(), "BBB Conector") << int(index);
+        EXPECT_EQ(record.nBbbHeaderIndex, index);
+    }
+}

@@ -96,3 +96,26 @@ TEST(VellaniWholeProject, CardsAndModuleAttachedUnderTheirPrefixes)
     EXPECT_EQ(board.FindExpansionConnector(EXPANSION_FMC_B)->GetDaughterBoardId(), DAUGHTER_FMC_LPC_VITA);
     EXPECT_EQ(board.FindExpansionConnector(EXPANSION_FMC_D)->GetDaughterBoardId(), DAUGHTER_FMC_HPC_ALTERA);
 }
+
+// A board type outside the list, as a file may hold, is the first one as the form shows it:
+// the device of that type, never an empty DEVICE line.
+TEST(VellaniWholeProject, BoardTypeOutsideTheListIsTheFirst)
+{
+    for (uint8_t variant : {3, 9, 255}) {
+        SCOPED_TRACE(int(variant));
+        gentest::GenerateEnv env;
+        tooltest::TempDir dir;
+        const std::string file = dir.Path() + "Vellani.qpf";
+        TConfigVellani settings;
+        settings.Config = TConfigVellani::DefaultConfig();
+        settings.Config.BoardVariant = variant;
+        ASSERT_TRUE(GenerateVellaniProject(settings, file));
+        EXPECT_EQ(settings.Config.BoardVariant, 0);
+        const std::string qsf = tooltest::ReadFile(dir.Path() + "Vellani.qsf");
+        EXPECT_NE(qsf.find("set_global_assignment -name DEVICE 5SGXEA7N2F45C2\r\n"), std::string::npos);
+        TMainBoard board;
+        BuildVellaniProjectBoard(board, settings);
+        board.SortConnectorPins();
+        tooltest::ExpectProjectAccepted(board, file, false);
+    }
+}

@@ -314,7 +314,13 @@ void BuildMainBoard_Tamblin(TMainBoard* board, const TAMBLIN_CONFIG& Config)
     if (Config.nBbbHeaderIndex != 0) AddBbbGroup(*board, Config.nBbbHeaderIndex);
 }
 
-void BuildTamblinProjectBoard(TMainBoard& board, const TAMBLIN_CONFIG& Config) { BuildMainBoard_Tamblin(&board, Config); }
+void BuildTamblinProjectBoard(TMainBoard& board, const TAMBLIN_CONFIG& config)
+{
+    TAMBLIN_CONFIG Config = config;
+    // The form shows a header choice outside its list as "None".
+    if (Config.nBbbHeaderIndex >= kBbbHeaderModeCount) Config.nBbbHeaderIndex = 0;
+    BuildMainBoard_Tamblin(&board, Config);
+}
 
 bool GenerateTamblinProject(const TAMBLIN_CONFIG& Config, const std::string& projectFile)
 {

@@ -93,8 +93,10 @@ void DefaultConfig(TAMBLIN_CONFIG& Config);
 // on-board devices at the record's revision, then the BBB header group of its mode.
 void BuildMainBoard_Tamblin(TMainBoard* board, const TAMBLIN_CONFIG& Config);
 
-// The board of the form's Generate: the definition alone, as no card goes on this board.
-void BuildTamblinProjectBoard(TMainBoard& board, const TAMBLIN_CONFIG& Config);
+// The board of the form's Generate: the definition alone, as no card goes on this board, of
+// the record as the form shows it (a header choice outside the list is none). The record is
+// not changed.
+void BuildTamblinProjectBoard(TMainBoard& board, const TAMBLIN_CONFIG& config);
 
 // What the Tamblin form's Generate does after its dialogs, without controls: the board as
 // above written as a Verilog project. The record is taken as it stands (BoardId and Size set).

@@ -287,6 +287,8 @@ void BuildMainBoard_Vellani(TMainBoard* board, TConfigVellani* settings)
 void BuildVellaniProjectBoard(TMainBoard& board, TConfigVellani& settings)
 {
     const VELLANI_CONFIG& Config = settings.Config;
+    // The form shows (and saves) a board type outside its list as the first one.
+    if (Config.BoardVariant >= std::size(vellani::kBoardTypes)) settings.Config.BoardVariant = 0;
     BuildMainBoard_Vellani(&board, &settings);
     for (int port = 0; port < TConfigVellani::kFmcPorts; ++port)
         if (FmcCardPresent(Config.nFmcDaughterId[port]))

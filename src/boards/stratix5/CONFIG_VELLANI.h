@@ -10,7 +10,8 @@
 void BuildMainBoard_Vellani(TMainBoard* board, TConfigVellani* settings);
 
 // The definition, then the chosen cards and the DDR3 module attached as the form attaches
-// them (the module under "DDR3_").
+// them (the module under "DDR3_"). A board type outside the list becomes the first in the
+// record, as the form shows it.
 void BuildVellaniProjectBoard(TMainBoard& board, TConfigVellani& settings);
 
 // What the Vellani form's Generate does after its dialogs, without controls: the board as
