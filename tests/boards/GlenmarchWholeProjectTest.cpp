@@ -128,3 +128,25 @@ TEST(GlenmarchWholeProject, EightyPinCardTakesBothHeaders)
     EXPECT_EQ(last->GetDirection(), DIRECTION_OUTPUT);
     EXPECT_EQ(last->GetIoStandardText(), "3.3-V LVTTL");
 }
+
+// A record from a file holds the 80-pin card on one header only: the pair pairs it as the form
+// shows a loaded record, the header holding the card leading, so the card takes both headers
+// under that header's prefix.
+TEST(GlenmarchWholeProject, EightyPinCardOnOneHeaderIsPairedAsTheFormShowsIt)
+{
+    for (int header : {G0, G1}) {
+        SCOPED_TRACE(header);
+        GLENMARCH_CONFIG record = GLENMARCH_CONFIG::DefaultConfig();
+        SetHeader(record, header, DAUGHTER_Kobbet_GPIO, "K_");
+        TMainBoard board;
+        ASSERT_NO_THROW(BuildGlenmarchProjectBoard(board, record));
+        EXPECT_NE(board.FindExpansionConnector(EXPANSION_GPIO_80), nullptr);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_0), nullptr);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_1), nullptr);
+
+        gentest::GenerateEnv env;
+        tooltest::TempDir dir;
+        ASSERT_TRUE(GenerateGlenmarchProject(record, dir.Path() + "Glenmarch.qpf"));
+        EXPECT_NE(tooltest::ReadFile(dir.Path() + "Glenmarch.v").find("K_DAC_MODE"), std::string::npos);
+    }
+}
