@@ -12,6 +12,7 @@
 #include "boards/cyclone5_max10/CONFIG_Pocklin.h"
 #include "cards/DaughterBoardInfo.h"
 #include "core/settings/RecordText.h"
+#include "platform/Environment.h"
 
 namespace {
 
@@ -133,9 +134,10 @@ TEST(PocklinWholeProject, TamblinDefaultCfgGivesAValidProject)
 {
     POCKLIN_CONFIG record = TamblinDefaultCfg();
     ASSERT_EQ(PocklinOmbrelCard(record.nOmbrelDaughterId), DAUGHTER_NONE);
-    // what the form does before generating
+    // what the form does before generating: its header combo shows the id as "None"
     record.BoardId = MAINBOARD_Pocklin;
     record.Size = sizeof record;
+    record.nOmbrelDaughterId = PocklinOmbrelCard(record.nOmbrelDaughterId);
 
     gentest::GenerateEnv env;
     tooltest::TempDir dir;
@@ -153,28 +155,37 @@ TEST(PocklinWholeProject, TamblinDefaultCfgGivesAValidProject)
         EXPECT_FALSE(modeltest::FindConnector(board, unticked)) << unticked;
 }
 
-// Ids no form stores, straight from a file into the headless path: the project is written
-// without the header and nothing reaches an internal check.
-TEST(PocklinWholeProject, StoredIdsThatAreNoHeaderCardGiveAProjectWithoutHeader)
+// Ids no form stores, straight from a file into the headless path: the definition builds no
+// header for them, and Generate refuses them by name before any file, whatever the id's low
+// byte.
+TEST(PocklinWholeProject, StoredIdsThatAreNoHeaderCardAreRefusedByName)
 {
-    gentest::GenerateEnv env;
     tooltest::TempDir dir;
-    for (int32_t id : {int32_t{DAUGHTER_HSMC_DEFAULT}, 256 + 73, -1, INT_MIN}) {
+    struct Case {
+        int32_t id;
+        const char* named;
+    };
+    for (Case c : {Case{DAUGHTER_HSMC_DEFAULT, "HSMC Default"}, Case{256 + 73, "Card 329"}, Case{-1, "Card -1"},
+                   Case{INT_MIN, "Card -2147483648"}}) {
+        gentest::GenerateEnv env;
         POCKLIN_CONFIG record = Defaults();
-        record.nOmbrelDaughterId = id;
-        WriteRecordText(record.szOmbrelPrefixName, "ZQ_");
-        const std::string file = dir.Path() + "p" + std::to_string(static_cast<unsigned>(id)) + ".qpf";
-        ASSERT_NO_THROW(ASSERT_TRUE(GeneratePocklinProject(record, file))) << id;
-        EXPECT_EQ(tooltest::ReadFile(dir.Path() + "p" + std::to_string(static_cast<unsigned>(id)) + ".v").find("ZQ_"),
-                  std::string::npos)
-            << id;
+        record.nOmbrelDaughterId = c.id;
+        TMainBoard board;
+        BuildPocklinProjectBoard(board, record);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_Ombrel_2x6), nullptr) << c.id;
+        const std::string file = dir.Path() + "p.qpf";
+        ASSERT_NO_THROW(EXPECT_FALSE(GeneratePocklinProject(record, file))) << c.id;
+        EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{std::string(c.named) +
+                                                                " is not in the card list of Ombrel 2x6 GPIO Header; "
+                                                                "choose another card."});
+        EXPECT_FALSE(platform::FileExists(file)) << c.id;
     }
-    EXPECT_TRUE(env.dialogs.Boxes().empty());
 }
 
 // Any bytes a file of the record's size may hold, taken as the form takes "default.cfg"
 // (BoardId and Size written anew): the project is written or refused with a message, and
-// nothing reaches an internal check.
+// nothing reaches an internal check. The header's card comes from its list, so that most
+// records give a project.
 TEST(PocklinWholeProject, AnyRecordBytesReachNoInternalCheck)
 {
     gentest::GenerateEnv env;
@@ -185,7 +196,9 @@ TEST(PocklinWholeProject, AnyRecordBytesReachNoInternalCheck)
         POCKLIN_CONFIG record;
         auto* bytes = reinterpret_cast<uint8_t*>(&record);
         for (std::size_t i = 0; i < sizeof record; ++i) bytes[i] = static_cast<uint8_t>(random());
-        if (round % 3 == 0) record.nOmbrelDaughterId = round % 2 ? DAUGHTER_Ombrel_Velket : DAUGHTER_Ombrel_DEFAULT;
+        record.nOmbrelDaughterId = round % 3 != 0 ? DAUGHTER_NONE
+                                   : round % 2    ? DAUGHTER_Ombrel_Velket
+                                                  : DAUGHTER_Ombrel_DEFAULT;
         record.BoardId = MAINBOARD_Pocklin;
         record.Size = sizeof record;
         EXPECT_NO_THROW(written += GeneratePocklinProject(record, dir.Path() + "r" + std::to_string(round) + ".qpf"))

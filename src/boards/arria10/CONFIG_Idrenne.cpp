@@ -266,8 +266,18 @@ void BuildIdrenneProjectBoard(TMainBoard& board, TConfigIdrenne& settings)
     }
 }
 
+std::vector<CardChoice> IdrenneCardChoices(const IDRENNE_CONFIG& config)
+{
+    const uint8_t fmcVoltage = config.nFmcVol == IDRENNE_FMC_1V5   ? VOLTAGE_1V5
+                               : config.nFmcVol == IDRENNE_FMC_1V2 ? 0
+                                                                   : VOLTAGE_1V8;
+    return {ChoiceOf("DDR4 SODIMM", config.nDDR4SocketDaughterId, CONNECTOR_MEMORY_MODULE, false, VOLTAGE_2V5, true),
+            ChoiceOf("FMC", config.nFmcDaughterId, CONNECTOR_FMC_HPC, true, fmcVoltage, true)};
+}
+
 bool GenerateIdrenneProject(TConfigIdrenne& settings, const std::string& projectFile)
 {
+    if (!CheckCardChoices(IdrenneCardChoices(settings.Config))) return false;
     TMainBoard board;
     BuildIdrenneProjectBoard(board, settings);
     return TSystemBuild().Generate(board, projectFile, settings.Config.nFileType != 0);

@@ -132,8 +132,14 @@ void BuildEbbrickProjectBoard(TMainBoard& board, const EBBRICK_CONFIG& Config)
     BuildWithGpioHeaderPair(board, Config, &BuildMainBoard_Ebbrick, true);
 }
 
+std::vector<CardChoice> EbbrickCardChoices(const EBBRICK_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GenerateEbbrickProject(const EBBRICK_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(EbbrickCardChoices(Config))) return false;
     TMainBoard board;
     BuildEbbrickProjectBoard(board, Config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 #include "core/settings/GpioPairing.h"
 
 struct EBBRICK_CONFIG {
@@ -56,6 +58,10 @@ void BuildMainBoard_Ebbrick(TMainBoard* board, const EBBRICK_CONFIG& Config);
 // first paired as the form pairs a loaded record, so a record read from a file cannot ask
 // for a joined connector without its second card.
 void BuildEbbrickProjectBoard(TMainBoard& board, const EBBRICK_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> EbbrickCardChoices(const EBBRICK_CONFIG& config);
 
 // What the Ebbrick form's Generate does after its dialogs: the board as above, written as a
 // Verilog project. The record is taken as it stands otherwise (the form has set BoardId and

@@ -211,8 +211,14 @@ void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& recor
     BuildWithGpioHeaderPair(board, record, &BuildMainBoard_Glenmarch, true);
 }
 
+std::vector<CardChoice> GlenmarchCardChoices(const GLENMARCH_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GenerateGlenmarchProject(const GLENMARCH_CONFIG& record, const std::string& projectFile)
 {
+    if (!CheckCardChoices(GlenmarchCardChoices(record))) return false;
     TMainBoard board;
     BuildGlenmarchProjectBoard(board, record);
     return TSystemBuild().Generate(board, projectFile, false);

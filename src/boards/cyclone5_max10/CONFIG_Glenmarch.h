@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct GLENMARCH_CONFIG {
     // Every byte zero, then the board's defaults: twelve groups ticked, HPS not, no cards.
@@ -65,6 +67,10 @@ void BuildMainBoard_Glenmarch(TMainBoard* board, const GLENMARCH_CONFIG& Config)
 // headers, the default pair as GPIO_0 and GPIO_1, otherwise each header's card under its own
 // prefix.
 void BuildGlenmarchProjectBoard(TMainBoard& board, const GLENMARCH_CONFIG& record);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> GlenmarchCardChoices(const GLENMARCH_CONFIG& config);
 
 // What the Glenmarch form's Generate does after its dialogs, without controls: the board as
 // above, then the project written in Verilog. BoardId and Size are taken as they stand (the

@@ -175,8 +175,14 @@ void BuildJorvaleProjectBoard(TMainBoard& board, JORVALE_CONFIG& Config)
                                           HsmcVoltageIoStandard(Config.nHsmcVoltage));
 }
 
+std::vector<CardChoice> JorvaleCardChoices(const JORVALE_CONFIG& config)
+{
+    return {ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC, true, HsmcVoltageClass(config.nHsmcVoltage))};
+}
+
 bool GenerateJorvaleProject(const JORVALE_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(JorvaleCardChoices(Config))) return false;
     JORVALE_CONFIG request = Config;
     TMainBoard board;
     BuildJorvaleProjectBoard(board, request);

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct JORVALE_CONFIG {
     uint8_t BoardId;
@@ -59,6 +61,10 @@ void BuildMainBoard_Jorvale(TMainBoard* board, const JORVALE_CONFIG& Config);
 // The definition and the chosen card attached as the form attaches it. `Config` is the copy
 // that lives for one request: "HSMC_" goes into its prefix for a default card without one.
 void BuildJorvaleProjectBoard(TMainBoard& board, JORVALE_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from (the HSMC list by the voltage):
+// Generate refuses by name a card they do not offer.
+std::vector<CardChoice> JorvaleCardChoices(const JORVALE_CONFIG& config);
 
 // What the Jorvale form's Generate does after its dialogs, without controls: the board as
 // above from a copy of the record, then the Verilog project written.

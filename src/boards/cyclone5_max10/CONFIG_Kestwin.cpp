@@ -81,8 +81,14 @@ void BuildKestwinProjectBoard(TMainBoard& board, const KESTWIN_CONFIG& Config)
     BuildKestwinFamilyProjectBoard(board, Config, &BuildMainBoard_Kestwin);
 }
 
+std::vector<CardChoice> KestwinCardChoices(const KESTWIN_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO40);
+}
+
 bool GenerateKestwinProject(const KESTWIN_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(KestwinCardChoices(Config))) return false;
     TMainBoard board;
     BuildKestwinProjectBoard(board, Config);
     return TSystemBuild().Generate(board, projectFile, false);

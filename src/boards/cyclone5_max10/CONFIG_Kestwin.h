@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct KESTWIN_CONFIG {
     uint8_t BoardId;
@@ -51,6 +53,10 @@ void BuildMainBoard_Kestwin(TMainBoard* board, const KESTWIN_CONFIG& Config);
 // The definition with the header cards attached as the form attaches them; a card the form
 // does not offer counts as none.
 void BuildKestwinProjectBoard(TMainBoard& board, const KESTWIN_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> KestwinCardChoices(const KESTWIN_CONFIG& config);
 
 // What the Kestwin form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -99,8 +99,14 @@ void BuildLumbraeProjectBoard(TMainBoard& board, const LUMBRAE_CONFIG& Config)
     BuildKestwinFamilyProjectBoard(board, Config, &BuildMainBoard_Lumbrae);
 }
 
+std::vector<CardChoice> LumbraeCardChoices(const LUMBRAE_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO40);
+}
+
 bool GenerateLumbraeProject(const LUMBRAE_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(LumbraeCardChoices(Config))) return false;
     TMainBoard board;
     BuildLumbraeProjectBoard(board, Config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct LUMBRAE_CONFIG {
     uint8_t BoardId;
@@ -54,6 +56,10 @@ void BuildMainBoard_Lumbrae(TMainBoard* board, const LUMBRAE_CONFIG& Config);
 // The definition with the header cards attached as the form attaches them; a card the form
 // does not offer counts as none.
 void BuildLumbraeProjectBoard(TMainBoard& board, const LUMBRAE_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> LumbraeCardChoices(const LUMBRAE_CONFIG& config);
 
 // What the Lumbrae form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -213,8 +213,15 @@ void BuildPlimmetProjectBoard(TMainBoard& board, const PLIMMET_CONFIG& Config)
     }
 }
 
+std::vector<CardChoice> PlimmetCardChoices(const PLIMMET_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40),
+            ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC, true)};
+}
+
 bool GeneratePlimmetProject(const PLIMMET_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(PlimmetCardChoices(Config))) return false;
     TMainBoard board;
     BuildPlimmetProjectBoard(board, Config);
     return TSystemBuild().Generate(board, projectFile, false);

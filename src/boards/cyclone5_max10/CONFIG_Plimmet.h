@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct PLIMMET_CONFIG {
     uint8_t BoardId;
@@ -67,6 +69,10 @@ void BuildMainBoard_Plimmet(TMainBoard* board, const PLIMMET_CONFIG& Config);
 // The definition with both cards attached as the form attaches them; the generic HSMC cards
 // without a prefix take "HSMC_".
 void BuildPlimmetProjectBoard(TMainBoard& board, const PLIMMET_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> PlimmetCardChoices(const PLIMMET_CONFIG& config);
 
 // What the Plimmet form's Generate does after its dialogs: the board as above, written as a
 // Verilog project. The record is taken as it stands (the form has set BoardId and Size).

@@ -275,8 +275,14 @@ void BuildPocklinProjectBoard(TMainBoard& board, const POCKLIN_CONFIG& config)
                                             "", IOSTD_DEFAULT, 0);
 }
 
+std::vector<CardChoice> PocklinCardChoices(const POCKLIN_CONFIG& config)
+{
+    return {ChoiceOf("Ombrel 2x6 GPIO Header", config.nOmbrelDaughterId, CONNECTOR_Ombrel_2x6)};
+}
+
 bool GeneratePocklinProject(const POCKLIN_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(PocklinCardChoices(config))) return false;
     TMainBoard board;
     BuildPocklinProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 // The settings record, which is also the whole content of a Pocklin .cfg file.
 struct POCKLIN_CONFIG {
@@ -84,6 +86,10 @@ void BuildMainBoard_Pocklin(TMainBoard* board, const POCKLIN_CONFIG& Config);
 
 // The definition and the header's card attached as the form attaches it (no default prefix).
 void BuildPocklinProjectBoard(TMainBoard& board, const POCKLIN_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> PocklinCardChoices(const POCKLIN_CONFIG& config);
 
 // What the Pocklin form's Generate does after its dialogs, without controls: the board as
 // above, then the project written (always Verilog). The record is taken as it stands (the

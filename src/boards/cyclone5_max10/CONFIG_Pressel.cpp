@@ -123,8 +123,14 @@ void BuildPresselProjectBoard(TMainBoard& board, TConfigPressel& settings)
                              V2_5);
 }
 
+std::vector<CardChoice> PresselCardChoices(const PRESSEL_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40)};
+}
+
 bool GeneratePresselProject(TConfigPressel& settings, const std::string& projectFile)
 {
+    if (!CheckCardChoices(PresselCardChoices(settings.Config))) return false;
     TMainBoard board;
     BuildPresselProjectBoard(board, settings);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -226,8 +226,15 @@ void BuildUlvarinProjectBoard(TMainBoard& board, TConfigUlvarin& settings)
     }
 }
 
+std::vector<CardChoice> UlvarinCardChoices(const ULVARIN_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId[0], CONNECTOR_GPIO40),
+            ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC, false, HsmcVoltageClass(config.nHsmcVoltage))};
+}
+
 bool GenerateUlvarinProject(TConfigUlvarin& settings, const std::string& projectFile)
 {
+    if (!CheckCardChoices(UlvarinCardChoices(settings.Config))) return false;
     TMainBoard board;
     BuildUlvarinProjectBoard(board, settings);
     return TSystemBuild().Generate(board, projectFile, settings.Config.bVhdl != 0);

@@ -231,8 +231,14 @@ void BuildWistrellProjectBoard(TMainBoard& board, const WISTRELL_CONFIG& Config)
                                           ReadRecordText(Config.szGpioPrefixName));
 }
 
+std::vector<CardChoice> WistrellCardChoices(const WISTRELL_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40)};
+}
+
 bool GenerateWistrellProject(const WISTRELL_CONFIG& Config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(WistrellCardChoices(Config))) return false;
     TMainBoard board;
     BuildWistrellProjectBoard(board, Config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct WISTRELL_CONFIG {
     uint8_t BoardId;
@@ -64,6 +66,10 @@ void BuildMainBoard_Wistrell(TMainBoard* board, const WISTRELL_CONFIG& Config);
 
 // The definition with the header's card attached as the form attaches it.
 void BuildWistrellProjectBoard(TMainBoard& board, const WISTRELL_CONFIG& Config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> WistrellCardChoices(const WISTRELL_CONFIG& config);
 
 // What the Wistrell form's Generate does after its dialogs: the board as above, written as a
 // Verilog project. The record is taken as it stands (the form has set BoardId and Size).

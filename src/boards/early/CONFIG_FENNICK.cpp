@@ -162,8 +162,14 @@ void BuildFennickProjectBoard(TMainBoard& board, const FENNICK_CONFIG& config)
     BuildWithGpioHeaderPair(board, config, BuildMainBoard_Fennick, false, LVTTL);
 }
 
+std::vector<CardChoice> FennickCardChoices(const FENNICK_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GenerateFennickProject(const FENNICK_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(FennickCardChoices(config))) return false;
     TMainBoard board;
     BuildFennickProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct FENNICK_CONFIG {
     uint8_t BoardId;
@@ -63,6 +65,10 @@ void BuildMainBoard_Fennick(TMainBoard* board, const FENNICK_CONFIG& Config);
 // The definition with the header cards attached as the form attaches them, after pairing the
 // record's headers as the form pairs a loaded one. The record is not changed.
 void BuildFennickProjectBoard(TMainBoard& board, const FENNICK_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> FennickCardChoices(const FENNICK_CONFIG& config);
 
 // What the Fennick form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -144,8 +144,14 @@ void BuildHarnixProjectBoard(TMainBoard& board, const HARNIX_CONFIG& config)
     BuildWithGpioHeaderPair(board, config, BuildMainBoard_Harnix, false, LVTTL);
 }
 
+std::vector<CardChoice> HarnixCardChoices(const HARNIX_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GenerateHarnixProject(const HARNIX_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(HarnixCardChoices(config))) return false;
     TMainBoard board;
     BuildHarnixProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

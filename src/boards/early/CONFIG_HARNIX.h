@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct HARNIX_CONFIG {
     uint8_t BoardId;
@@ -60,6 +62,10 @@ void BuildMainBoard_Harnix(TMainBoard* board, const HARNIX_CONFIG& Config);
 // The definition with the header cards attached as the form attaches them, after pairing the
 // record's headers as the form pairs a loaded one. The record is not changed.
 void BuildHarnixProjectBoard(TMainBoard& board, const HARNIX_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> HarnixCardChoices(const HARNIX_CONFIG& config);
 
 // What the Harnix form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

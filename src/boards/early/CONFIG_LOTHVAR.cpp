@@ -195,8 +195,17 @@ void BuildLothvarProjectBoard(TMainBoard& board, const LOTHVAR_CONFIG& config)
     }
 }
 
+std::vector<CardChoice> LothvarCardChoices(const LOTHVAR_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < LOTHVAR_CONFIG::kHsmcPorts; ++port)
+        choices.push_back(ChoiceOf(platform::Format("HSMC-%c", 'A' + port), config.nHsmcDaughterId[port], CONNECTOR_HSMC, true));
+    return choices;
+}
+
 bool GenerateLothvarProject(const LOTHVAR_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(LothvarCardChoices(config))) return false;
     if (config.bDDR2) return false;
     TMainBoard board;
     BuildLothvarProjectBoard(board, config);

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct LOTHVAR_CONFIG {
     static constexpr int kHsmcPorts = 2;  // port A, port B
@@ -63,6 +65,10 @@ void BuildMainBoard_Lothvar(TMainBoard* board, const LOTHVAR_CONFIG& Config);
 // "mem_", then each port's card under its prefix (empty or not). A card the form's list does
 // not offer counts as none. The record is not changed.
 void BuildLothvarProjectBoard(TMainBoard& board, const LOTHVAR_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> LothvarCardChoices(const LOTHVAR_CONFIG& config);
 
 // What the Lothvar form's Generate does after its dialogs: the board as above, written as a
 // Verilog project. A record that ticks the DDR2 socket makes no project: false, nothing written.

@@ -217,8 +217,14 @@ void BuildMirrowProjectBoard(TMainBoard& board, const MIRROW_CONFIG& config)
     BuildWithGpioHeaderPair(board, config, &BuildMainBoard_Mirrow, false, LVTTL);
 }
 
+std::vector<CardChoice> MirrowCardChoices(const MIRROW_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GenerateMirrowProject(const MIRROW_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(MirrowCardChoices(config))) return false;
     TMainBoard board;
     BuildMirrowProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

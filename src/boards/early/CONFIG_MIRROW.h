@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct MIRROW_CONFIG {
     uint8_t BoardId;
@@ -75,6 +77,10 @@ void BuildMainBoard_Mirrow(TMainBoard* board, const MIRROW_CONFIG& Config);
 // The definition with the header cards attached as the form attaches them, after the headers
 // were paired as the form pairs a loaded record. The record is not changed.
 void BuildMirrowProjectBoard(TMainBoard& board, const MIRROW_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> MirrowCardChoices(const MIRROW_CONFIG& config);
 
 // What the Mirrow form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -243,8 +243,19 @@ void BuildOrlennProjectBoard(TMainBoard& board, const ORLENN_CONFIG& config)
                                               LVTTL);
 }
 
+std::vector<CardChoice> OrlennCardChoices(const ORLENN_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    if (config.bGPIO) choices = GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+    for (int port = 0; port < ORLENN_CONFIG::kKelpinPorts; ++port)
+        if (!KelpinReplaced(config, port))
+            choices.push_back(ChoiceOf(kKelpin[port].name, config.nKelpinDaughterId[port], CONNECTOR_Kelpin));
+    return choices;
+}
+
 bool GenerateOrlennProject(const ORLENN_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(OrlennCardChoices(config))) return false;
     TMainBoard board;
     BuildOrlennProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

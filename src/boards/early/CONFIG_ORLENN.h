@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct ORLENN_CONFIG {
     static constexpr int kKelpinPorts = 4;  // Kelpin-A to Kelpin-D
@@ -93,6 +95,11 @@ void BuildMainBoard_Orlenn(TMainBoard* board, const ORLENN_CONFIG& Config);
 // form shows it: cards its lists do not offer and the cards of replaced connectors count as
 // none, the headers paired as the form pairs a loaded record. The record is not changed.
 void BuildOrlennProjectBoard(TMainBoard& board, const ORLENN_CONFIG& config);
+
+// The cards of the connectors the record uses (the headers when ticked, the Kelpin ports they
+// and the DDR2 socket leave) and the lists the form offers them from: Generate refuses by name
+// a card they do not offer.
+std::vector<CardChoice> OrlennCardChoices(const ORLENN_CONFIG& config);
 
 // What the Orlenn form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

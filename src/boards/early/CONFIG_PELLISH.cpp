@@ -249,8 +249,14 @@ void BuildPellishProjectBoard(TMainBoard& board, const PELLISH_CONFIG& config)
     BuildWithGpioHeaderPair(board, config, &BuildMainBoard_Pellish, false, LVTTL);
 }
 
+std::vector<CardChoice> PellishCardChoices(const PELLISH_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80);
+}
+
 bool GeneratePellishProject(const PELLISH_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(PellishCardChoices(config))) return false;
     TMainBoard board;
     BuildPellishProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

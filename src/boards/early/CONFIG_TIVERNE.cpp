@@ -113,8 +113,14 @@ void BuildTiverneProjectBoard(TMainBoard& board, const TIVERNE_CONFIG& Config)
                    {CONNECTOR_HSMC}, kVariant, kLvttl, "", kNoBoard);
 }
 
+std::vector<CardChoice> TiverneCardChoices(const TIVERNE_CONFIG& config)
+{
+    return {ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC)};
+}
+
 bool GenerateTiverneProject(const TIVERNE_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(TiverneCardChoices(config))) return false;
     TMainBoard board;
     BuildTiverneProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

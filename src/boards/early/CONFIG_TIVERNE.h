@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct TIVERNE_CONFIG {
     uint8_t BoardId;
@@ -45,6 +47,10 @@ void BuildMainBoard_Tiverne(TMainBoard* board, const TIVERNE_CONFIG& Config);
 // The definition and the HSMC card attached as the form attaches it: built as for no board in
 // particular, so it keeps the standards of its own map, under the prefix as it stands.
 void BuildTiverneProjectBoard(TMainBoard& board, const TIVERNE_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> TiverneCardChoices(const TIVERNE_CONFIG& config);
 
 // What the Tiverne form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -133,8 +133,15 @@ void BuildWembrelProjectBoard(TMainBoard& board, const WEMBREL_CONFIG& config)
                      ReadRecordText(Config.szKelpin1PrefixName));
 }
 
+std::vector<CardChoice> WembrelCardChoices(const WEMBREL_CONFIG& config)
+{
+    return {ChoiceOf(kKelpin23.name, config.nKelpin23DaughterId, CONNECTOR_Kelpin),
+            ChoiceOf(kKelpin1.name, config.nKelpin1DaughterId, CONNECTOR_Kelpin)};
+}
+
 bool GenerateWembrelProject(const WEMBREL_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(WembrelCardChoices(config))) return false;
     TMainBoard board;
     BuildWembrelProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct WEMBREL_CONFIG {
     uint8_t BoardId;
@@ -55,6 +57,10 @@ void BuildMainBoard_Wembrel(TMainBoard* board, const WEMBREL_CONFIG& Config);
 // "mem_", then the Kelpin 2/3 and Kelpin 1 cards. A card the form's list does not offer
 // counts as none, as the form shows it. The record is not changed.
 void BuildWembrelProjectBoard(TMainBoard& board, const WEMBREL_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> WembrelCardChoices(const WEMBREL_CONFIG& config);
 
 // What the Wembrel form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

@@ -264,8 +264,15 @@ void BuildAshvornProjectBoard(TMainBoard& board, const ASHVORN_CONFIG& config)
                                           ReadRecordText(Config.szHSMCPrefixName), "", V25, 0);
 }
 
+std::vector<CardChoice> AshvornCardChoices(const ASHVORN_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40),
+            ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC)};
+}
+
 bool GenerateAshvornProject(const ASHVORN_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(AshvornCardChoices(config))) return false;
     TMainBoard board;
     BuildAshvornProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

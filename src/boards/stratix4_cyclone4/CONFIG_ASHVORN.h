@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct ASHVORN_CONFIG {
     uint8_t BoardId;
@@ -86,6 +88,10 @@ void BuildMainBoard_Ashvorn(TMainBoard* board, const ASHVORN_CONFIG& Config);
 // record: an empty HSMC prefix becomes "HSMC_" for "HSMC Default", and for any card unless
 // the record's nHsmcOption is 1. The record is not changed.
 void BuildAshvornProjectBoard(TMainBoard& board, const ASHVORN_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> AshvornCardChoices(const ASHVORN_CONFIG& config);
 
 // What the Ashvorn form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

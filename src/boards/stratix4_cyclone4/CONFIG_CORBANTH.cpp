@@ -254,8 +254,19 @@ void BuildCorbanthProjectBoard(TMainBoard& board, const CORBANTH_CONFIG& config)
                                               1, 0, 0);
 }
 
+std::vector<CardChoice> CorbanthCardChoices(const CORBANTH_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < CORBANTH_CONFIG::kHsmcPorts; ++port)
+        choices.push_back(ChoiceOf(platform::Format("HSMC-%c", 'A' + port), config.nHsmcDaughterId[port], CONNECTOR_HSMC));
+    for (int port = 0; port < CORBANTH_CONFIG::kFmcPorts; ++port)
+        choices.push_back(ChoiceOf(platform::Format("FMC-%c", 'A' + port), config.nFmcDaughterId[port], CONNECTOR_FMC_HPC));
+    return choices;
+}
+
 bool GenerateCorbanthProject(const CORBANTH_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(CorbanthCardChoices(config))) return false;
     TMainBoard board;
     BuildCorbanthProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

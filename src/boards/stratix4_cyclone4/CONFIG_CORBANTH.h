@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct CORBANTH_CONFIG {
     static constexpr int kHsmcPorts = 2;  // A, B
@@ -65,6 +67,10 @@ void BuildMainBoard_Corbanth(TMainBoard* board, const CORBANTH_CONFIG& Config);
 // cards without a prefix take "HSMA_" or "HSMB_", the DDR3 module its "mem_" signals. The
 // record is not changed.
 void BuildCorbanthProjectBoard(TMainBoard& board, const CORBANTH_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> CorbanthCardChoices(const CORBANTH_CONFIG& config);
 
 // What the Corbanth form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

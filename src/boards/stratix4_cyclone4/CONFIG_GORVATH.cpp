@@ -175,8 +175,15 @@ void BuildGorvathProjectBoard(TMainBoard& board, const GORVATH_CONFIG& config)
                                           ReadRecordText(Config.szHSMCPrefixName), "", V25, 0);
 }
 
+std::vector<CardChoice> GorvathCardChoices(const GORVATH_CONFIG& config)
+{
+    return {ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40),
+            ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC)};
+}
+
 bool GenerateGorvathProject(const GORVATH_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(GorvathCardChoices(config))) return false;
     TMainBoard board;
     BuildGorvathProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

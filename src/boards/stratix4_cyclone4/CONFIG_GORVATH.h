@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct GORVATH_CONFIG {
     uint8_t BoardId;
@@ -73,6 +75,10 @@ void BuildMainBoard_Gorvath(TMainBoard* board, const GORVATH_CONFIG& Config);
 // The definition and the cards attached as the form attaches them: "HSMC_" for an "HSMC
 // Default" without a prefix. The record is not changed.
 void BuildGorvathProjectBoard(TMainBoard& board, const GORVATH_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> GorvathCardChoices(const GORVATH_CONFIG& config);
 
 // What the Gorvath form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

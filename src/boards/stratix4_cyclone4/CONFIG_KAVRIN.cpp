@@ -275,8 +275,19 @@ void BuildKavrinProjectBoard(TMainBoard& board, const KAVRIN_CONFIG& config)
                                           HsmcVoltageIoStandard(Config.nHsmcVoltage), 0);
 }
 
+std::vector<CardChoice> KavrinCardChoices(const KAVRIN_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    // Away from its default voltage the header carries the generic card, whatever the record holds.
+    if (KavrinGenericGpioCard(config.nGpioVoltage) == 0)
+        choices.push_back(ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40));
+    choices.push_back(ChoiceOf("HSMC", config.nHsmcDaughterId, CONNECTOR_HSMC, false, HsmcVoltageClass(config.nHsmcVoltage)));
+    return choices;
+}
+
 bool GenerateKavrinProject(const KAVRIN_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(KavrinCardChoices(config))) return false;
     TMainBoard board;
     BuildKavrinProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

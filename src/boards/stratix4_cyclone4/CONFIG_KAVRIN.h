@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct KAVRIN_CONFIG {
     uint8_t BoardId;
@@ -106,6 +108,10 @@ void BuildMainBoard_Kavrin(TMainBoard* board, const KAVRIN_CONFIG& Config);
 // a voltage other than 3.3 V, "HSMC_" for an "HSMC Default" without a prefix, the HSMC card
 // at its connector's voltage. The record is not changed.
 void BuildKavrinProjectBoard(TMainBoard& board, const KAVRIN_CONFIG& config);
+
+// The record's cards and the lists the form offers them from (the HSMC list by the voltage):
+// Generate refuses by name a card they do not offer.
+std::vector<CardChoice> KavrinCardChoices(const KAVRIN_CONFIG& config);
 
 // What the Kavrin form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

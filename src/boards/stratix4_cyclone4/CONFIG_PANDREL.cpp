@@ -427,8 +427,27 @@ void BuildPandrelProjectBoard(TMainBoard& board, const PANDREL_CONFIG& config)
                                               0, 0);
 }
 
+std::vector<CardChoice> PandrelCardChoices(const PANDREL_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < PANDREL_CONFIG::kHsmcPorts; ++port) {
+        if (port == PORT_C && config.bHsmcCIsGpio) continue;
+        const bool transceivers = PandrelTransceiverPort(port);
+        CardChoice choice = ChoiceOf(platform::Format("HSMC-%c", 'A' + port), config.nHsmcDaughterId[port],
+                                     CONNECTOR_HSMC, transceivers);
+        for (uint8_t card : transceivers ? std::span<const uint8_t>(kPandrelTransceiverPortVariants)
+                                         : std::span<const uint8_t>(kPandrelPortVariants))
+            choice.offered.push_back(card);
+        choices.push_back(choice);
+    }
+    if (config.bHsmcCIsGpio)
+        for (CardChoice& header : GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80)) choices.push_back(header);
+    return choices;
+}
+
 bool GeneratePandrelProject(const PANDREL_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(PandrelCardChoices(config))) return false;
     TMainBoard board;
     BuildPandrelProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

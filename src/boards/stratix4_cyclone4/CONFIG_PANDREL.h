@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct PANDREL_CONFIG {
     static constexpr int kHsmcPorts = 6;
@@ -69,6 +71,13 @@ static_assert(offsetof(PANDREL_CONFIG, szHSMCPrefixName) == 417);
 // The device variants the board-type combo offers, by nBoardType.
 constexpr const char* kPandrelBoardTypes[] = {"Pandrel_230", "Pandrel_530"};
 
+// Ports A and E carry transceivers: their list takes the transceiver cards.
+constexpr bool PandrelTransceiverPort(int port) { return port == 0 || port == 4; }
+// The generic card's voltage variants the jumpers allow, which the HSMC lists offer after the
+// listed cards: on the transceiver ports, and on the others.
+constexpr uint8_t kPandrelTransceiverPortVariants[] = {91, 90, 89, 87, 86, 93};
+constexpr uint8_t kPandrelPortVariants[] = {87, 86, 93};
+
 // Every byte zero, then the board's defaults: the groups the board is mostly used with, the
 // generator not used but its outputs at 100 MHz, port C as an HSMC port, no cards.
 void DefaultConfig(PANDREL_CONFIG& config);
@@ -101,6 +110,10 @@ void RenameDefaultPin(TMainBoard& board, int n, int position, const std::string&
 // clock pins, the GPIO headers while port C serves them, the DDR3 module under "mem_". The
 // record is not changed.
 void BuildPandrelProjectBoard(TMainBoard& board, const PANDREL_CONFIG& config);
+
+// The cards of the connectors the record uses (port C's HSMC card or the GPIO headers) and the
+// lists the form offers them from: Generate refuses by name a card they do not offer.
+std::vector<CardChoice> PandrelCardChoices(const PANDREL_CONFIG& config);
 
 // What the Pandrel form's Generate does after its dialogs: the board as above, written as a
 // Verilog project with the generator's controller file.

@@ -138,8 +138,14 @@ void BuildRuskelProjectBoard(TMainBoard& board, const RUSKEL_CONFIG& config)
     }
 }
 
+std::vector<CardChoice> RuskelCardChoices(const RUSKEL_CONFIG& config)
+{
+    return GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO40);
+}
+
 bool GenerateRuskelProject(const RUSKEL_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(RuskelCardChoices(config))) return false;
     TMainBoard board;
     BuildRuskelProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

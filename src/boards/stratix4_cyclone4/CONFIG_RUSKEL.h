@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct RUSKEL_CONFIG {
     uint8_t BoardId;
@@ -54,6 +56,10 @@ void BuildMainBoard_Ruskel(TMainBoard* board, const RUSKEL_CONFIG& Config);
 // without a prefix takes "GPIO", which its suffix-only names on this board complete. The
 // record is not changed.
 void BuildRuskelProjectBoard(TMainBoard& board, const RUSKEL_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> RuskelCardChoices(const RUSKEL_CONFIG& config);
 
 // What the Ruskel form's Generate does after its dialogs: the board as above, written as a
 // Verilog project.

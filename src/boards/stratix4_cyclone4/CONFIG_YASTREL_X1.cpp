@@ -398,8 +398,18 @@ void BuildYastrel_X1ProjectBoard(TMainBoard& board, const YASTREL_X1_CONFIG& con
                                                   MemoryModuleKind::Ddr2, 1, V18, V18);
 }
 
+std::vector<CardChoice> Yastrel_X1CardChoices(const YASTREL_X1_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < YASTREL_X1_CONFIG::kHsmcPorts; ++port)
+        choices.push_back(ChoiceOf(platform::Format("HSMC-%c", 'A' + port), config.nHsmcDaughterId[port], CONNECTOR_HSMC, true));
+    for (CardChoice& header : GpioHeaderChoices(config.nGpioDaughterId, CONNECTOR_GPIO80)) choices.push_back(header);
+    return choices;
+}
+
 bool GenerateYastrel_X1Project(const YASTREL_X1_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(Yastrel_X1CardChoices(config))) return false;
     TMainBoard board;
     BuildYastrel_X1ProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct YASTREL_X1_CONFIG {
     static constexpr int kHsmcPorts = 2;
@@ -105,6 +107,10 @@ void BuildYastrel_X1ProjectBoard(TMainBoard& board, const YASTREL_X1_CONFIG& con
 
 // The working record of the above, which the board's copy holds.
 YASTREL_X1_CONFIG Yastrel_X1ProjectRecord(const YASTREL_X1_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> Yastrel_X1CardChoices(const YASTREL_X1_CONFIG& config);
 
 // What the Yastrel_X1 form's Generate does after its dialogs: the board as above, written as a
 // Verilog project with the generator's controller file.

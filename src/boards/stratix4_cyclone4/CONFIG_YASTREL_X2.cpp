@@ -326,8 +326,18 @@ void BuildYastrel_X2ProjectBoard(TMainBoard& board, const YASTREL_X2_CONFIG& con
                                               V18);
 }
 
+std::vector<CardChoice> Yastrel_X2CardChoices(const YASTREL_X2_CONFIG& config, int node)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < YASTREL_X2_NODE_CONFIG::kHsmcPorts; ++port)
+        choices.push_back(
+            ChoiceOf(platform::Format("HSMC-%c", 'A' + port), config.F[node].nHsmcDaughterId[port], CONNECTOR_HSMC));
+    return choices;
+}
+
 bool GenerateYastrel_X2Project(const YASTREL_X2_CONFIG& config, int node, const std::string& projectFile)
 {
+    if (!CheckCardChoices(Yastrel_X2CardChoices(config, node))) return false;
     TMainBoard board;
     BuildYastrel_X2ProjectBoard(board, config, node);
     return TSystemBuild().Generate(board, projectFile, false);

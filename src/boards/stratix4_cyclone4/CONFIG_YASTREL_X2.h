@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 // The settings of one FPGA node.
 struct YASTREL_X2_NODE_CONFIG {
@@ -89,6 +91,10 @@ void BuildMainBoard_Yastrel_X2(TMainBoard* board, const YASTREL_X2_CONFIG& Confi
 // The node's definition and its cards attached as the form attaches them, the DDR2 module
 // under "mem_"; an empty prefix stays empty. The record is not changed.
 void BuildYastrel_X2ProjectBoard(TMainBoard& board, const YASTREL_X2_CONFIG& config, int node);
+
+// The cards of the node's block and the lists the form offers them from: Generate refuses by
+// name a card they do not offer.
+std::vector<CardChoice> Yastrel_X2CardChoices(const YASTREL_X2_CONFIG& config, int node);
 
 // What the Yastrel_X2 form's Generate does after its dialogs: the node's board as above,
 // written as a Verilog project.

@@ -308,8 +308,6 @@ TFormPandrel::TFormPandrel(QWidget* owner)
 
 TFormPandrel::~TFormPandrel() = default;
 
-bool TFormPandrel::IsTransceiverPort(int port) { return port == 0 || port == 4; }
-
 bool TFormPandrel::IsGpioMode() const { return m_HsmcGpio->currentIndex() == 1; }
 
 void TFormPandrel::ApplyDefaultConfig() { DefaultConfig(m_Settings.Config); }
@@ -321,11 +319,11 @@ void TFormPandrel::FillComboBoxes()
     m_BoardType->setCurrentIndex(0);
     // The generic card's voltage variants the jumpers allow, after the listed cards.
     m_Settings.BuildDaughterList(CONNECTOR_HSMC, false, VOLTAGE_2V5);
-    for (uint8_t card : {87, 86, 93}) m_Settings.AppendDaughterId(card);
+    for (uint8_t card : kPandrelPortVariants) m_Settings.AppendDaughterId(card);
     m_XcvrCards.BuildDaughterList(CONNECTOR_HSMC, true, VOLTAGE_2V5);
-    for (uint8_t card : {91, 90, 89, 87, 86, 93}) m_XcvrCards.AppendDaughterId(card);
+    for (uint8_t card : kPandrelTransceiverPortVariants) m_XcvrCards.AppendDaughterId(card);
     for (int port = 0; port < PANDREL_CONFIG::kHsmcPorts; ++port)
-        m_Hsmc[port].SetCards(CardsOf(IsTransceiverPort(port) ? m_XcvrCards : m_Settings));
+        m_Hsmc[port].SetCards(CardsOf(PandrelTransceiverPort(port) ? m_XcvrCards : m_Settings));
     m_HsmcGpio->clear();
     m_HsmcGpio->addItems({QStringLiteral("HSMC"), QStringLiteral("GPIO")});
     m_HsmcGpio->setCurrentIndex(0);

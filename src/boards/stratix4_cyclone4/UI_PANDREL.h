@@ -28,8 +28,6 @@ public:
     void UpdateGpioLabel();
     void UpdateVoltagePicture();
 
-    // Ports A and E carry transceiver lanes and so offer the transceiver cards.
-    static bool IsTransceiverPort(int port);
     // The switch on "GPIO": port C serves the two GPIO headers.
     bool IsGpioMode() const;
     // The jumper level a port's card asks for: 0 1.5 V, 1 1.8 V, 2 2.5 V, 3 3.0 V, 4 3.3 V.

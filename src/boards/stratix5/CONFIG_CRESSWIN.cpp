@@ -287,8 +287,14 @@ void BuildCresswinProjectBoard(TMainBoard& board, const CRESSWIN_CONFIG& config)
         TConfigBaseAttach::AttachHsmcCard(&board, EXPANSION_HSMC_A, card, ReadRecordText(request.szHSMC_APrefixName[0]));
 }
 
+std::vector<CardChoice> CresswinCardChoices(const CRESSWIN_CONFIG& config)
+{
+    return {ChoiceOf("HSMC-A", config.nHSMC_ADaughterId[0], CONNECTOR_HSMC, true)};
+}
+
 bool GenerateCresswinProject(const CRESSWIN_CONFIG& config, const std::string& projectFile)
 {
+    if (!CheckCardChoices(CresswinCardChoices(config))) return false;
     TMainBoard board;
     BuildCresswinProjectBoard(board, config);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 struct CRESSWIN_CONFIG {
     uint8_t BoardId;
@@ -88,6 +89,10 @@ CRESSWIN_CONFIG CresswinFormRecord(const CRESSWIN_CONFIG& config);
 // for a generic card without a prefix), from the record as the form stores it. The record
 // is not changed.
 void BuildCresswinProjectBoard(TMainBoard& board, const CRESSWIN_CONFIG& config);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> CresswinCardChoices(const CRESSWIN_CONFIG& config);
 
 // What the Cresswin form's Generate does after its dialogs: the board as above, written as a
 // Verilog project with the clock-chip code and its controller files.

@@ -300,8 +300,19 @@ void BuildVellaniProjectBoard(TMainBoard& board, TConfigVellani& settings)
     if (Config.bDDR3) board.AttachDdr3SodimmStratixV(EXPANSION_DDR3_SODIMM_A, "DDR3_", 1, 0, 0);
 }
 
+std::vector<CardChoice> VellaniCardChoices(const VELLANI_CONFIG& config)
+{
+    std::vector<CardChoice> choices;
+    for (int port = 0; port < TConfigVellani::kFmcPorts; ++port)
+        choices.push_back(
+            ChoiceOf(kFmcPorts[port].name, config.nFmcDaughterId[port], kFmcPorts[port].type, true, VOLTAGE_2V5, true));
+    choices.push_back(ChoiceOf("GPIO", config.nGpioDaughterId, CONNECTOR_GPIO40, false, VOLTAGE_2V5, true));
+    return choices;
+}
+
 bool GenerateVellaniProject(TConfigVellani& settings, const std::string& projectFile)
 {
+    if (!CheckCardChoices(VellaniCardChoices(settings.Config))) return false;
     TMainBoard board;
     BuildVellaniProjectBoard(board, settings);
     return TSystemBuild().Generate(board, projectFile, false);

@@ -1,8 +1,10 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "boards/stratix5/ConfigVellani.h"
 #include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
 
 // Fills an empty board with Vellani's device, the ticked groups, the clock-chip reference
 // clocks of the record's choices and the expansion connectors that carry a card or the DDR3
@@ -13,6 +15,10 @@ void BuildMainBoard_Vellani(TMainBoard* board, TConfigVellani* settings);
 // them (the module under "DDR3_"). A board type outside the list becomes the first in the
 // record, as the form shows it.
 void BuildVellaniProjectBoard(TMainBoard& board, TConfigVellani& settings);
+
+// The record's cards and the lists the form offers them from: Generate refuses by name a card
+// they do not offer.
+std::vector<CardChoice> VellaniCardChoices(const VELLANI_CONFIG& config);
 
 // What the Vellani form's Generate does after its dialogs, without controls: the board as
 // above, then the Verilog project written. The record is taken as it stands (the form has

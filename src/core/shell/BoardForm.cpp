@@ -12,9 +12,11 @@
 #include <algorithm>
 #include <iterator>
 #include <qdrawutil.h>
+#include <span>
 #include <utility>
 
 #include "cards/DaughterBoardInfo.h"
+#include "core/settings/CardChoice.h"
 #include "core/settings/ProjectName.h"
 #include "core/settings/RecordText.h"
 #include "core/shell/UnitMain.h"
@@ -140,13 +142,7 @@ bool TBoardForm::ShowLastFailure(const std::optional<std::string>& message)
 
 bool TBoardForm::RefuseCardWithoutPinMap(std::initializer_list<uint8_t> cardIds)
 {
-    for (uint8_t id : cardIds) {
-        if (!BoardHasPinMap(id)) {
-            platform::ErrorBox(BoardName(id) + " has no pin map; choose another card.");
-            return true;
-        }
-    }
-    return false;
+    return ::RefuseCardWithoutPinMap(std::span(cardIds.begin(), cardIds.size()));
 }
 
 void TBoardForm::ShowVoltageJumperWarning(const std::string& changed)

@@ -1,0 +1,367 @@
+#include "EveryBoard.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "boards/arria10/CONFIG_Abernoll.h"
+#include "boards/arria10/CONFIG_DRAVELLE.h"
+#include "boards/arria10/CONFIG_Idrenne.h"
+#include "boards/arria10/CONFIG_NOBRECHT.h"
+#include "boards/cyclone5_max10/CONFIG_Ebbrick.h"
+#include "boards/cyclone5_max10/CONFIG_Glenmarch.h"
+#include "boards/cyclone5_max10/CONFIG_Jorvale.h"
+#include "boards/cyclone5_max10/CONFIG_Kestwin.h"
+#include "boards/cyclone5_max10/CONFIG_Lumbrae.h"
+#include "boards/cyclone5_max10/CONFIG_Plimmet.h"
+#include "boards/cyclone5_max10/CONFIG_Pocklin.h"
+#include "boards/cyclone5_max10/CONFIG_Pressel.h"
+#include "boards/cyclone5_max10/CONFIG_Tamblin.h"
+#include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
+#include "boards/cyclone5_max10/CONFIG_Wistrell.h"
+#include "boards/early/CONFIG_FENNICK.h"
+#include "boards/early/CONFIG_HARNIX.h"
+#include "boards/early/CONFIG_LOTHVAR.h"
+#include "boards/early/CONFIG_MIRROW.h"
+#include "boards/early/CONFIG_ORLENN.h"
+#include "boards/early/CONFIG_PELLISH.h"
+#include "boards/early/CONFIG_TIVERNE.h"
+#include "boards/early/CONFIG_WEMBREL.h"
+#include "boards/stratix4_cyclone4/CONFIG_ASHVORN.h"
+#include "boards/stratix4_cyclone4/CONFIG_CORBANTH.h"
+#include "boards/stratix4_cyclone4/CONFIG_GORVATH.h"
+#include "boards/stratix4_cyclone4/CONFIG_KAVRIN.h"
+#include "boards/stratix4_cyclone4/CONFIG_PANDREL.h"
+#include "boards/stratix4_cyclone4/CONFIG_RUSKEL.h"
+#include "boards/stratix4_cyclone4/CONFIG_YASTREL_X1.h"
+#include "boards/stratix4_cyclone4/CONFIG_YASTREL_X2.h"
+#include "boards/stratix5/CONFIG_CRESSWIN.h"
+#include "boards/stratix5/CONFIG_MORRAST.h"
+#include "boards/stratix5/CONFIG_SARNOTH.h"
+#include "boards/stratix5/CONFIG_VELLANI.h"
+
+namespace boardtest {
+namespace {
+
+template <class R>
+Record Bytes(const R& record)
+{
+    Record bytes(sizeof record);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    return bytes;
+}
+
+template <class R>
+R As(const Record& bytes)
+{
+    if (bytes.size() != sizeof(R)) throw std::logic_error("a record of another board");
+    R record;
+    std::memcpy(&record, bytes.data(), sizeof record);
+    return record;
+}
+
+// The record with every byte from `first` to `last` set: the run of group flags a form's
+// check boxes write.
+template <class R>
+R Ticked(R record, uint8_t R::*first, uint8_t R::*last)
+{
+    auto* bytes = reinterpret_cast<uint8_t*>(&record);
+    const auto from = reinterpret_cast<uint8_t*>(&(record.*first)) - bytes;
+    const auto to = reinterpret_cast<uint8_t*>(&(record.*last)) - bytes;
+    std::memset(bytes + from, 1, static_cast<std::size_t>(to - from + 1));
+    return record;
+}
+
+// The same record once per value of one of its fields.
+template <class R, class F>
+std::vector<R> Each(const R& record, F R::*field, std::initializer_list<F> values)
+{
+    std::vector<R> records;
+    for (F value : values) {
+        records.push_back(record);
+        records.back().*field = value;
+    }
+    return records;
+}
+
+template <class R>
+BoardUnderTest Board(std::string name, uint8_t id, const std::vector<R>& bases,
+                     std::vector<CardChoice> (*choices)(const R&), void (*build)(const R&, const BoardUse&),
+                     bool (*generate)(const R&, const std::string&))
+{
+    BoardUnderTest board{std::move(name), id, {}, nullptr, nullptr, nullptr};
+    for (const R& base : bases) board.bases.push_back(Bytes(base));
+    board.choices = [choices](const Record& bytes) { return choices(As<R>(bytes)); };
+    board.build = [build](const Record& bytes, const BoardUse& use) { build(As<R>(bytes), use); };
+    board.generate = [generate](const Record& bytes, const std::string& file) { return generate(As<R>(bytes), file); };
+    return board;
+}
+
+template <class R, void (*Build)(TMainBoard&, const R&)>
+void Built(const R& record, const BoardUse& use)
+{
+    TMainBoard board;
+    Build(board, record);
+    use(board);
+}
+
+// The pairs of the boards with a settings class take the settings object.
+template <class S, void (*Build)(TMainBoard&, S&)>
+void SettingsBuilt(const decltype(S::Config)& record, const BoardUse& use)
+{
+    S settings;
+    settings.Config = record;
+    TMainBoard board;
+    Build(board, settings);
+    use(board);
+}
+
+template <class S, bool (*Generate)(S&, const std::string&)>
+bool SettingsGenerated(const decltype(S::Config)& record, const std::string& file)
+{
+    S settings;
+    settings.Config = record;
+    return Generate(settings, file);
+}
+
+template <class R>
+std::vector<CardChoice> NoCards(const R&)
+{
+    return {};
+}
+
+std::vector<BoardUnderTest> MakeEveryBoard()
+{
+    std::vector<BoardUnderTest> boards;
+
+    using ULV = ULVARIN_CONFIG;
+    boards.push_back(Board<ULV>(
+        "Ulvarin", MAINBOARD_Ulvarin,
+        Each(Ticked(TConfigUlvarin::DefaultConfig(), &ULV::bClock, &ULV::bHps), &ULV::nHsmcVoltage, {1, 0, 2, 3}),
+        &UlvarinCardChoices, &SettingsBuilt<TConfigUlvarin, &BuildUlvarinProjectBoard>, &SettingsGenerated<TConfigUlvarin, &GenerateUlvarinProject>));
+    using PRE = PRESSEL_CONFIG;
+    boards.push_back(Board<PRE>("Pressel", MAINBOARD_Pressel,
+                                {Ticked(TConfigPressel::DefaultConfig(), &PRE::bClock, &PRE::bArduino)},
+                                &PresselCardChoices, &SettingsBuilt<TConfigPressel, &BuildPresselProjectBoard>, &SettingsGenerated<TConfigPressel, &GeneratePresselProject>));
+    using WIS = WISTRELL_CONFIG;
+    boards.push_back(Board<WIS>("Wistrell", MAINBOARD_Wistrell, {Ticked(DefaultWistrellConfig(), &WIS::bClock, &WIS::bHps)},
+                                &WistrellCardChoices, &Built<WIS, &BuildWistrellProjectBoard>, &GenerateWistrellProject));
+    using PLI = PLIMMET_CONFIG;
+    boards.push_back(Board<PLI>("Plimmet", MAINBOARD_Plimmet, {Ticked(DefaultPlimmetConfig(), &PLI::bClock, &PLI::bAdc)},
+                                &PlimmetCardChoices, &Built<PLI, &BuildPlimmetProjectBoard>, &GeneratePlimmetProject));
+    using GLE = GLENMARCH_CONFIG;
+    boards.push_back(Board<GLE>("Glenmarch", MAINBOARD_Glenmarch,
+                                {Ticked(GLENMARCH_CONFIG::DefaultConfig(), &GLE::bClock, &GLE::bHps)},
+                                &GlenmarchCardChoices, &Built<GLE, &BuildGlenmarchProjectBoard>, &GenerateGlenmarchProject));
+    using EBB = EBBRICK_CONFIG;
+    boards.push_back(Board<EBB>("Ebbrick", MAINBOARD_Ebbrick, {Ticked(DefaultEbbrickConfig(), &EBB::bClock, &EBB::bSdCard)},
+                                &EbbrickCardChoices, &Built<EBB, &BuildEbbrickProjectBoard>, &GenerateEbbrickProject));
+    using KES = KESTWIN_CONFIG;
+    KES kestwin;
+    DefaultConfig(kestwin);
+    boards.push_back(Board<KES>("Kestwin", MAINBOARD_Kestwin, {Ticked(kestwin, &KES::bClock, &KES::bArduino)},
+                                &KestwinCardChoices, &Built<KES, &BuildKestwinProjectBoard>, &GenerateKestwinProject));
+    using LUM = LUMBRAE_CONFIG;
+    LUM lumbrae;
+    DefaultConfig(lumbrae);
+    boards.push_back(Board<LUM>("Lumbrae", MAINBOARD_Lumbrae, {Ticked(lumbrae, &LUM::bClock, &LUM::bHdmiTx)},
+                                &LumbraeCardChoices, &Built<LUM, &BuildLumbraeProjectBoard>, &GenerateLumbraeProject));
+    using JOR = JORVALE_CONFIG;
+    boards.push_back(Board<JOR>(
+        "Jorvale", MAINBOARD_Jorvale,
+        Each(Ticked(JorvaleDefaultConfig(), &JOR::bClock, &JOR::bTemperature), &JOR::nHsmcVoltage, {1, 0, 2, 3}),
+        &JorvaleCardChoices, +[](const JOR& record, const BoardUse& use) {
+            JOR copy = record;
+            TMainBoard board;
+            BuildJorvaleProjectBoard(board, copy);
+            use(board);
+        },
+        &GenerateJorvaleProject));
+    using POC = POCKLIN_CONFIG;
+    POC pocklin;
+    DefaultConfig(pocklin);
+    boards.push_back(Board<POC>("Pocklin", MAINBOARD_Pocklin, {Ticked(pocklin, &POC::bClock, &POC::bRavesh)},
+                                &PocklinCardChoices, &Built<POC, &BuildPocklinProjectBoard>, &GeneratePocklinProject));
+    using TAM = TAMBLIN_CONFIG;
+    TAM tamblin;
+    DefaultConfig(tamblin);
+    std::vector<TAM> tamblins = Each(Ticked(tamblin, &TAM::bClock, &TAM::bPowerMonitor), &TAM::nBbbHeaderIndex,
+                                     {uint8_t{1}, uint8_t{2}, uint8_t{3}});
+    for (int32_t revision : {TAMBLIN_REVISION_A, TAMBLIN_REVISION_B}) {
+        tamblins.push_back(tamblins.front());
+        tamblins.back().nBoardRevision = revision;
+    }
+    boards.push_back(Board<TAM>("Tamblin", MAINBOARD_Tamblin, tamblins, &NoCards<TAM>, &Built<TAM, &BuildTamblinProjectBoard>, &GenerateTamblinProject));
+
+    using HAR = HARNIX_CONFIG;
+    HAR harnix;
+    DefaultConfig(harnix);
+    boards.push_back(Board<HAR>("Harnix", MAINBOARD_Harnix, {Ticked(harnix, &HAR::bOSC, &HAR::bRS232)},
+                                &HarnixCardChoices, &Built<HAR, &BuildHarnixProjectBoard>, &GenerateHarnixProject));
+    using FEN = FENNICK_CONFIG;
+    FEN fennick;
+    DefaultConfig(fennick);
+    boards.push_back(Board<FEN>("Fennick", MAINBOARD_Fennick, {Ticked(fennick, &FEN::bOSC, &FEN::bAudio)},
+                                &FennickCardChoices, &Built<FEN, &BuildFennickProjectBoard>, &GenerateFennickProject));
+    using MIR = MIRROW_CONFIG;
+    MIR mirrow;
+    DefaultConfig(mirrow);
+    boards.push_back(Board<MIR>("Mirrow", MAINBOARD_Mirrow, {Ticked(mirrow, &MIR::bOSC, &MIR::bUSB)}, &MirrowCardChoices,
+                                &Built<MIR, &BuildMirrowProjectBoard>, &GenerateMirrowProject));
+    using PEL = PELLISH_CONFIG;
+    PEL pellish;
+    DefaultConfig(pellish);
+    boards.push_back(Board<PEL>("Pellish", MAINBOARD_Pellish, {Ticked(pellish, &PEL::bOSC, &PEL::bUSB)},
+                                &PellishCardChoices, &Built<PEL, &BuildPellishProjectBoard>, &GeneratePellishProject));
+    using TIV = TIVERNE_CONFIG;
+    TIV tiverne;
+    DefaultConfig(tiverne);
+    boards.push_back(Board<TIV>("Tiverne", MAINBOARD_Tiverne, {Ticked(tiverne, &TIV::bOSC, &TIV::bFlashSSRAM)},
+                                &TiverneCardChoices, &Built<TIV, &BuildTiverneProjectBoard>, &GenerateTiverneProject));
+    using LOT = LOTHVAR_CONFIG;
+    LOT lothvar;
+    DefaultConfig(lothvar);
+    boards.push_back(Board<LOT>("Lothvar", MAINBOARD_Lothvar, {Ticked(lothvar, &LOT::bPortBExtras, &LOT::bPciBus)},
+                                &LothvarCardChoices, &Built<LOT, &BuildLothvarProjectBoard>, &GenerateLothvarProject));
+    using ORL = ORLENN_CONFIG;
+    ORL orlenn;
+    DefaultConfig(orlenn);
+    orlenn = Ticked(orlenn, &ORL::bOSC, &ORL::bTemp);
+    ORL orlennGpio = orlenn, orlennDdr2 = orlenn;
+    orlennGpio.bGPIO = 1;  // in place of Kelpin-A
+    orlennDdr2.bDDR2 = 1;  // in place of Kelpin-B
+    boards.push_back(Board<ORL>("Orlenn", MAINBOARD_Orlenn, {orlennGpio, orlennDdr2}, &OrlennCardChoices,
+                                &Built<ORL, &BuildOrlennProjectBoard>, &GenerateOrlennProject));
+    using WEM = WEMBREL_CONFIG;
+    WEM wembrel;
+    DefaultConfig(wembrel);
+    wembrel.BoardId = MAINBOARD_Wembrel;  // the form writes both before it generates
+    wembrel.Size = sizeof wembrel;
+    boards.push_back(Board<WEM>("Wembrel", MAINBOARD_Wembrel, {Ticked(wembrel, &WEM::bOSC, &WEM::bPciBus)},
+                                &WembrelCardChoices, &Built<WEM, &BuildWembrelProjectBoard>, &GenerateWembrelProject));
+
+    using ASH = ASHVORN_CONFIG;
+    ASH ashvorn;
+    DefaultConfig(ashvorn);
+    boards.push_back(Board<ASH>("Ashvorn", MAINBOARD_Ashvorn, {Ticked(ashvorn, &ASH::bOSC, &ASH::bPCIeSoftIP)},
+                                &AshvornCardChoices, &Built<ASH, &BuildAshvornProjectBoard>, &GenerateAshvornProject));
+    using COR = CORBANTH_CONFIG;
+    COR corbanth;
+    DefaultConfig(corbanth);
+    boards.push_back(Board<COR>("Corbanth", MAINBOARD_Corbanth, {Ticked(corbanth, &COR::bOSC, &COR::bFlash)},
+                                &CorbanthCardChoices, &Built<COR, &BuildCorbanthProjectBoard>, &GenerateCorbanthProject));
+    using GOR = GORVATH_CONFIG;
+    GOR gorvath;
+    DefaultConfig(gorvath);
+    boards.push_back(Board<GOR>("Gorvath", MAINBOARD_Gorvath, {Ticked(gorvath, &GOR::bOSC, &GOR::bLCD)},
+                                &GorvathCardChoices, &Built<GOR, &BuildGorvathProjectBoard>, &GenerateGorvathProject));
+    using KAV = KAVRIN_CONFIG;
+    KAV kavrin;
+    DefaultConfig(kavrin);
+    boards.push_back(Board<KAV>("Kavrin", MAINBOARD_Kavrin,
+                                Each(Ticked(kavrin, &KAV::bOSC, &KAV::bEXIO), &KAV::nHsmcVoltage, {1, 0, 2, 3}),
+                                &KavrinCardChoices, &Built<KAV, &BuildKavrinProjectBoard>, &GenerateKavrinProject));
+    using PAN = PANDREL_CONFIG;
+    PAN pandrel;
+    DefaultConfig(pandrel);
+    boards.push_back(Board<PAN>("Pandrel", MAINBOARD_Pandrel,
+                                Each(Ticked(pandrel, &PAN::bOSC, &PAN::bExtPLL), &PAN::bHsmcCIsGpio,
+                                     {uint8_t{0}, uint8_t{1}}),
+                                &PandrelCardChoices, &Built<PAN, &BuildPandrelProjectBoard>, &GeneratePandrelProject));
+    using RUS = RUSKEL_CONFIG;
+    RUS ruskel;
+    DefaultConfig(ruskel);
+    boards.push_back(Board<RUS>("Ruskel", MAINBOARD_Ruskel, {Ticked(ruskel, &RUS::bOSC, &RUS::bHeader)},
+                                &RuskelCardChoices, &Built<RUS, &BuildRuskelProjectBoard>, &GenerateRuskelProject));
+    using YX1 = YASTREL_X1_CONFIG;
+    YX1 yastrelX1;
+    DefaultConfig(yastrelX1);
+    boards.push_back(Board<YX1>("Yastrel_X1", MAINBOARD_Yastrel_X1, {Ticked(yastrelX1, &YX1::bOSC, &YX1::bRS232)},
+                                &Yastrel_X1CardChoices, &Built<YX1, &BuildYastrel_X1ProjectBoard>, &GenerateYastrel_X1Project));
+    using YX2 = YASTREL_X2_CONFIG;
+    YX2 yastrelX2;
+    DefaultConfig(yastrelX2);
+    for (YASTREL_X2_NODE_CONFIG& node : yastrelX2.F)
+        node = Ticked(node, &YASTREL_X2_NODE_CONFIG::bOSC, &YASTREL_X2_NODE_CONFIG::bEEPROM);
+    boards.push_back(Board<YX2>(
+        "Yastrel_X2 F1", MAINBOARD_Yastrel_X2, {yastrelX2},
+        +[](const YX2& record) { return Yastrel_X2CardChoices(record, 0); },
+        +[](const YX2& record, const BoardUse& use) {
+            TMainBoard board;
+            BuildYastrel_X2ProjectBoard(board, record, 0);
+            use(board);
+        },
+        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 0, file); }));
+    boards.push_back(Board<YX2>(
+        "Yastrel_X2 F2", MAINBOARD_Yastrel_X2, {yastrelX2},
+        +[](const YX2& record) { return Yastrel_X2CardChoices(record, 1); },
+        +[](const YX2& record, const BoardUse& use) {
+            TMainBoard board;
+            BuildYastrel_X2ProjectBoard(board, record, 1);
+            use(board);
+        },
+        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 1, file); }));
+
+    using CRE = CRESSWIN_CONFIG;
+    CRE cresswin;
+    DefaultConfig(cresswin);
+    boards.push_back(Board<CRE>("Cresswin", MAINBOARD_Cresswin, {Ticked(cresswin, &CRE::bOSC, &CRE::bRs422)},
+                                &CresswinCardChoices, &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject));
+    using MOR = MORRAST_CONFIG;
+    MOR morrast;
+    DefaultConfig(morrast);
+    boards.push_back(Board<MOR>("Morrast", MAINBOARD_Morrast, {Ticked(morrast, &MOR::bOSC, &MOR::bRs422)}, &NoCards<MOR>,
+                                &Built<MOR, &BuildMorrastProjectBoard>, &GenerateMorrastProject));
+    using SAR = SARNOTH_CONFIG;
+    SAR sarnoth;
+    DefaultConfig(sarnoth);
+    boards.push_back(Board<SAR>("Sarnoth", MAINBOARD_Sarnoth, {Ticked(sarnoth, &SAR::bOSC, &SAR::bRs422)}, &NoCards<SAR>,
+                                &Built<SAR, &BuildSarnothProjectBoard>, &GenerateSarnothProject));
+    using VEL = VELLANI_CONFIG;
+    VEL vellani = Ticked(TConfigVellani::DefaultConfig(), &VEL::bOSC, &VEL::bExtLmkPLL);
+    // Every clock-chip output running, so that each reference clock is built.
+    for (uint8_t& output : vellani.nPLL) output = 1;
+    for (uint8_t& output : vellani.nPLL_PLUS) output = 1;
+    boards.push_back(Board<VEL>("Vellani", MAINBOARD_Vellani, {vellani}, &VellaniCardChoices,
+                                &SettingsBuilt<TConfigVellani, &BuildVellaniProjectBoard>, &SettingsGenerated<TConfigVellani, &GenerateVellaniProject>));
+
+    using NOB = NOBRECHT_CONFIG;
+    boards.push_back(Board<NOB>("Nobrecht", MAINBOARD_Nobrecht,
+                                {Ticked(TConfigNobrecht::DefaultConfig(), &NOB::bOSC, &NOB::bRs422)}, &NoCards<NOB>,
+                                &SettingsBuilt<TConfigNobrecht, &BuildNobrechtProjectBoard>, &SettingsGenerated<TConfigNobrecht, &GenerateNobrechtProject>));
+    using DRA = DRAVELLE_CONFIG;
+    boards.push_back(Board<DRA>("Dravelle", MAINBOARD_Dravelle,
+                                {Ticked(TConfigDravelle::DefaultConfig(), &DRA::bOSC, &DRA::bRs422)}, &NoCards<DRA>,
+                                &SettingsBuilt<TConfigDravelle, &BuildDravelleProjectBoard>, &SettingsGenerated<TConfigDravelle, &GenerateDravelleProject>));
+    using ABE = ABERNOLL_CONFIG;
+    boards.push_back(Board<ABE>("Abernoll", MAINBOARD_Abernoll,
+                                {Ticked(TConfigAbernoll::DefaultConfig(), &ABE::bOSC, &ABE::bGPIO)}, &NoCards<ABE>,
+                                &SettingsBuilt<TConfigAbernoll, &BuildAbernollProjectBoard>, &SettingsGenerated<TConfigAbernoll, &GenerateAbernollProject>));
+    using IDR = IDRENNE_CONFIG;
+    boards.push_back(Board<IDR>("Idrenne", MAINBOARD_Idrenne,
+                                Each(Ticked(TConfigIdrenne::DefaultConfig(), &IDR::bOSC, &IDR::bHPS), &IDR::nFmcVol,
+                                     {IDRENNE_FMC_1V8, IDRENNE_FMC_1V5, IDRENNE_FMC_1V2}),
+                                &IdrenneCardChoices, &SettingsBuilt<TConfigIdrenne, &BuildIdrenneProjectBoard>, &SettingsGenerated<TConfigIdrenne, &GenerateIdrenneProject>));
+    return boards;
+}
+
+}  // namespace
+
+const std::vector<BoardUnderTest>& EveryBoard()
+{
+    static const std::vector<BoardUnderTest> boards = MakeEveryBoard();
+    return boards;
+}
+
+std::size_t CardOffset(const BoardUnderTest& board, const Record& record, const std::string& connector)
+{
+    constexpr uint8_t kMarker = 0xA5;
+    for (std::size_t at = 0; at < record.size(); ++at) {
+        Record probe = record;
+        probe[at] = kMarker;
+        for (const CardChoice& choice : board.choices(probe))
+            if (choice.connector == connector && choice.card == kMarker) return at;
+    }
+    throw std::logic_error(board.name + " has no card field for " + connector);
+}
+
+}  // namespace boardtest

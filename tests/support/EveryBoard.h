@@ -1,0 +1,40 @@
+#pragma once
+// Every board's headless pair seen through its record's bytes, for the tests that walk all
+// boards: the records a walk starts from, the card choices the pair checks and the board the
+// pair builds.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/model/MainBoard.h"
+#include "core/settings/CardChoice.h"
+
+namespace boardtest {
+
+using Record = std::vector<uint8_t>;
+using BoardUse = std::function<void(const TMainBoard&)>;
+
+struct BoardUnderTest {
+    std::string name;  // "Gorvath", "Yastrel_X2 F2"
+    uint8_t boardId;
+    // Every group ticked and every connector the record can use in use, no card. Where
+    // connectors exclude each other or a list follows a voltage, one record per case; the
+    // first is at the form's default voltage.
+    std::vector<Record> bases;
+    std::function<std::vector<CardChoice>(const Record&)> choices;
+    // Builds the pair's board of the record and hands it to `use`.
+    std::function<void(const Record&, const BoardUse&)> build;
+    // The pair's Generate of the record into that project file.
+    std::function<bool(const Record&, const std::string&)> generate;
+};
+
+const std::vector<BoardUnderTest>& EveryBoard();
+
+// Where in a record (with no card) the named connector's card id lies: found by its effect on
+// the board's choices, so that no board needs to say where its fields lie. A byte written
+// there puts that card on the connector.
+std::size_t CardOffset(const BoardUnderTest& board, const Record& record, const std::string& connector);
+
+}  // namespace boardtest
