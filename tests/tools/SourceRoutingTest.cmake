@@ -70,14 +70,14 @@ endforeach()
 set(tests ${WORK}/tests)
 make_tree(${tests}
   support/ModelQuery.cpp support/ModelQuery.h support/test_rcdata.list
-  gui/ShellTest.cpp fuzz/UlvarinRecordFuzz.cpp fuzz/corpus/00b63bc9 fuzz/CMakeLists.txt
+  gui/ShellTest.cpp fuzz/BoardRecordFuzz.cpp fuzz/corpus/00b63bc9 fuzz/CMakeLists.txt
   boards/UlvarinDefinitionTest.cpp model/PinTest.cpp hdl/benches/bench_tasks.vh data/generate/top.qsf
   tools/SourceRoutingTest.cmake)
 pinwright_route_tests(${tests} support core gui fuzz)
 expect_list("test support" "${support}" ${tests} support/ModelQuery.cpp)
 expect_list("core tests" "${core}" ${tests} boards/UlvarinDefinitionTest.cpp model/PinTest.cpp)
 expect_list("GUI tests" "${gui}" ${tests} gui/ShellTest.cpp)
-expect_list("fuzz targets" "${fuzz}" ${tests} fuzz/UlvarinRecordFuzz.cpp)
+expect_list("fuzz targets" "${fuzz}" ${tests} fuzz/BoardRecordFuzz.cpp)
 
 foreach(stray data/Oops.cpp fuzz/Helper.cpp model/PinTest.cc)
   make_tree(${tests} model/PinTest.cpp ${stray})
