@@ -6,8 +6,9 @@
 #                                        a copy of the committed corpus and grows from run to run
 # Options:
 #   --jobs N     N fuzzing processes at once (libFuzzer's fork mode)
-#   --keep       afterwards, merges the inputs of build-fuzz/corpus that add coverage into
-#                tests/fuzz/corpus (libFuzzer's -merge=1: only those, so the corpus stays small)
+#   --keep       merges the inputs of build-fuzz/corpus that add coverage into tests/fuzz/corpus
+#                (libFuzzer's -merge=1: only those, so the corpus stays small), after fuzzing when
+#                SECONDS is given, instead of the replay when not
 #   --lenient    an internal check is a refusal, not a finding: each board's check is told once
 #                and its first input kept in build-fuzz/checks/ (also for a replay)
 # Crashes and sanitizer findings are written to build-fuzz/artifacts/.
@@ -36,20 +37,20 @@ target=$PWD/build-fuzz/tests/fuzz/board_record_fuzz
 # in memory where there is such a file system (the target writes five files a run).
 tmp=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-if [ "$seconds" -eq 0 ]; then
-    TMPDIR="$tmp" "$target" tests/fuzz/corpus/*
-else
+# The longest input: a board id, Yastrel_X2's record and its node.
+max_len=$(stat -c %s tests/fuzz/corpus/* | sort -n | tail -n 1)
+if [ "$seconds" -gt 0 ]; then
     mkdir -p build-fuzz/corpus build-fuzz/artifacts
     cp -n tests/fuzz/corpus/* build-fuzz/corpus/
-    # The longest input: a board id, Yastrel_X2's record and its node.
-    max_len=$(stat -c %s tests/fuzz/corpus/* | sort -n | tail -n 1)
     flags=(-max_total_time="$seconds" -max_len="$max_len" -len_control=0 -print_final_stats=1
            -artifact_prefix="$PWD/build-fuzz/artifacts/")
     [ "$jobs" -gt 1 ] && flags+=(-fork="$jobs")
     TMPDIR="$tmp" "$target" build-fuzz/corpus "${flags[@]}"
-    if [ "$keep" -eq 1 ]; then
-        TMPDIR="$tmp" "$target" -merge=1 tests/fuzz/corpus build-fuzz/corpus
-    fi
+fi
+if [ "$keep" -eq 1 ]; then
+    TMPDIR="$tmp" "$target" -merge=1 -max_len="$max_len" tests/fuzz/corpus build-fuzz/corpus
+elif [ "$seconds" -eq 0 ]; then
+    TMPDIR="$tmp" "$target" tests/fuzz/corpus/*
 fi
 if [ -n "$(ls -A "$tmp")" ]; then
     echo "The fuzz target left files in the temporary folder:" >&2
