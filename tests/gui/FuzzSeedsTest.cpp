@@ -12,6 +12,13 @@
 #include "HeadlessBoards.h"
 #include "core/shell/BoardForm.h"
 
+namespace headless {
+
+// The board's name in test names and messages.
+inline void PrintTo(const Board& board, std::ostream* out) { *out << board.name; }
+
+}  // namespace headless
+
 namespace {
 
 const std::string kCorpus = std::string(PINWRIGHT_TESTS_DIR) + "/fuzz/corpus/";
