@@ -48,7 +48,7 @@ public:
     bool SaveToFile(const std::string&) override { return false; }
     std::string GetQsfSettings() override { return "qsf text of the settings\r\n"; }
     std::string GetTopLevelCode() override { return "// body text of the settings\r\n"; }
-    bool ExportVerilogIP(const std::string&) override { return true; }
+    ExportResult ExportVerilogIP(const std::string&) override { return {}; }
     std::span<const uint8_t> RecordBytes() const override { return {}; }
 };
 

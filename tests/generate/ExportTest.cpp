@@ -13,7 +13,6 @@
 #include "core/generate/ClockFrequencies.h"
 #include "boards/stratix5/ConfigVellani.h"
 #include "core/generate/SystemBuild.h"
-#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Resources.h"
 
@@ -70,10 +69,10 @@ public:
     bool SaveToFile(const std::string&) override { return false; }
     std::string GetQsfSettings() override { return {}; }
     std::string GetTopLevelCode() override { return {}; }
-    bool ExportVerilogIP(const std::string& folder) override
+    ExportResult ExportVerilogIP(const std::string& folder) override
     {
         folders.push_back(folder);
-        return result;
+        return result ? ExportResult{} : ExportResult{folder + "ctl/x.v", "Is a directory"};
     }
     std::span<const uint8_t> RecordBytes() const override { return {}; }
     std::vector<std::string> folders;
@@ -145,7 +144,6 @@ TEST_F(Export, StopsAtTheFirstFileThatFails)
     EXPECT_FALSE(TSystemBuild().ExportVerilogIP(board, dir.Path()));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"si570_controller.v"});
     EXPECT_EQ(env.dialogs.Texts(), std::vector<std::string>{"Failed to export verilog IP\r\nclock_divider.v: Is a directory"});
-    EXPECT_TRUE(TakeUnwrittenFiles().empty());  // told there, not again below a success box
 
     // The request stops there: no .sdc, no report.
     env.dialogs.Clear();
@@ -170,7 +168,9 @@ TEST_F(Export, SettingsObjectsExportTheirOwnFiles)
             board.m_pConfigBoard = &settings;
             EXPECT_EQ(TSystemBuild().ExportVerilogIP(board, "/p/"), result);
             EXPECT_EQ(settings.folders, std::vector<std::string>{"/p/"});
-            EXPECT_EQ(env.dialogs.Boxes().size(), result ? 0u : 1u);
+            EXPECT_EQ(env.dialogs.Texts(), result ? std::vector<std::string>{}
+                                                  : std::vector<std::string>{"Failed to export verilog IP\r\n"
+                                                                             "ctl/x.v: Is a directory"});
         }
     }
 }
@@ -183,24 +183,27 @@ TEST_F(Export, ResourceToFile)
     ASSERT_TRUE(TSystemBuild::WriteResourceToFile(file, "clock_divider_verilog"));
     auto item = platform::FindResource("CLOCK_DIVIDER_VERILOG");
     EXPECT_EQ(tooltest::ReadFile(file), std::string(item->begin(), item->end()));
-    // a missing item fails, and leaves the old file alone
-    EXPECT_FALSE(TSystemBuild::WriteResourceToFile(file, "NO_SUCH_VERILOG"));
+    // a missing item fails, names the file, and leaves the old file alone
+    const ExportResult missing = TSystemBuild::WriteResourceToFile(file, "NO_SUCH_VERILOG");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.failedFile, file);
+    EXPECT_EQ(missing.reason, "No template named NO_SUCH_VERILOG in the program");
     EXPECT_EQ(tooltest::ReadFile(file), std::string(item->begin(), item->end()));
-    EXPECT_FALSE(TSystemBuild::WriteResourceToFile(dir.Path() + "a/b/x.v", "CLOCK_DIVIDER_VERILOG"));
+    const ExportResult deep = TSystemBuild::WriteResourceToFile(dir.Path() + "a/b/x.v", "CLOCK_DIVIDER_VERILOG");
+    EXPECT_FALSE(deep);
+    EXPECT_EQ(deep.reason, "No such file or directory");
+    EXPECT_TRUE(env.dialogs.Boxes().empty());
 }
 
-// A controller file that cannot be written: an old copy in its place keeps the project
-// standing, the export goes on and the file is noted; without a copy the export stops and
-// says which file and why. A link is written through and stays a link.
-TEST_F(Export, ControllerCopiesAreReplacedWholeOrKept)
+// A controller file that cannot be written ends the export, which says which file and why;
+// an old copy in its place stays whole. A link is written through and stays a link.
+TEST_F(Export, ControllerCopiesAreReplacedWholeOrTheExportFails)
 {
     namespace fs = std::filesystem;
     struct Case {
         const char* what;
         std::function<void(const std::string&)> prepare;  // given clock_divider.v's path
-        bool exported;
-        std::vector<std::string> texts;  // the export's boxes
-        std::string noted;               // the line below the success box
+        const char* reason;                              // empty when the export succeeds
     };
     const Case cases[] = {
         {"read-only old copy",
@@ -208,16 +211,17 @@ TEST_F(Export, ControllerCopiesAreReplacedWholeOrKept)
              std::ofstream(path) << "old copy";
              ::chmod(path.c_str(), 0444);
          },
-         true, {}, "The controller file clock_divider.v could not be written: Permission denied."},
-        {"full device", [](const std::string& path) { fs::create_symlink("/dev/full", path); }, false,
-         {"Failed to export verilog IP\r\nclock_divider.v: No space left on device"}, ""},
+         "Permission denied"},
+        {"full device", [](const std::string& path) { fs::create_symlink("/dev/full", path); },
+         "No space left on device"},
         {"link to a copy elsewhere",
          [](const std::string& path) {
              std::ofstream(path + ".kept") << "old copy";
              fs::create_symlink("clock_divider.v.kept", path);
          },
-         true, {}, ""},
+         ""},
     };
+    const auto item = platform::FindResource("CLOCK_DIVIDER_VERILOG");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         env.dialogs.Clear();
@@ -228,22 +232,35 @@ TEST_F(Export, ControllerCopiesAreReplacedWholeOrKept)
         PutInt32(board.m_CresswinConfig, 160, 1);
         const std::string path = dir.Path() + "clock_divider.v";
         c.prepare(path);
-        EXPECT_EQ(TSystemBuild().ExportVerilogIP(board, dir.Path()), c.exported);
-        EXPECT_EQ(env.dialogs.Texts(), c.texts);
-        EXPECT_EQ(UnwrittenFilesText(TakeUnwrittenFiles(), dir.Path()), c.noted);
-        // Where the project stands, every other file is written all the same.
-        EXPECT_EQ(platform::FileExists(dir.Path() + "CDCM6100x_Config.v"), c.exported);
-        const auto item = platform::FindResource("CLOCK_DIVIDER_VERILOG");
-        if (c.noted.empty() && c.exported) {
-            EXPECT_TRUE(fs::is_symlink(path));
-            EXPECT_EQ(tooltest::ReadFile(path + ".kept"), std::string(item->begin(), item->end()));
-        } else if (c.exported) {
-            EXPECT_EQ(tooltest::ReadFile(path), "old copy");
+        const bool exported = *c.reason == '\0';
+        EXPECT_EQ(TSystemBuild().ExportVerilogIP(board, dir.Path()), exported);
+        EXPECT_EQ(env.dialogs.Texts(), exported ? std::vector<std::string>{}
+                                                : std::vector<std::string>{std::string("Failed to export verilog IP\r\n"
+                                                                                       "clock_divider.v: ") +
+                                                                           c.reason});
+        // Nothing after the failed file is written.
+        EXPECT_EQ(platform::FileExists(dir.Path() + "CDCM6100x_Config.v"), exported);
+        if (fs::is_symlink(path)) {
+            if (exported) EXPECT_EQ(tooltest::ReadFile(path + ".kept"), std::string(item->begin(), item->end()));
         } else {
-            EXPECT_TRUE(fs::is_symlink(path));
+            EXPECT_EQ(tooltest::ReadFile(path), "old copy");
+            EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"clock_divider.v", "si570_controller.v"}));
         }
     }
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
+
+    // Within a request: the export's box, then nothing more is written.
+    env.dialogs.Clear();
+    TempDir project;
+    const std::string stale = project.Write("EXT_PLL_CTRL.v", "stale copy");
+    ::chmod(stale.c_str(), 0444);
+    auto yastrel = MakeFixtureBoard(MAINBOARD_Yastrel_X1);
+    EXPECT_FALSE(TSystemBuild().Generate(*yastrel, project.Path() + "top.qpf", false));
+    EXPECT_EQ(env.dialogs.Texts(),
+              std::vector<std::string>{"Failed to export verilog IP\r\nEXT_PLL_CTRL.v: Permission denied"});
+    EXPECT_EQ(tooltest::ReadFile(stale), "stale copy");
+    EXPECT_FALSE(platform::FileExists(project.Path() + "top.sdc"));
+    EXPECT_FALSE(platform::FileExists(project.Path() + "top.htm"));
 }
 
 // A board whose settings object exports into a sub-folder: the failure names the file from the

@@ -488,9 +488,9 @@ TEST_F(UlvarinForm, DefaultVoltageAndNoHpsGiveTheSuccessBoxAlone)
     EXPECT_FALSE(platform::FileExists(dir.Path() + "out/vhdl.v"));
 }
 
-// A report that cannot be written leaves the project standing: the success box says which
-// report and why, and the old report stays whole.
-TEST_F(UlvarinForm, ReportThatCannotBeWrittenIsToldBelowTheSuccessBox)
+// A report that cannot be written fails the request after every other file: its box names the
+// file and why, the form's failure box follows, and the old report stays whole.
+TEST_F(UlvarinForm, ReportThatCannotBeWrittenFailsGenerate)
 {
     Open();
     const std::string folder = dir.Path() + "out/";
@@ -498,8 +498,8 @@ TEST_F(UlvarinForm, ReportThatCannotBeWrittenIsToldBelowTheSuccessBox)
     ::chmod(report.c_str(), 0444);
     dialogs.QueueFile(folder + "top.qpf");
     Get<QPushButton>("ButtonGen")->click();
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kSuccess + folder + "\r\n\r\nThe pin report top.htm could not "
-                                                                            "be written: Permission denied."});
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Failed to create file top.htm\r\nPermission denied",
+                                                         "Failed to generate Quartus project: top.qpf."}));
     EXPECT_EQ(tooltest::ReadFile(report), "the old report");
     EXPECT_TRUE(platform::FileExists(folder + "top.sdc"));
 }

@@ -5,7 +5,6 @@
 
 #include "SettingsFixture.h"
 #include "cards/DaughterBoardInfo.h"
-#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ProjectName.h"
 #include "platform/Resources.h"
 
@@ -178,12 +177,10 @@ TEST_F(ProjectFileTest, WriteResourceToFileReplacesTheFileWithTheItem)
     // An item the program lacks writes nothing, and leaves the old file alone.
     EXPECT_FALSE(TConfigBoard::WriteResourceToFile(file, "No_Such_Item"));
     EXPECT_EQ(tooltest::ReadFile(file), "hello from a test item\r\n");
-    EXPECT_TRUE(TakeUnwrittenFiles().empty());
-    // A folder two levels down is not made: the file is noted as one the project needs.
-    EXPECT_FALSE(TConfigBoard::WriteResourceToFile(dir.Path() + "a/b/c.v", "Sample_Item"));
-    const std::vector<UnwrittenFile> noted = TakeUnwrittenFiles();
-    ASSERT_EQ(noted.size(), 1u);
-    EXPECT_EQ(NameAndReason(noted[0], dir.Path()), "a/b/c.v: No such file or directory");
-    EXPECT_FALSE(noted[0].projectStands);
+    // A folder two levels down is not made: the file and the reason are told to the caller.
+    const ExportResult deep = TConfigBoard::WriteResourceToFile(dir.Path() + "a/b/c.v", "Sample_Item");
+    EXPECT_FALSE(deep);
+    EXPECT_EQ(deep.failedFile, dir.Path() + "a/b/c.v");
+    EXPECT_EQ(deep.reason, "No such file or directory");
     EXPECT_TRUE(dialogs.Boxes().empty());
 }

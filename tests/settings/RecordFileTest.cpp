@@ -15,7 +15,6 @@
 #include "SettingsFixture.h"
 #include "core/generate/FileGenerator.h"
 #include "core/generate/SystemBuild.h"
-#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/RecordText.h"
 #include "platform/Format.h"
 #include "platform/Resources.h"
@@ -180,34 +179,32 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
         // system's reason; a project file shows the exception first.
         std::string createFailed, writeFailed;
         bool showsException;
-        bool standsOnOldCopy;  // the write counts as done where the old file stays
     };
     auto saveSettings = [](const std::string& path, const std::string& bytes) {
         return SaveRecordFile(path, bytes.data(), bytes.size());
     };
-    // The report and the controller copies show nothing themselves: their reason is shown
-    // here as the success box would give it.
+    // The report is told as its writer tells it; a controller copy's failure as the export's
+    // box names it.
     auto saveReport = [](const std::string& path, const std::string& bytes) {
         FileGenerator report;
         report.AddLine("%s", bytes.c_str());
         const FileWriteStatus status = report.SaveToFile(path);
-        if (!status) platform::ErrorBox(SystemReason(status.error));
+        if (!status) ShowFileNotWritten(path, status.error);
         return static_cast<bool>(status);
     };
     auto copyController = [](const std::string& path, const std::string&) {
-        const bool stands = TConfigBoard::WriteResourceToFile(path, "NEW_BYTES_VERILOG");
-        for (const UnwrittenFile& file : TakeUnwrittenFiles())
-            platform::ErrorBox(UnwrittenFilesText({file}, platform::ExtractFilePath(path)));
-        return stands;
+        const ExportResult result = TConfigBoard::WriteResourceToFile(path, "NEW_BYTES_VERILOG");
+        if (!result) platform::ErrorBox(platform::ExtractFileName(result.failedFile) + ": " + result.reason);
+        return static_cast<bool>(result);
     };
     const Writer writers[] = {
         {"board.cfg", saveSettings, "Failed to create file.\r\n{path}: {reason}",
-         "Failed to write file.\r\n{path}: {reason}", false, false},
+         "Failed to write file.\r\n{path}: {reason}", false},
         {"top.qsf", WriteProjectFile, "Failed to create file {name}\r\n{reason}", "Failed to create file {name}\r\n{reason}",
-         true, false},
-        {"top.htm", saveReport, "{reason}", "{reason}", false, false},
-        {"ctl.v", copyController, "The controller file {name} could not be written: {reason}.",
-         "The controller file {name} could not be written: {reason}.", false, true},
+         true},
+        {"top.htm", saveReport, "Failed to create file {name}\r\n{reason}", "Failed to create file {name}\r\n{reason}",
+         false},
+        {"ctl.v", copyController, "{name}: {reason}", "{name}: {reason}", false},
     };
     struct Case {
         const char* what;
@@ -291,7 +288,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
                     if (auto at = text.find(field); at != std::string::npos) text.replace(at, field.size(), value);
                 shown.push_back(text);
             }
-            EXPECT_EQ(outcome->ok, c.outcome == Written || (w.standsOnOldCopy && c.exists));
+            EXPECT_EQ(outcome->ok, c.outcome == Written);
             EXPECT_EQ(outcome->shown, shown);
             if (c.outcome == Written) EXPECT_EQ(ReadFile(file), after);
             else if (c.exists) EXPECT_EQ(ReadFile(file), before);

@@ -36,7 +36,7 @@ public:
     bool SaveToFile(const std::string& fileName) override { return SaveRecord(fileName, Config); }
     std::string GetQsfSettings() override { return {}; }
     std::string GetTopLevelCode() override { return {}; }
-    bool ExportVerilogIP(const std::string&) override { return true; }
+    ExportResult ExportVerilogIP(const std::string&) override { return {}; }
     std::span<const uint8_t> RecordBytes() const override { return BytesOfRecord(Config); }
 
     TEST_CONFIG Config{};

@@ -19,7 +19,7 @@ public:
     bool SaveToFile(const std::string&) override { return false; }
     std::string GetQsfSettings() override { return {}; }
     std::string GetTopLevelCode() override { return {}; }
-    bool ExportVerilogIP(const std::string&) override { return true; }
+    ExportResult ExportVerilogIP(const std::string&) override { return {}; }
     std::span<const uint8_t> RecordBytes() const override { return bytes; }
 
     std::vector<uint8_t> bytes;

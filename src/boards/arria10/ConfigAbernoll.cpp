@@ -75,7 +75,7 @@ std::string TConfigAbernoll::GetTopLevelCode()
     return text;
 }
 
-bool TConfigAbernoll::ExportVerilogIP(const std::string& projectFolder)
+ExportResult TConfigAbernoll::ExportVerilogIP(const std::string& projectFolder)
 {
     return si5340::ExportControllerFiles(projectFolder, IsSi5340AUsed(), IsSi5340BUsed(), kResources);
 }

@@ -88,7 +88,7 @@ std::string TConfigDravelle::GetTopLevelCode()
     return text;
 }
 
-bool TConfigDravelle::ExportVerilogIP(const std::string& projectFolder)
+ExportResult TConfigDravelle::ExportVerilogIP(const std::string& projectFolder)
 {
     return si5340::ExportControllerFiles(projectFolder, IsSi5340AUsed(), IsSi5340BUsed(), kResources);
 }

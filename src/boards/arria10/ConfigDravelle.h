@@ -51,7 +51,7 @@ public:
     bool SaveToFile(const std::string& fileName) override;
     std::string GetQsfSettings() override;
     std::string GetTopLevelCode() override;
-    bool ExportVerilogIP(const std::string& projectFolder) override;
+    ExportResult ExportVerilogIP(const std::string& projectFolder) override;
     std::span<const uint8_t> RecordBytes() const override;
 
     std::string QsfTerminations() const;

@@ -31,6 +31,6 @@ std::string TConfigIdrenne::GetQsfSettings() { return std::string(); }
 
 std::string TConfigIdrenne::GetTopLevelCode() { return std::string(); }
 
-bool TConfigIdrenne::ExportVerilogIP(const std::string& /*projectFolder*/) { return true; }
+ExportResult TConfigIdrenne::ExportVerilogIP(const std::string& /*projectFolder*/) { return {}; }
 
 std::span<const uint8_t> TConfigIdrenne::RecordBytes() const { return BytesOfRecord(Config); }

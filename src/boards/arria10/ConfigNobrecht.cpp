@@ -93,7 +93,7 @@ std::string TConfigNobrecht::GetTopLevelCode()
     return text;
 }
 
-bool TConfigNobrecht::ExportVerilogIP(const std::string& projectFolder)
+ExportResult TConfigNobrecht::ExportVerilogIP(const std::string& projectFolder)
 {
     return si5340::ExportControllerFiles(projectFolder, IsSi5340AUsed(), IsSi5340BUsed(), kResources);
 }

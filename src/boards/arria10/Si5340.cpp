@@ -97,20 +97,21 @@ std::string ResourceName(const char* prefix, const char* file)
     return prefix + name.substr(0, name.size() - 2) + "_verilog";
 }
 
-bool ExportControllerFiles(const std::string& projectFolder, bool aUsed, bool bUsed, const ResourcePrefixes& prefixes)
+ExportResult ExportControllerFiles(const std::string& projectFolder, bool aUsed, bool bUsed,
+                                   const ResourcePrefixes& prefixes)
 {
-    if (!aUsed && !bUsed) return true;
+    if (!aUsed && !bUsed) return {};
     const std::string folder = projectFolder + kControllerFolder + "/";
-    // The first write makes the folder, or notes why its file could not be written.
-    bool ok = true;
+    // The first write makes the folder, or says why its file could not be written.
+    ExportResult result;
     auto write = [&](std::span<const char* const> files, const char* prefix) {
         for (const char* file : files)
-            if (ok) ok = TConfigBoard::WriteResourceToFile(folder + file, ResourceName(prefix, file));
+            if (result) result = TConfigBoard::WriteResourceToFile(folder + file, ResourceName(prefix, file));
     };
     write(kCommonFiles, prefixes.common);
     if (aUsed) write(kSi5340AFiles, prefixes.a);
     if (bUsed) write(kSi5340BFiles, prefixes.b);
-    return ok;
+    return result;
 }
 
 std::string QsfTerminations(std::span<const uint8_t> record, std::initializer_list<std::span<const TerminationRow>> tables)

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "core/settings/ConfigBoard.h"
+
 namespace si5340 {
 
 // Frequencies in MHz by combo-box entry; entry 0 is "Not Use". 322.265, 233.333 and 266.667
@@ -44,9 +46,10 @@ struct ResourcePrefixes {
 std::string ResourceName(const char* prefix, const char* file);
 
 // Writes the files the used chips need into the controller subfolder of the project folder
-// (which ends in '/'), making the subfolder when missing; nothing, and true, when neither chip
-// is used. Stops at the first file that fails; the files written before it stay.
-bool ExportControllerFiles(const std::string& projectFolder, bool aUsed, bool bUsed, const ResourcePrefixes& prefixes);
+// (which ends in '/'), making the subfolder when missing; nothing when neither chip is used.
+// Stops at the first file that fails; the files written before it stay.
+ExportResult ExportControllerFiles(const std::string& projectFolder, bool aUsed, bool bUsed,
+                                   const ResourcePrefixes& prefixes);
 
 // .qsf text ----------------------------------------------------------------------------------
 

@@ -30,6 +30,6 @@ std::string TConfigPressel::GetQsfSettings() { return std::string(); }
 
 std::string TConfigPressel::GetTopLevelCode() { return std::string(); }
 
-bool TConfigPressel::ExportVerilogIP(const std::string& /*projectFolder*/) { return true; }
+ExportResult TConfigPressel::ExportVerilogIP(const std::string& /*projectFolder*/) { return {}; }
 
 std::span<const uint8_t> TConfigPressel::RecordBytes() const { return BytesOfRecord(Config); }

@@ -34,6 +34,6 @@ std::string TConfigUlvarin::GetQsfSettings() { return std::string(); }
 
 std::string TConfigUlvarin::GetTopLevelCode() { return std::string(); }
 
-bool TConfigUlvarin::ExportVerilogIP(const std::string& /*projectFolder*/) { return true; }
+ExportResult TConfigUlvarin::ExportVerilogIP(const std::string& /*projectFolder*/) { return {}; }
 
 std::span<const uint8_t> TConfigUlvarin::RecordBytes() const { return BytesOfRecord(Config); }

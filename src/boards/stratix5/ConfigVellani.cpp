@@ -218,16 +218,16 @@ std::string TConfigVellani::GetTopLevelCode()
     return text;
 }
 
-bool TConfigVellani::ExportVerilogIP(const std::string& projectFolder)
+ExportResult TConfigVellani::ExportVerilogIP(const std::string& projectFolder)
 {
-    bool ok = true;
+    ExportResult result;
     if (Config.bExtCdcmPLL != 0) {
-        ok = WriteResourceToFile(projectFolder + "cdcm6208/I2C_CDCM6208_Config.v", "VELLANI_CDCM6208_CONFIG_VERILOG");
-        if (ok)
-            ok = WriteResourceToFile(projectFolder + "cdcm6208/I2C_CDCM6208_Controller.v",
-                                     "VELLANI_CDCM6208_CONTROLLER_VERILOG");
+        result = WriteResourceToFile(projectFolder + "cdcm6208/I2C_CDCM6208_Config.v", "VELLANI_CDCM6208_CONFIG_VERILOG");
+        if (result)
+            result = WriteResourceToFile(projectFolder + "cdcm6208/I2C_CDCM6208_Controller.v",
+                                         "VELLANI_CDCM6208_CONTROLLER_VERILOG");
     }
-    if (ok && Config.bExtLmkPLL != 0)
-        ok = WriteResourceToFile(projectFolder + "lmk04906/SPI_LMK04906_Config.v", "VELLANI_LMK04906_CONFIG_VERILOG");
-    return ok;
+    if (result && Config.bExtLmkPLL != 0)
+        result = WriteResourceToFile(projectFolder + "lmk04906/SPI_LMK04906_Config.v", "VELLANI_LMK04906_CONFIG_VERILOG");
+    return result;
 }

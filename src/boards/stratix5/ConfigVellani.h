@@ -59,7 +59,7 @@ public:
     // The CDCM6208 block, then the LMK04906 block, each only when its chip is programmed.
     std::string GetTopLevelCode() override;
     // Writes cdcm6208/ and lmk04906/ controller files; stops at the first failed write.
-    bool ExportVerilogIP(const std::string& projectFolder) override;
+    ExportResult ExportVerilogIP(const std::string& projectFolder) override;
     std::span<const uint8_t> RecordBytes() const override;
 
     // Every byte zero, then the board's defaults.

@@ -3,7 +3,6 @@
 #include <map>
 #include <stdexcept>
 
-#include "core/generate/UnwrittenFiles.h"
 #include "core/model/HdlNames.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
@@ -20,7 +19,6 @@ TSystemBuild::~TSystemBuild() = default;
 
 bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl)
 {
-    ClearUnwrittenFiles();
     // Before anything is sorted or written: a bad name would otherwise stop the request
     // half-way through the files, or produce files no tool reads. The file's base name names
     // the module, whoever chose the file.
@@ -38,10 +36,7 @@ bool TSystemBuild::Generate(TMainBoard& board, const std::string& projectFileNam
     }
     if (!ExportVerilogIP(board, platform::ExtractFilePath(projectFileName))) return false;
     if (!WriteSdc(board, ChangeFileExt(projectFileName, ".sdc"))) return false;
-    // The report only describes the project, which stands without it: a report that cannot
-    // be written is noted for the success box.
-    WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
-    return true;
+    return WriteHtmlReport(board, ChangeFileExt(projectFileName, ".htm"));
 }
 
 bool TSystemBuild::CheckPinNames(const TMainBoard& board, bool topIsVhdl)
@@ -119,7 +114,12 @@ bool WriteProjectFile(const std::string& fileName, const std::string& text)
     if (status.result == FileWriteResult::CreateFailed)
         platform::ExceptionBox(
             std::runtime_error(platform::Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str())));
-    platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()) +
-                       "\r\n" + reason);
+    ShowFileNotWritten(fileName, status.error);
     return false;
+}
+
+void ShowFileNotWritten(const std::string& fileName, int error)
+{
+    platform::ErrorBox(platform::Format("Failed to create file %s", platform::ExtractFileName(fileName).c_str()) +
+                       "\r\n" + SystemReason(error));
 }

@@ -3,6 +3,8 @@
 // .vhd, the clock-controller files, .sdc and .htm, stopping at the first that fails.
 #include <string>
 
+#include "core/settings/ConfigBoard.h"  // ExportResult
+
 class TMainBoard;
 
 class TSystemBuild {
@@ -10,11 +12,9 @@ public:
     TSystemBuild();
     ~TSystemBuild();
 
-    // True when the project stands: every file was written, except perhaps the report and
-    // controller files whose earlier copy stays, which are noted (UnwrittenFiles.h). A file
-    // name that cannot name the module is refused first, as the forms refuse it. Sorts the
-    // pins of each connector, and otherwise leaves the board as it was; files written before
-    // a failure stay.
+    // True when every file was written. A file name that cannot name the module is refused
+    // first, as the forms refuse it. Sorts the pins of each connector, and otherwise leaves
+    // the board as it was; files written before a failure stay.
     bool Generate(TMainBoard& board, const std::string& projectFileName, bool topIsVhdl);
 
     bool WriteQpf(const std::string& fileName);
@@ -24,7 +24,8 @@ public:
     // projectFolder ends in '/' (or is empty for the current folder).
     bool ExportVerilogIP(const TMainBoard& board, const std::string& projectFolder);
     bool WriteSdc(const TMainBoard& board, const std::string& fileName);
-    // False, without a message, when the report could not be written; it is then noted.
+    // A report that cannot be written shows "Failed to create file %s" and the reason, as
+    // the other project files do.
     bool WriteHtmlReport(const TMainBoard& board, const std::string& fileName);
 
     // The parts of the .sdc that depend on the board; empty for boards without them.
@@ -34,7 +35,7 @@ public:
     static std::string SdcOutputDelays(const TMainBoard& board);
 
     // Writes an embedded item to a file (TConfigBoard::WriteResourceToFile).
-    static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
+    static ExportResult WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     // Every named pin of every connector, in use or not, must have a name that
     // IsValidPinName accepts, a pin in use must have a name, and a port's name must suit the
@@ -53,7 +54,8 @@ std::string ChangeFileExt(const std::string& fileName, const std::string& extens
 std::string ProjectNameOf(const std::string& fileName);
 // Writes the text whole into a new file that then replaces the old one, which a failed
 // write leaves as it was (WriteFileReplacing). When the file cannot be created or is
-// read-only the exception box shows why; on any failure "Failed to create file %s" follows
-// with the file's name, and the system's reason on the next line. True when every byte was
-// written.
+// read-only the exception box shows why; on any failure ShowFileNotWritten follows. True when
+// every byte was written.
 bool WriteProjectFile(const std::string& fileName, const std::string& text);
+// "Failed to create file %s" with the file's name, and the system's reason on the next line.
+void ShowFileNotWritten(const std::string& fileName, int error);

@@ -2,7 +2,6 @@
 #include <initializer_list>
 
 #include "core/generate/SystemBuild.h"
-#include "core/generate/UnwrittenFiles.h"
 #include "core/model/MainBoard.h"
 #include "core/settings/ConfigBoard.h"
 #include "platform/Dialogs.h"
@@ -20,23 +19,32 @@ constexpr std::initializer_list<const char*> kSi570Files = {
 // The template of a file: its name with ".v" replaced by "_verilog" (looked up ignoring case).
 std::string ResourceNameOf(const std::string& file) { return file.substr(0, file.size() - 2) + "_verilog"; }
 
-bool WriteTemplates(const std::string& folder, std::initializer_list<const char*> files)
+ExportResult WriteTemplates(const std::string& folder, std::initializer_list<const char*> files)
 {
     for (const char* file : files)
-        if (!TSystemBuild::WriteResourceToFile(folder + file, ResourceNameOf(file))) return false;
-    return true;
+        if (ExportResult result = TSystemBuild::WriteResourceToFile(folder + file, ResourceNameOf(file)); !result)
+            return result;
+    return {};
 }
 
 // The Si570 set when the oscillator is used, then the CDCM61004 set-up when that chip is.
-bool WriteSi570AndCdcm(const std::string& folder, int32_t si570Choice, int32_t cdcmChoice)
+ExportResult WriteSi570AndCdcm(const std::string& folder, int32_t si570Choice, int32_t cdcmChoice)
 {
-    if (si570Choice != 0 && !WriteTemplates(folder, kSi570Files)) return false;
-    return cdcmChoice == 0 || WriteTemplates(folder, {kCdcmFile});
+    if (si570Choice != 0)
+        if (ExportResult result = WriteTemplates(folder, kSi570Files); !result) return result;
+    return cdcmChoice == 0 ? ExportResult{} : WriteTemplates(folder, {kCdcmFile});
+}
+
+// The failed file from the project folder on ("si5340_controller/x.v").
+std::string FromProjectFolder(const std::string& fileName, const std::string& projectFolder)
+{
+    if (!projectFolder.empty() && fileName.starts_with(projectFolder)) return fileName.substr(projectFolder.size());
+    return fileName;
 }
 
 }  // namespace
 
-bool TSystemBuild::WriteResourceToFile(const std::string& fileName, const std::string& resourceName)
+ExportResult TSystemBuild::WriteResourceToFile(const std::string& fileName, const std::string& resourceName)
 {
     return TConfigBoard::WriteResourceToFile(fileName, resourceName);
 }
@@ -44,38 +52,37 @@ bool TSystemBuild::WriteResourceToFile(const std::string& fileName, const std::s
 bool TSystemBuild::ExportVerilogIP(const TMainBoard& board, const std::string& projectFolder)
 {
     const std::string& F = projectFolder;
-    bool ok = true;
+    ExportResult result;
     switch (board.GetBoardId()) {
     case MAINBOARD_Yastrel_X1:
     case MAINBOARD_Pandrel:
         // Written whether or not the programmable PLL is used.
-        ok = WriteTemplates(F, {kExtPllFile});
+        result = WriteTemplates(F, {kExtPllFile});
         break;
     case MAINBOARD_Sarnoth: {
         const auto& c = board.m_SarnothConfig;
         bool bothNotUsed = RecordInt32(c, 168) == 1 && RecordInt32(c, 172) == 1;
-        if (!bothNotUsed) ok = WriteTemplates(F, {kExtPllFile});
-        if (ok && RecordInt32(c, 164) != 0) ok = WriteTemplates(F, kSi570Files);
+        if (!bothNotUsed) result = WriteTemplates(F, {kExtPllFile});
+        if (result && RecordInt32(c, 164) != 0) result = WriteTemplates(F, kSi570Files);
         break;
     }
     case MAINBOARD_Morrast:
-        ok = WriteSi570AndCdcm(F, RecordInt32(board.m_MorrastConfig, 156), RecordInt32(board.m_MorrastConfig, 160));
+        result = WriteSi570AndCdcm(F, RecordInt32(board.m_MorrastConfig, 156), RecordInt32(board.m_MorrastConfig, 160));
         break;
     case MAINBOARD_Cresswin:
-        ok = WriteSi570AndCdcm(F, RecordInt32(board.m_CresswinConfig, 156), RecordInt32(board.m_CresswinConfig, 160));
+        result = WriteSi570AndCdcm(F, RecordInt32(board.m_CresswinConfig, 156), RecordInt32(board.m_CresswinConfig, 160));
         break;
     case MAINBOARD_Vellani:
     case MAINBOARD_Nobrecht:
     case MAINBOARD_Dravelle:
     case MAINBOARD_Abernoll:
         PW_CHECK(board.m_pConfigBoard);
-        ok = board.m_pConfigBoard->ExportVerilogIP(F);
+        result = board.m_pConfigBoard->ExportVerilogIP(F);
         break;
     }
-    if (ok) return true;
-    // Which file the project lacks, and why, below the sentence the user knows.
-    std::string text = "Failed to export verilog IP";
-    for (const UnwrittenFile& file : TakeFilesTheProjectNeeds()) text += "\r\n" + NameAndReason(file, F);
-    platform::ErrorBox(text);
+    if (result) return true;
+    // Which file, and why, below the sentence the user knows.
+    platform::ErrorBox("Failed to export verilog IP\r\n" + FromProjectFolder(result.failedFile, F) + ": " +
+                       result.reason);
     return false;
 }

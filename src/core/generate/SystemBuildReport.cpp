@@ -1,7 +1,6 @@
 // The HTML pin report (.htm).
 #include "core/generate/HtmlGenerator.h"
 #include "core/generate/SystemBuild.h"
-#include "core/generate/UnwrittenFiles.h"
 #include "core/model/MainBoard.h"
 #include "core/model/PinParsing.h"
 #include "platform/Format.h"
@@ -82,6 +81,6 @@ bool TSystemBuild::WriteHtmlReport(const TMainBoard& board, const std::string& f
     }
     html.HtmlEnd();
     const FileWriteStatus status = html.SaveToFile(fileName);
-    if (!status) NoteUnwrittenFile({"pin report", fileName, status.error, true});
+    if (!status) ShowFileNotWritten(fileName, status.error);
     return static_cast<bool>(status);
 }

@@ -1,6 +1,5 @@
 #include "core/settings/ConfigBoard.h"
 
-#include "core/generate/UnwrittenFiles.h"
 #include "core/settings/ConfigShared.h"
 #include "core/settings/FileWrite.h"
 #include "core/settings/RecordFile.h"
@@ -41,16 +40,13 @@ std::string TConfigBoard::SelectProjectFile(const std::string& boardWord, const 
     return configshared::SelectProjectFile(boardWord, projectName);
 }
 
-bool TConfigBoard::WriteResourceToFile(const std::string& fileName, const std::string& resourceName)
+ExportResult TConfigBoard::WriteResourceToFile(const std::string& fileName, const std::string& resourceName)
 {
     auto item = platform::FindResource(resourceName);
-    if (!item) return false;
+    if (!item) return {fileName, "No template named " + resourceName + " in the program"};
     std::string folder = platform::ExtractFilePath(fileName);
     if (!folder.empty() && !platform::DirectoryExists(folder)) platform::CreateDir(folder);
     const FileWriteStatus status = WriteFileReplacing(fileName, item->data(), item->size(), FileFlush::No);
-    if (status) return true;
-    // A copy from an earlier run, or one the user keeps read-only, still serves the project.
-    const bool copyStays = platform::FileExists(fileName);
-    NoteUnwrittenFile({"controller file", fileName, status.error, copyStays});
-    return copyStays;
+    if (status) return {};
+    return {fileName, SystemReason(status.error)};
 }

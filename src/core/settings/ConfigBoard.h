@@ -7,6 +7,14 @@
 #include <span>
 #include <string>
 
+// What writing controller files came to: nothing failed, or the first file that could not be
+// written and why, for the export's failure box.
+struct ExportResult {
+    std::string failedFile;  // the path it was to be written to; empty when all were written
+    std::string reason;
+    explicit operator bool() const { return failedFile.empty(); }
+};
+
 class TConfigBoard {
 public:
     TConfigBoard();
@@ -18,8 +26,9 @@ public:
     virtual std::string GetQsfSettings() = 0;
     // Extra top-level HDL text, written into the module body.
     virtual std::string GetTopLevelCode() = 0;
-    // Writes the board's own HDL files into the project folder (ending in '/').
-    virtual bool ExportVerilogIP(const std::string& projectFolder) = 0;
+    // Writes the board's own HDL files into the project folder (ending in '/'), stopping at
+    // the first that fails.
+    virtual ExportResult ExportVerilogIP(const std::string& projectFolder) = 0;
     // The record's bytes, through which the writers' board blocks read single choices by
     // offset, as they read the record copies of the boards without a settings class.
     virtual std::span<const uint8_t> RecordBytes() const = 0;
@@ -39,10 +48,9 @@ public:
     static std::string SelectProjectFile(const std::string& boardWord, const std::string& projectName);
 
     // Writes an embedded item to a file through a replacement (WriteFileReplacing), a missing
-    // folder made one level deep. A file that cannot be written is noted (UnwrittenFiles.h);
-    // the result is then true when its earlier copy stays in place, so that the project
-    // still stands. False without a copy, and for an item the program does not hold.
-    static bool WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
+    // folder made one level deep, so that a failed write leaves an earlier copy whole. An item
+    // the program does not hold fails too, and the old file stays.
+    static ExportResult WriteResourceToFile(const std::string& fileName, const std::string& resourceName);
 
     std::string LastDir;
     int32_t DaughterCount = 0;

@@ -9,8 +9,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
-#include <iterator>
 #include <qdrawutil.h>
 #include <span>
 #include <utility>
@@ -223,26 +221,21 @@ void TBoardForm::ButtonGenClick()
     if (!CheckGenerateProjectName() || !ConfirmGenerate()) return;
     std::string projectFile = Files().SelectProjectFile(BoardFolderWord(), ProjectName());
     if (projectFile.empty() || !CheckProjectFileName(projectFile)) return;
-    const bool generated = GenerateProject(projectFile);
-    ReportGenerated(projectFile, generated, TakeUnwrittenFiles());
+    ReportGenerated(projectFile, GenerateProject(projectFile));
 }
 
-void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated,
-                                 const std::vector<UnwrittenFile>& unwritten)
+void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated)
 {
-    // The path goes into the boxes as the file system holds it (see platform/Dialogs.h).
-    const std::string folder = platform::ExtractFilePath(projectFile);
-    // Files the project stands without, told below the box's own text.
-    const std::string notes = UnwrittenFilesText(unwritten, folder);
-    auto withNotes = [&](const std::string& text) { return notes.empty() ? text : text + "\r\n\r\n" + notes; };
     if (!generated) {
-        platform::ErrorBox(withNotes(platform::Format("Failed to generate Quartus project: %s.",
-                                                      platform::ExtractFileName(projectFile).c_str())));
+        platform::ErrorBox(platform::Format("Failed to generate Quartus project: %s.",
+                                            platform::ExtractFileName(projectFile).c_str()));
         return;
     }
+    // The path goes into the box as the file system holds it (see platform/Dialogs.h).
+    const std::string folder = platform::ExtractFilePath(projectFile);
     auto success = [&] {
-        platform::InformationBox(withNotes(platform::Format(
-            "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s", folder.c_str())));
+        platform::InformationBox(platform::Format(
+            "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s", folder.c_str()));
     };
     switch (m_options.successReport) {
     case SuccessReport::BoxThenWarnings:
@@ -254,10 +247,9 @@ void TBoardForm::ReportGenerated(const std::string& projectFile, bool generated,
         success();
         break;
     case SuccessReport::WarningsOnly:
+        ShowGenerateWarnings();
+        break;
     case SuccessReport::None:
-        if (m_options.successReport == SuccessReport::WarningsOnly) ShowGenerateWarnings();
-        // Without a success box the files are told in a box of their own.
-        if (!notes.empty()) platform::WarningBox(notes);
         break;
     }
 }
@@ -277,7 +269,6 @@ void TBoardForm::RunBatch(const Batch& batch)
     for (QLineEdit* edit : findChildren<QLineEdit*>()) texts.emplace_back(edit, edit->text());
 
     std::string failed;
-    std::vector<UnwrittenFile> unwritten;
     for (const BatchPass& pass : batch.passes) {
         PW_CHECK(!pass.connectors.empty());
         std::span<const uint8_t> cards = pass.connectors.front()->Cards();
@@ -292,17 +283,14 @@ void TBoardForm::RunBatch(const Batch& batch)
             if (!platform::DirectoryExists(projectFolder)) platform::ForceDirectories(projectFolder);
             const std::string projectFile = projectFolder + "/" + name + ".qpf";
             if (!GenerateProject(projectFile)) failed = projectFile;
-            std::ranges::move(TakeUnwrittenFiles(), std::back_inserter(unwritten));
         }
         if (!failed.empty()) break;
     }
 
     for (auto& [combo, entry] : entries) combo->setCurrentIndex(entry);
     for (auto& [edit, text] : texts) edit->setText(text);
-    // No success box, but a failure is told, once, naming the project that stopped the batch,
-    // and so are the files the projects stand without.
-    if (!failed.empty()) ReportGenerated(failed, false, {});
-    if (!unwritten.empty()) platform::WarningBox(UnwrittenFilesText(unwritten, folder));
+    // No success box, but a failure is told, once, naming the project that stopped the batch.
+    if (!failed.empty()) ReportGenerated(failed, false);
 }
 
 void TBoardForm::ButtonExitClick()

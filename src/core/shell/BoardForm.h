@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "core/generate/UnwrittenFiles.h"
 #include "core/shell/ConnectorControls.h"
 #include "core/shell/FormLayout.h"
 
@@ -212,9 +211,8 @@ private:
     SettingsFiles& Files() const;
     void SaveDefaultFromControls();
     void RunBatch(const Batch& batch);
-    // The failure box, or the success box and the board's warnings as the form has them, with
-    // the files the project stands without (UnwrittenFiles.h) below the box's text.
-    void ReportGenerated(const std::string& projectFile, bool generated, const std::vector<UnwrittenFile>& unwritten);
+    // The failure box, or the success box and the board's warnings as the form has them.
+    void ReportGenerated(const std::string& projectFile, bool generated);
 
     Options m_options;
     bool m_released = false;
