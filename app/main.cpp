@@ -4,10 +4,12 @@
 #include "core/shell/Application.h"
 #include "core/shell/Pictures.h"
 #include "core/shell/UnitMain.h"
+#include "platform/Environment.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
+    platform::IgnoreFileSizeSignal();
     TApplication app(argc, argv);
     // Qt takes the locale from the environment; generated numbers must not follow it.
     std::setlocale(LC_NUMERIC, "C");

@@ -17,6 +17,7 @@
 #include "cards/DaughterBoardInfo.h"
 #include "core/settings/ConfigBase.h"
 #include "core/settings/ProjectName.h"
+#include "platform/Environment.h"
 
 namespace fs = std::filesystem;
 
@@ -98,6 +99,7 @@ bool PlimmetBatch(const fs::path& folder)
 
 int main(int argc, char** argv)
 {
+    platform::IgnoreFileSizeSignal();  // as the program starts
     const int iterations = argc > 1 ? std::atoi(argv[1]) : 200;
     const fs::path base = fs::temp_directory_path() / "pinwright-bench";
 

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <csignal>
 #include <cstdio>
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
@@ -85,6 +86,9 @@ bool WriteJpeg(const QImage& image, const char* path)
 
 int main(int argc, char* argv[])
 {
+    // As the program starts: a file-size limit fails the write, told below, rather than
+    // ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make-logo OUTPUT.jpg\n");

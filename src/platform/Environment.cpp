@@ -1,5 +1,6 @@
 #include "platform/Environment.h"
 
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -22,6 +23,14 @@ std::string WithSlash(std::string folder)
 }
 
 }  // namespace
+
+void IgnoreFileSizeSignal()
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
+}
 
 std::string ExeDir()
 {

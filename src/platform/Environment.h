@@ -1,12 +1,17 @@
 #pragma once
 // What the program asks of its surroundings: where it lives, folders and files, the clock,
-// the Ctrl key and the beep. Tests override the clock, the folder and the key.
+// the Ctrl key and the beep, and the one signal it must not die of. Tests override the clock, the folder and the key.
 #include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace platform {
+
+// Every executable calls this first. A file that would grow past the file-size limit
+// (`ulimit -f`) then fails its write with EFBIG, which is told as any failed write, instead of
+// the system ending the process half-way through it.
+void IgnoreFileSizeSignal();
 
 // The executable's folder, ending in '/'.
 std::string ExeDir();

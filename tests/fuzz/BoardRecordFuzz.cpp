@@ -21,6 +21,7 @@
 
 #include "HeadlessBoards.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -93,6 +94,13 @@ extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t max
     }
     data[1 + seed % (size - 1)] ^= static_cast<uint8_t>(1u << (seed >> 16) % 8);
     return size;
+}
+
+// Started as the program starts.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    platform::IgnoreFileSizeSignal();
+    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

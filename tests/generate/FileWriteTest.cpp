@@ -1,13 +1,11 @@
 // The text-file writer and the whole-file write: cuts, folders, short writes.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <iterator>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include "ChildProcess.h"
 #include "GenerateEnv.h"
 #include "ToolCheck.h"
 #include "core/generate/FileGenerator.h"
@@ -22,16 +20,12 @@ namespace {
 template <typename Body>
 int WithFileSizeLimit(rlim_t limit, Body body)
 {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+    const ChildRun run = RunInChild([&] {
         rlimit rl{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &rl);
-        ::_exit(body() ? 1 : 0);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return std::string(body() ? "1" : "0");
+    });
+    return run.exited && run.exitCode == 0 ? run.output == "1" : -1;
 }
 
 }  // namespace

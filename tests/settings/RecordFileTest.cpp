@@ -8,9 +8,9 @@
 #include <sstream>
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "ChildProcess.h"
 #include "FileSizeLimit.h"
 #include "SettingsFixture.h"
 #include "core/generate/FileGenerator.h"
@@ -63,15 +63,10 @@ struct SaveOutcome {
 std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unprivileged, rlim_t limit,
                                    const std::function<bool()>& save)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return SaveOutcome{false, {"no pipe"}};
-    pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
+    const ChildRun run = RunInChild([&] {
         if (unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
         if (limit != 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
             rlimit rl{limit, limit};
             ::setrlimit(RLIMIT_FSIZE, &rl);
         }
@@ -80,21 +75,12 @@ std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unpr
         // Each text ends in a NUL: the texts have lines of their own.
         for (const std::string& text : dialogs.Exceptions()) out += "exception: " + text + '\0';
         for (const std::string& text : dialogs.Texts()) out += text + '\0';
-        bool sent = ::write(pipeFds[1], out.data(), out.size()) == static_cast<ssize_t>(out.size());
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(pipeFds[1]);
-    std::string out;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        out.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || out.empty()) return SaveOutcome{false, {"child failed"}};
-    SaveOutcome outcome{out[0] == '1', {}};
-    std::istringstream texts(out.substr(1));
+        return out;
+    });
+    if (run.exited && run.exitCode == 2) return std::nullopt;
+    if (!run.exited || run.exitCode != 0 || run.output.empty()) return SaveOutcome{false, {"child failed"}};
+    SaveOutcome outcome{run.output[0] == '1', {}};
+    std::istringstream texts(run.output.substr(1));
     for (std::string text; std::getline(texts, text, '\0');) outcome.shown.push_back(text);
     return outcome;
 }
