@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   iverilog verilator ghdl tcl
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   fonts-dejavu-core
 )
 
