@@ -188,7 +188,8 @@ TEST(EbbrickDefinition, BoardKeepsACopyOfTheRecordBeforeItsChecks)
 }
 
 // The headless pair attaches the cards in the form's three ways, after pairing the record as
-// the form pairs a loaded one, so no record reaches the joined connector without its card.
+// the form pairs a loaded one (GPIO-0 leading), so no record reaches the joined connector
+// without its card.
 TEST(EbbrickDefinition, ProjectBoardAttachesTheHeaderCardsAsTheFormDoes)
 {
     struct Case {
@@ -209,8 +210,9 @@ TEST(EbbrickDefinition, ProjectBoardAttachesTheHeaderCardsAsTheFormDoes)
         {"80-pin card on GPIO-0 over another card", k80Pin, "", DAUGHTER_Sollip, "S_", {"GPIO_0_1"},
          {"ADC_OTR_A", "DAC_MODE"}},
         {"80-pin card on GPIO-0 alone", k80Pin, "K_", 0, "", {"GPIO_0_1"}, {"K_ADC_OTR_A", "K_DAC_MODE"}},
-        {"80-pin card on GPIO-1 over another card", DAUGHTER_GPIO_DEFAULT, "G_", k80Pin, "K_", {"GPIO_0_1"},
-         {"K_ADC_OTR_A", "K_DAC_MODE"}},
+        {"80-pin card on GPIO-1 beside GPIO Default: taken off", DAUGHTER_GPIO_DEFAULT, "G_", k80Pin, "K_",
+         {"GPIO_0"}, {"G_GPIO[0]"}},
+        {"80-pin card on GPIO-1 alone: taken off", 0, "", k80Pin, "K_", {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -240,20 +240,34 @@ TEST(GlenmarchDefinition, EightyPinCardWithoutItsSecondHeaderIsAnInternalError)
     EXPECT_THROW(BuildMainBoard_Glenmarch(&board, record), platform::InternalError);
 }
 
-// The project board pairs a file's headers as the form shows them, so the definition's check
-// is not reached: the 80-pin card on either header alone takes both under its own prefix.
+// The project board pairs a file's headers as the form shows them, GPIO-0 leading, so the
+// definition's check is not reached: the 80-pin card on GPIO-0 alone takes both headers under
+// GPIO-0's prefix; on GPIO-1 beside anything else it is taken off.
 TEST(GlenmarchDefinition, ProjectBoardPairsTheHeadersOfAFile)
 {
-    for (int h : {G0, G1}) {
-        SCOPED_TRACE(h);
+    struct Case {
+        const char* label;
+        uint8_t cards[2];
+        std::vector<std::string> connectors;
+        const char* pin;  // a pin that must be there, or nullptr
+    };
+    const Case cases[] = {
+        {"80-pin card on GPIO-0 alone", {k80Pin, 0}, {"GPIO_0_1"}, "K0_ADC_OTR_A"},
+        {"80-pin card on GPIO-1 alone", {0, k80Pin}, {}, nullptr},
+        {"80-pin card on GPIO-1 beside GPIO Default", {DAUGHTER_GPIO_DEFAULT, k80Pin}, {"GPIO_0"}, "K0_GPIO[0]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
         GLENMARCH_CONFIG record = Nothing();
-        record.nGpioDaughterId[h] = k80Pin;
-        WriteRecordText(record.szGpioPrefixName[h], "K_");
+        for (int h : {G0, G1}) {
+            record.nGpioDaughterId[h] = c.cards[h];
+            WriteRecordText(record.szGpioPrefixName[h], h == G0 ? "K0_" : "K1_");
+        }
         const GLENMARCH_CONFIG before = record;
         TMainBoard board;
         BuildGlenmarchProjectBoard(board, record);
-        EXPECT_EQ(modeltest::ConnectorNames(board), std::vector<std::string>{"GPIO_0_1"});
-        EXPECT_NE(modeltest::FindPin(board, "K_ADC_OTR_A"), nullptr);
+        EXPECT_EQ(modeltest::ConnectorNames(board), c.connectors);
+        if (c.pin) EXPECT_NE(modeltest::FindPin(board, c.pin), nullptr);
         EXPECT_EQ(std::memcmp(&before, &record, sizeof record), 0);
     }
 }

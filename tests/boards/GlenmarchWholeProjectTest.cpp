@@ -130,23 +130,38 @@ TEST(GlenmarchWholeProject, EightyPinCardTakesBothHeaders)
 }
 
 // A record from a file holds the 80-pin card on one header only: the pair pairs it as the form
-// shows a loaded record, the header holding the card leading, so the card takes both headers
-// under that header's prefix.
+// shows a loaded record, GPIO-0 leading, so the card on GPIO-0 takes both headers under its
+// prefix and the card on GPIO-1 beside anything else is taken off.
 TEST(GlenmarchWholeProject, EightyPinCardOnOneHeaderIsPairedAsTheFormShowsIt)
 {
-    for (int header : {G0, G1}) {
-        SCOPED_TRACE(header);
+    struct Case {
+        const char* label;
+        uint8_t card0;
+        bool joined;      // the joined connector is built
+        bool gpio0;       // header 0's own connector is built
+        const char* top;  // text the top-level file holds, or nullptr
+    };
+    const Case cases[] = {
+        {"80-pin card on GPIO-0 alone", DAUGHTER_Kobbet_GPIO, true, false, "K_DAC_MODE"},
+        {"80-pin card on GPIO-1 alone", DAUGHTER_NONE, false, false, nullptr},
+        {"80-pin card on GPIO-1 beside GPIO Default", DAUGHTER_GPIO_DEFAULT, false, true, "G_GPIO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
         GLENMARCH_CONFIG record = GLENMARCH_CONFIG::DefaultConfig();
-        SetHeader(record, header, DAUGHTER_Kobbet_GPIO, "K_");
+        SetHeader(record, G0, c.card0, c.card0 == DAUGHTER_Kobbet_GPIO ? "K_" : "G_");
+        if (c.card0 != DAUGHTER_Kobbet_GPIO) SetHeader(record, G1, DAUGHTER_Kobbet_GPIO, "K_");
         TMainBoard board;
         ASSERT_NO_THROW(BuildGlenmarchProjectBoard(board, record));
-        EXPECT_NE(board.FindExpansionConnector(EXPANSION_GPIO_80), nullptr);
-        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_0), nullptr);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_80) != nullptr, c.joined);
+        EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_0) != nullptr, c.gpio0);
         EXPECT_EQ(board.FindExpansionConnector(EXPANSION_GPIO_1), nullptr);
 
         gentest::GenerateEnv env;
         tooltest::TempDir dir;
         ASSERT_TRUE(GenerateGlenmarchProject(record, dir.Path() + "Glenmarch.qpf"));
-        EXPECT_NE(tooltest::ReadFile(dir.Path() + "Glenmarch.v").find("K_DAC_MODE"), std::string::npos);
+        const std::string top = tooltest::ReadFile(dir.Path() + "Glenmarch.v");
+        if (c.top) EXPECT_NE(top.find(c.top), std::string::npos) << c.top;
+        EXPECT_EQ(top.find("K_DAC_MODE") != std::string::npos, c.joined);
     }
 }

@@ -141,8 +141,9 @@ TEST(HarnixDefinition, ProjectBoardPairsTheHeadersOfAFileRecord)
     const Case cases[] = {
         {"80-pin card on GPIO-0 alone", DAUGHTER_Kobbet_GPIO, 0, {"GPIO_0_1"},
          {{"A_ADC_OTR_A", "AB12"}, {"A_DAC_MODE", "V7"}}},
-        {"80-pin card on GPIO-1 beside a 40-pin card: the card leads, with its prefix", DAUGHTER_GPIO_DEFAULT,
-         DAUGHTER_Kobbet_GPIO, {"GPIO_0_1"}, {{"B_ADC_OTR_A", "AB12"}, {"B_DAC_MODE", "V7"}}},
+        {"80-pin card on GPIO-1 beside a 40-pin card", DAUGHTER_GPIO_DEFAULT, DAUGHTER_Kobbet_GPIO, {"GPIO_0"},
+         {{"A_GPIO_CLKIN[0]", "AB12", in}, {"A_GPIO_D[0]", "AB16", inout}, {"A_GPIO_CLKOUT[1]", "AA3", out}}},
+        {"80-pin card on GPIO-1 alone", 0, DAUGHTER_Kobbet_GPIO, {}, {}},
         {"two cards", DAUGHTER_GPIO_DEFAULT, DAUGHTER_GPIO_DEFAULT, {"GPIO_0", "GPIO_1"},
          {{"A_GPIO_D[31]", "U7"}, {"B_GPIO_CLKIN[0]", "AB11"}}},
     };

@@ -137,8 +137,8 @@ TEST(MirrowDefinition, RecordsGiveTheirConnectors)
         cases, [](TMainBoard& board, const MIRROW_CONFIG& record) { BuildMainBoard_Mirrow(&board, record); });
 }
 
-// The project board pairs a file's headers from the one that holds the 80-pin card: the card
-// takes both headers under that header's prefix. Two "GPIO Default" cards keep
+// The project board pairs a file's headers from GPIO-0 first: an 80-pin card there takes both
+// headers under GPIO-0's prefix, one on GPIO-1 alone is dropped. Two "GPIO Default" cards keep
 // their prefixes, unlike the boards that name that pair on their own.
 TEST(MirrowDefinition, ProjectBoardPairsTheHeadersOfAFile)
 {
@@ -153,8 +153,8 @@ TEST(MirrowDefinition, ProjectBoardPairsTheHeadersOfAFile)
     };
     const Row rows[] = {
         {"80-pin card on GPIO-0 over another", k80Pin, "K_", DAUGHTER_Sollip, "S_", {"GPIO_0_1"}, {"K_ADC_OTR_A", "K_DAC_MODE"}},
-        {"80-pin card on GPIO-1 over another", DAUGHTER_Tesvik, "T_", k80Pin, "K_", {"GPIO_0_1"},
-         {"K_ADC_OTR_A", "K_DAC_MODE"}},
+        {"80-pin card on GPIO-1 over another", DAUGHTER_Tesvik, "T_", k80Pin, "K_", {"GPIO_0"}, {"T_PMW[0]"}},
+        {"80-pin card on GPIO-1 alone", 0, "", k80Pin, "K_", {}, {}},
         {"GPIO Default twice under own prefixes", DAUGHTER_GPIO_DEFAULT, "A_", DAUGHTER_GPIO_DEFAULT, "B_",
          {"GPIO_0", "GPIO_1"}, {"A_GPIO[0]", "B_GPIO[35]"}},
     };

@@ -213,8 +213,8 @@ TEST(OrlennDefinition, ProjectBoardTakesTheRecordAsTheFormShowsIt)
     EXPECT_EQ(modeltest::FindPin(board, "mem_SDA"), nullptr);  // on a position the socket does not wire
     EXPECT_GT(modeltest::FindConnector(board, "Kelpin-D")->GetActivePinCount(), 0);
 
-    // An 80-pin card on GPIO-1 alone takes both headers with its prefix, as the form shows it;
-    // on both headers, GPIO-0's prefix stands.
+    // An 80-pin card on GPIO-1 beside anything else is taken off, as the form takes it off
+    // with GPIO-0 leading; on both headers, GPIO-0's prefix stands.
     DefaultConfig(record);
     NoGroups(record);
     record.bGPIO = 1;
@@ -222,8 +222,12 @@ TEST(OrlennDefinition, ProjectBoardTakesTheRecordAsTheFormShowsIt)
     WriteRecordText(record.szGpioPrefixName[GPIO_1], "K1_");
     record.nKelpinDaughterId[0] = DAUGHTER_Kelpin_LOOPBACK;
     BuildOrlennProjectBoard(board, record);
-    EXPECT_EQ(modeltest::ConnectorNames(board), std::vector<std::string>{"GPIO_0_1"});
-    EXPECT_NE(modeltest::FindPin(board, "K1_ADC_OTR_A"), nullptr);
+    EXPECT_EQ(modeltest::ConnectorNames(board), std::vector<std::string>{});
+    record.nGpioDaughterId[GPIO_0] = DAUGHTER_GPIO_DEFAULT;
+    WriteRecordText(record.szGpioPrefixName[GPIO_0], "G_");
+    BuildOrlennProjectBoard(board, record);
+    EXPECT_EQ(modeltest::ConnectorNames(board), std::vector<std::string>{"GPIO_0"});
+    EXPECT_EQ(modeltest::FindPin(board, "K1_ADC_OTR_A"), nullptr);
     record.nGpioDaughterId[GPIO_0] = DAUGHTER_Kobbet_GPIO;
     WriteRecordText(record.szGpioPrefixName[GPIO_0], "K_");
     BuildOrlennProjectBoard(board, record);

@@ -226,7 +226,8 @@ TEST(PandrelDefinition, DefaultCardsTakeTheBoardsClockNames)
 }
 
 // A record from a file: the variant and the generator codes outside their lists are the
-// defaults, and the 80-pin card on one header is put on both (or taken off): no internal check.
+// defaults, and the 80-pin card on either header alone is put on both, since the form keeps a
+// loaded pair as it stands until its GPIO dialog is shown: no internal check.
 TEST(PandrelDefinition, ValuesOutsideTheListsFromAFile)
 {
     PANDREL_CONFIG record;
@@ -250,6 +251,7 @@ TEST(PandrelDefinition, ValuesOutsideTheListsFromAFile)
     record.nGpioDaughterId[GPIO_0] = 0;
     record.nGpioDaughterId[GPIO_1] = DAUGHTER_Kobbet_GPIO;
     BuildPandrelProjectBoard(board, record);
+    EXPECT_NE(modeltest::FindConnector(board, "GPIO_0_1"), nullptr);
     EXPECT_EQ(modeltest::FindConnector(board, "GPIO_1"), nullptr);
 }
 

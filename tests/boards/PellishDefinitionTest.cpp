@@ -154,9 +154,9 @@ TEST(PellishDefinition, RecordsGiveTheirConnectors)
         cases, [](TMainBoard& board, const PELLISH_CONFIG& record) { BuildMainBoard_Pellish(&board, record); });
 }
 
-// The project board pairs a file's headers from the one that holds the 80-pin card, GPIO_0
-// when both or neither do. "GPIO Default" without a prefix
-// keeps the named signals of this board; two of them need their own prefixes.
+// The project board pairs a file's headers from GPIO_0 first: an 80-pin card on GPIO_1 beside
+// anything else is dropped. "GPIO Default" without a prefix keeps the named signals of this
+// board; two of them need their own prefixes.
 TEST(PellishDefinition, ProjectBoardPairsTheHeadersOfAFile)
 {
     struct Row {
@@ -170,8 +170,9 @@ TEST(PellishDefinition, ProjectBoardPairsTheHeadersOfAFile)
     };
     const Row rows[] = {
         {"80-pin card on GPIO_0 over another", k80Pin, "K_", DAUGHTER_Sollip, "S_", {"GPIO_0_1"}, {}},
-        {"80-pin card on GPIO_1 over another", DAUGHTER_GPIO_DEFAULT, "", k80Pin, "K_", {"GPIO_0_1"},
-         {{"K_ADC_OTR_A", "T25"}}},
+        {"80-pin card on GPIO_1 alone", 0, "", k80Pin, "K_", {}, {}},
+        {"80-pin card on GPIO_1 beside GPIO Default without a prefix", DAUGHTER_GPIO_DEFAULT, "", k80Pin, "K_",
+         {"GPIO_0"}, {{"GPIO_CLKIN[0]", "T25", in, 8}}},
         {"GPIO Default alone without a prefix", DAUGHTER_GPIO_DEFAULT, "", 0, "", {"GPIO_0"},
          {{"GPIO_CLKIN[0]", "T25", in, 8}, {"GPIO_D[0]", "C30", inout, 8}, {"GPIO_CLKOUT[1]", "G24", out, 8},
           {"GPIO_D[31]", "N24", inout, 8}}},

@@ -199,24 +199,31 @@ TYPED_TEST(CycloneIiForm, PrefixCheckSparesNoPair)
     for (const char* line : TypeParam::kFirstPins) EXPECT_NE(qsf.find(line), std::string::npos) << line;
 }
 
-// A "default.cfg" of this size is shown paired with the 80-pin card's header leading; the form
-// writes its own record back when it goes.
-TYPED_TEST(CycloneIiForm, DefaultCfgIsPairedFromTheCardsHeaderAndWrittenWhenTheFormGoes)
+// A "default.cfg" of this size is shown paired with GPIO-0 leading; the form writes its own
+// record back when it goes.
+TYPED_TEST(CycloneIiForm, DefaultCfgIsPairedFromGpioZeroAndWrittenWhenTheFormGoes)
 {
+    using Config = typename TypeParam::Config;
     struct Case {
         const char* label;
-        typename TypeParam::Config record;
+        Config record;
         std::string shown[2];
+        uint8_t written[2];  // the cards the form writes back
     };
+    constexpr uint8_t k80Pin = DAUGHTER_Kobbet_GPIO;
     const Case cases[] = {
-        {"80-pin card on GPIO-0 over another card", CardsRecord<typename TypeParam::Config>(DAUGHTER_Kobbet_GPIO, "K_", DAUGHTER_Sollip, "S_"),
-         {"2 'K_' free", "2 'K_' locked"}},
-        {"80-pin card on GPIO-1 over another card", CardsRecord<typename TypeParam::Config>(DAUGHTER_Sollip, "S_", DAUGHTER_Kobbet_GPIO, "K_"),
-         {"2 'K_' locked", "2 'K_' free"}},
+        {"80-pin card on GPIO-0 over another card", CardsRecord<Config>(k80Pin, "K_", DAUGHTER_Sollip, "S_"),
+         {"2 'K_' free", "2 'K_' locked"}, {k80Pin, k80Pin}},
+        {"80-pin card on GPIO-1 over another card", CardsRecord<Config>(DAUGHTER_Sollip, "S_", k80Pin, "K_"),
+         {"3 'S_' free", "0 '' free"}, {DAUGHTER_Sollip, 0}},
+        {"80-pin card on GPIO-1 alone", CardsRecord<Config>(0, "", k80Pin, "K_"), {"0 '' free", "0 '' free"},
+         {0, 0}},
+        {"80-pin card on GPIO-1 beside GPIO Default", CardsRecord<Config>(DAUGHTER_GPIO_DEFAULT, "", k80Pin, "K_"),
+         {"1 '' free", "0 '' free"}, {DAUGHTER_GPIO_DEFAULT, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        typename TypeParam::Config foreign = c.record;
+        Config foreign = c.record;
         foreign.BoardId = TypeParam::kOtherId;
         foreign.bIR = 0;
         WriteRecordFile(this->DefaultCfg(), foreign);
@@ -227,11 +234,11 @@ TYPED_TEST(CycloneIiForm, DefaultCfgIsPairedFromTheCardsHeaderAndWrittenWhenTheF
         EXPECT_FALSE(this->Shown("ShapeIR"));
 
         this->main.reset();
-        const auto written = ReadRecordFile<typename TypeParam::Config>(this->DefaultCfg());
+        const auto written = ReadRecordFile<Config>(this->DefaultCfg());
         EXPECT_EQ(written.BoardId, TypeParam::kId);
         EXPECT_EQ(written.Size, 416);
         EXPECT_EQ(written.bIR, 0);
-        for (int h : {GPIO_0, GPIO_1}) EXPECT_EQ(written.nGpioDaughterId[h], DAUGHTER_Kobbet_GPIO) << h;
+        for (int h : {GPIO_0, GPIO_1}) EXPECT_EQ(written.nGpioDaughterId[h], c.written[h]) << h;
     }
     EXPECT_TRUE(this->dialogs.Boxes().empty());
 }

@@ -190,11 +190,10 @@ TEST_F(EbbrickForm, PicksPairTheHeaders)
     EXPECT_EQ(Header(1), "2 'LCD_' locked");
 }
 
-// A record from a file is shown paired, the header that holds the 80-pin card leading,
-// whether it comes as "default.cfg" on a fresh form or through "Load Setting" after the
-// 80-pin card was picked on GPIO-1 (GPIO-0 locked). A card of another list leaves its
-// header's entry as it was.
-TEST_F(EbbrickForm, LoadedRecordsArePairedFromTheCardsHeader)
+// A record from a file is shown paired, GPIO-0 leading, whether it comes as "default.cfg" on
+// a fresh form or through "Load Setting" after the 80-pin card was picked on GPIO-1 (GPIO-0
+// locked). A card of another list leaves its header's entry as it was.
+TEST_F(EbbrickForm, LoadedRecordsArePairedFromGpioZero)
 {
     struct Case {
         const char* label;
@@ -206,7 +205,9 @@ TEST_F(EbbrickForm, LoadedRecordsArePairedFromTheCardsHeader)
         {"80-pin card on GPIO-0 over another card", CardsRecord(DAUGHTER_Kobbet_GPIO, "K_", DAUGHTER_Sollip, "S_"),
          {"2 'K_' free", "2 'K_' locked"}, {"2 'K_' free", "2 'K_' locked"}},
         {"80-pin card on GPIO-1 over another card", CardsRecord(DAUGHTER_GPIO_DEFAULT, "G_", DAUGHTER_Kobbet_GPIO, "K_"),
-         {"2 'K_' locked", "2 'K_' free"}, {"2 'K_' locked", "2 'K_' free"}},
+         {"1 'G_' free", "0 '' free"}, {"1 'G_' free", "0 '' free"}},
+        {"80-pin card on GPIO-1 alone", CardsRecord(0, "", DAUGHTER_Kobbet_GPIO, "K_"), {"0 '' free", "0 '' free"},
+         {"0 '' free", "0 '' free"}},
         {"two 40-pin cards", CardsRecord(DAUGHTER_Garvet, "A_", DAUGHTER_Sollip, "B_"), {"4 'A_' free", "3 'B_' free"},
          {"4 'A_' free", "3 'B_' free"}},
         {"a card of another list on GPIO-0", CardsRecord(DAUGHTER_HSMC_DEFAULT, "H_", DAUGHTER_Sollip, ""),

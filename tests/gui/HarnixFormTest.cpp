@@ -111,9 +111,9 @@ TEST_F(HarnixForm, PicksPairTheHeaders)
     EXPECT_FALSE(Shown("ShapeGpio0"));
 }
 
-// A record from a file is shown paired, the header that holds the 80-pin card leading, as
-// "default.cfg" and through "Load Setting" alike.
-TEST_F(HarnixForm, RecordsFromFilesArePairedFromTheCardsHeader)
+// A record from a file is shown paired, GPIO-0 leading, as "default.cfg" and through "Load
+// Setting" alike.
+TEST_F(HarnixForm, RecordsFromFilesArePairedFromGpioZero)
 {
     struct Case {
         const char* label;
@@ -124,7 +124,10 @@ TEST_F(HarnixForm, RecordsFromFilesArePairedFromTheCardsHeader)
         {"80-pin card on GPIO-0 alone", CardsRecord(DAUGHTER_Kobbet_GPIO, "K_", 0, "lost"),
          {"2 'K_' free", "2 'K_' locked"}},
         {"a 40-pin card on GPIO-0, the 80-pin card on GPIO-1",
-         CardsRecord(DAUGHTER_Sollip, "S_", DAUGHTER_Kobbet_GPIO, "K_"), {"2 'K_' locked", "2 'K_' free"}},
+         CardsRecord(DAUGHTER_Sollip, "S_", DAUGHTER_Kobbet_GPIO, "K_"), {"3 'S_' free", "0 '' free"}},
+        {"GPIO Default on GPIO-0, the 80-pin card on GPIO-1", CardsRecord(DAUGHTER_GPIO_DEFAULT, "", DAUGHTER_Kobbet_GPIO, "K_"),
+         {"1 '' free", "0 '' free"}},
+        {"the 80-pin card on GPIO-1 alone", CardsRecord(0, "", DAUGHTER_Kobbet_GPIO, "K_"), {"0 '' free", "0 '' free"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -131,24 +131,47 @@ TEST_F(PandrelGpioDialog, CancelKeepsTheKeptChoices)
     EXPECT_TRUE(Free(GPIO_0));
 }
 
-// Kept choices from a settings file with the 80-pin card on one header alone: that header
-// leads the showing, so the card stays and the other header follows it with its prefix.
-TEST_F(PandrelGpioDialog, EightyPinCardKeptOnOneHeaderStays)
+// Kept choices from a settings file that the dialog never paired: the showing pairs them with
+// header 1 leading, so an 80-pin card there takes header 0 with header 1's prefix, and one on
+// header 0 beside anything else on header 1 is taken off.
+TEST_F(PandrelGpioDialog, KeptChoicesAreShownWithHeaderOneLeading)
 {
-    for (int header : {GPIO_0, GPIO_1}) {
-        SCOPED_TRACE(header);
-        const int other = 1 - header;
-        gpio.SetGpio0Index(header == GPIO_0 ? EntryOf(kEighty) : EntryOf(kForty));
-        gpio.SetGpio1Index(header == GPIO_1 ? EntryOf(kEighty) : 0);
-        gpio.SetGpio0Prefix(header == GPIO_0 ? "K_" : "G_");
-        gpio.SetGpio1Prefix(header == GPIO_1 ? "K_" : "");
+    struct Kept {
+        uint8_t card;
+        const char* prefix;
+    };
+    struct Shown {
+        uint8_t card;
+        const char* prefix;
+        bool free;
+    };
+    struct Case {
+        const char* label;
+        Kept kept[2];
+        Shown shown[2];
+    };
+    const Case cases[] = {
+        {"80-pin card on header 0 alone", {{kEighty, "K_"}, {0, ""}}, {{0, "", true}, {0, "", true}}},
+        {"80-pin card on header 0 beside a 40-pin card", {{kEighty, "K_"}, {kForty, "G_"}},
+         {{0, "", true}, {kForty, "G_", true}}},
+        {"80-pin card on header 1 alone", {{0, ""}, {kEighty, "K_"}}, {{kEighty, "K_", false}, {kEighty, "K_", true}}},
+        {"80-pin card on header 1 beside a 40-pin card", {{kForty, "G_"}, {kEighty, "K_"}},
+         {{kEighty, "K_", false}, {kEighty, "K_", true}}},
+        {"80-pin card on both: header 1's prefix", {{kEighty, "A_"}, {kEighty, "K_"}},
+         {{kEighty, "K_", false}, {kEighty, "K_", true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        gpio.SetGpio0Index(EntryOf(c.kept[GPIO_0].card));
+        gpio.SetGpio1Index(EntryOf(c.kept[GPIO_1].card));
+        gpio.SetGpio0Prefix(c.kept[GPIO_0].prefix);
+        gpio.SetGpio1Prefix(c.kept[GPIO_1].prefix);
         gpio.show();
         for (int h : {GPIO_0, GPIO_1}) {
-            EXPECT_EQ(Card(h), BoardName(kEighty)) << h;
-            EXPECT_EQ(Prefix(h), "K_") << h;
+            EXPECT_EQ(Card(h), BoardName(c.shown[h].card)) << h;
+            EXPECT_EQ(Prefix(h), c.shown[h].prefix) << h;
+            EXPECT_EQ(Free(h), c.shown[h].free) << h;
         }
-        EXPECT_TRUE(Free(header));
-        EXPECT_FALSE(Free(other));
         Cancel();
     }
 }

@@ -103,26 +103,33 @@ TEST(GpioPairing, DefaultPairIsTheGenericCardTwiceWithoutAnyPrefix)
             << int(c.card0) << " '" << c.prefix0 << "' " << int(c.card1) << " '" << c.prefix1 << "'";
 }
 
-// A record read from a file is paired as the form pairs it when showing it: the header that
-// holds the 80-pin card leads, header 0 when both do; a record the form wrote comes out byte
-// for byte as it went in.
-TEST(GpioPairing, RecordIsPairedWithTheCardsHeaderLeading)
+// A record read from a file is paired as a form pairs it when showing it, with the leader
+// that form's loading has; a record the form wrote comes out byte for byte as it went in.
+TEST(GpioPairing, RecordIsPairedWithTheGivenHeaderLeading)
 {
     struct Case {
         const char* what;
+        int leader;
         uint8_t cards[2];
         const char* prefixes[2];
         uint8_t pairedCards[2];
         const char* pairedPrefixes[2];
     };
     const Case cases[] = {
-        {"80-pin card on GPIO-0 alone", {k80Pin, 0}, {"K_", ""}, {k80Pin, k80Pin}, {"K_", "K_"}},
-        {"80-pin card on GPIO-0 over another card", {k80Pin, 12}, {"", "S_"}, {k80Pin, k80Pin}, {"", ""}},
-        {"80-pin card on GPIO-1 beside a 40-pin card", {1, k80Pin}, {"G_", "K_"}, {k80Pin, k80Pin}, {"K_", "K_"}},
-        {"80-pin card on GPIO-1 alone", {0, k80Pin}, {"", "K_"}, {k80Pin, k80Pin}, {"K_", "K_"}},
-        {"a paired record keeps GPIO-1's unused prefix", {k80Pin, k80Pin}, {"K_", "typed_"}, {k80Pin, k80Pin},
+        {"80-pin card on GPIO-0 alone", GPIO_0, {k80Pin, 0}, {"K_", ""}, {k80Pin, k80Pin}, {"K_", "K_"}},
+        {"80-pin card on GPIO-0 over another card", GPIO_0, {k80Pin, 12}, {"", "S_"}, {k80Pin, k80Pin}, {"", ""}},
+        {"80-pin card on GPIO-1 alone: taken off", GPIO_0, {0, k80Pin}, {"", "K_"}, {0, 0}, {"", ""}},
+        {"80-pin card on GPIO-1 beside GPIO Default: taken off", GPIO_0, {1, k80Pin}, {"G_", "K_"}, {1, 0},
+         {"G_", ""}},
+        {"a paired record keeps GPIO-1's unused prefix", GPIO_0, {k80Pin, k80Pin}, {"K_", "typed_"},
+         {k80Pin, k80Pin}, {"K_", "typed_"}},
+        {"40-pin cards stay", GPIO_0, {1, 12}, {"", "S_"}, {1, 12}, {"", "S_"}},
+        {"GPIO-1 leading: its 80-pin card taken to GPIO-0 with its prefix", GPIO_1, {1, k80Pin}, {"G_", "K_"},
+         {k80Pin, k80Pin}, {"K_", "K_"}},
+        {"GPIO-1 leading: an 80-pin card on GPIO-0 alone taken off", GPIO_1, {k80Pin, 0}, {"K_", ""}, {0, 0},
+         {"", ""}},
+        {"GPIO-1 leading: a paired record stays", GPIO_1, {k80Pin, k80Pin}, {"K_", "typed_"}, {k80Pin, k80Pin},
          {"K_", "typed_"}},
-        {"40-pin cards stay", {1, 12}, {"", "S_"}, {1, 12}, {"", "S_"}},
     };
     for (const Case& c : cases) {
         uint8_t cards[2] = {c.cards[0], c.cards[1]};
@@ -135,9 +142,25 @@ TEST(GpioPairing, RecordIsPairedWithTheCardsHeaderLeading)
         std::memcpy(expected, prefixes, sizeof expected);
         for (int h = 0; h < 2; ++h) std::strcpy(expected[h], c.pairedPrefixes[h]);
 
-        PairGpioRecord(cards, prefixes);
+        PairGpioRecord(cards, prefixes, c.leader);
         for (int h = 0; h < 2; ++h) EXPECT_EQ(cards[h], c.pairedCards[h]) << c.what << ", GPIO-" << h;
         // Only the text changes; the bytes after its NUL stay as the file had them.
         EXPECT_EQ(std::memcmp(prefixes, expected, sizeof expected), 0) << c.what;
     }
+}
+
+// The leader of a form that does not pair what it loads: the header that holds the 80-pin
+// card alone, so the card is kept; GPIO-0 otherwise.
+TEST(GpioPairing, StoredPairLeaderIsTheHeaderWithTheEightyPinCardAlone)
+{
+    struct Case {
+        uint8_t card0, card1;
+        int leader;
+    };
+    const Case cases[] = {
+        {k80Pin, 0, GPIO_0}, {0, k80Pin, GPIO_1}, {1, k80Pin, GPIO_1},
+        {k80Pin, 12, GPIO_0}, {k80Pin, k80Pin, GPIO_0}, {1, 12, GPIO_0}, {0, 0, GPIO_0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StoredPairLeader(c.card0, c.card1), c.leader) << int(c.card0) << " " << int(c.card1);
 }

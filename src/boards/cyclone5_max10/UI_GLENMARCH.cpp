@@ -169,7 +169,7 @@ void TFormGlenmarch::ConfigToForm(const GLENMARCH_CONFIG& config)
     SetProjectName(ReadRecordText(config.szProjectName));
     m_Groups.ToForm(config);
     for (int h : {GPIO_0, GPIO_1}) m_Gpio[h].Show(config.nGpioDaughterId[h], ReadRecordText(config.szGpioPrefixName[h]));
-    PairShownGpioHeaders(m_Gpio);
+    PairGpioHeaders(m_Gpio[GPIO_0].Combo);
     UpdateDaughterPictures();
     UpdateShapes();
 }

@@ -224,7 +224,7 @@ void BuildOrlennProjectBoard(TMainBoard& board, const ORLENN_CONFIG& config)
         Config.nGpioDaughterId[h] = Config.bGPIO ? listed : DAUGHTER_NONE;
         if (Config.nGpioDaughterId[h] == DAUGHTER_NONE) WriteRecordText(Config.szGpioPrefixName[h], "");
     }
-    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName);
+    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName, GPIO_0);
     for (int port = 0; port < ORLENN_CONFIG::kKelpinPorts; ++port) {
         const uint8_t listed = ListedKelpinCard(config.nKelpinDaughterId[port]);
         Config.nKelpinDaughterId[port] = KelpinReplaced(Config, port) ? DAUGHTER_NONE : listed;

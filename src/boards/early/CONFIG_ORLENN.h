@@ -93,7 +93,8 @@ void BuildMainBoard_Orlenn(TMainBoard* board, const ORLENN_CONFIG& Config);
 
 // The definition with the cards attached as the form attaches them, from the record as the
 // form shows it: cards its lists do not offer and the cards of replaced connectors count as
-// none, the headers paired as the form pairs a loaded record. The record is not changed.
+// none, the headers paired as the form pairs a loaded record (GPIO-0 leading). The record is
+// not changed.
 void BuildOrlennProjectBoard(TMainBoard& board, const ORLENN_CONFIG& config);
 
 // The cards of the connectors the record uses (the headers when ticked, the Kelpin ports they

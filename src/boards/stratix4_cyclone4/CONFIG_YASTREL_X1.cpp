@@ -372,7 +372,8 @@ YASTREL_X1_CONFIG Yastrel_X1ProjectRecord(const YASTREL_X1_CONFIG& config)
     // What the form's controls make of a record from a file.
     if (Config.nBoardType >= std::size(kYastrel_X1BoardTypes)) Config.nBoardType = 0;
     for (uint8_t& code : Config.nExtPllSetting) code = ExtPllCodeOrDefault(code);
-    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName);
+    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName,
+                   StoredPairLeader(Config.nGpioDaughterId[GPIO_0], Config.nGpioDaughterId[GPIO_1]));
     static constexpr const char* kDefaultPrefix[YASTREL_X1_CONFIG::kHsmcPorts] = {"HSMA_", "HSMB_"};
     for (int port = 0; port < YASTREL_X1_CONFIG::kHsmcPorts; ++port) {
         const uint8_t card = Config.nHsmcDaughterId[port];

@@ -100,9 +100,9 @@ void BuildMainBoard_Yastrel_X1(TMainBoard* board, const YASTREL_X1_CONFIG& Confi
 
 // The definition and the cards attached as the form attaches them, on a copy of the record
 // made as the form makes it: the variant and the generator codes outside their lists are the
-// defaults, the GPIO headers are paired, and the default HSMC cards without a prefix take
-// "HSMA_" or "HSMB_". The DDR2 modules take "M1_DDR2_" and "M2_DDR2_". The record is not
-// changed.
+// defaults, the GPIO headers are paired as the form shows them (StoredPairLeader leading),
+// and the default HSMC cards without a prefix take "HSMA_" or "HSMB_". The DDR2 modules take
+// "M1_DDR2_" and "M2_DDR2_". The record is not changed.
 void BuildYastrel_X1ProjectBoard(TMainBoard& board, const YASTREL_X1_CONFIG& config);
 
 // The working record of the above, which the board's copy holds.

@@ -113,8 +113,8 @@ void TFormGPIO::FormShow()
         combo->setCurrentIndex(kept[h] >= 0 && kept[h] < combo->count() ? kept[h] : 0);
         m_Headers[h].Prefix->setText(platform::qt::FromLatin1(*prefixes[h]));
     }
-    // Header 1 leads unless only header 0 holds the 80-pin card, which then stays.
-    PairShownGpioHeaders(m_Headers, GPIO_1);
+    // The dialog itself as the sender: header 1 leads.
+    PairGpioHeaders(this);
     UpdateDaughterPictures();
 }
 

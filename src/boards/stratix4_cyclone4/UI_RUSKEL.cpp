@@ -140,8 +140,8 @@ void TFormRuskel::ConfigToForm(const RUSKEL_CONFIG& config)
     SetProjectName(ReadRecordText(config.szProjectName));
     m_Groups.ToForm(config);
     for (int h : {GPIO_0, GPIO_1}) m_Gpio[h].Show(config.nGpioDaughterId[h], ReadRecordText(config.szGpioPrefixName[h]));
-    // A pair from a file is made consistent as the user would leave it.
-    PairShownGpioHeaders(m_Gpio);
+    // A pair from a file is made consistent with header 0 leading, as the user would leave it.
+    PairGpioHeaders(m_Gpio, m_Gpio[GPIO_0].Combo);
     UpdateDaughterPictures();
     UpdateShapes();
 }

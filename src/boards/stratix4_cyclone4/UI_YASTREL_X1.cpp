@@ -7,6 +7,7 @@
 
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/MainBoard.h"
+#include "core/settings/GpioPairing.h"
 #include "core/settings/RecordText.h"
 #include "core/shell/BoardPicture.h"
 #include "core/shell/Pictures.h"
@@ -262,9 +263,10 @@ void TFormYastrel_X1::ConfigToForm(const YASTREL_X1_CONFIG& config)
     for (int header : {GPIO_0, GPIO_1})
         m_Gpio[header].ShowListed(config.nGpioDaughterId[header], ReadRecordText(config.szGpioPrefixName[header]));
     // Paired with the header that holds an 80-pin card leading, so that the card from a file
-    // stands on both headers with its prefix and a header left locked by an earlier record is
-    // freed.
-    PairShownGpioHeaders(m_Gpio);
+    // stands on both headers with its prefix, as Generate attaches it, and a header left locked
+    // by an earlier record is freed.
+    const int leader = StoredPairLeader(m_Gpio[GPIO_0].Card(), m_Gpio[GPIO_1].Card());
+    PairGpioHeaders(m_Gpio, m_Gpio[leader].Combo);
     UpdateDaughterPictures();
     UpdateShapes();
     m_Pll.Show(Control<QCheckBox>("CheckBoxExtPLL")->isChecked(), config.nExtPllSetting);

@@ -124,15 +124,15 @@ void AttachGpioHeaderPair(TMainBoard& board, uint8_t card0, const std::string& p
 
 // A board with two headers built from a record (fields nGpioDaughterId and szGpioPrefixName
 // by GPIO_0/GPIO_1) and its header cards attached, as its form does: the headers are first
-// paired as the form pairs a loaded record, so that a file cannot ask for a joined connector
-// without its second card. `spareDefaultPair` names the default pair GPIO_0 and GPIO_1 on the
+// paired as the form pairs a loaded record, GPIO_0 leading, so that a file cannot ask for a
+// joined connector without its second card. `spareDefaultPair` names the default pair GPIO_0 and GPIO_1 on the
 // boards whose forms do so. The record is not changed.
 template <class Record>
 void BuildWithGpioHeaderPair(TMainBoard& board, const Record& record, void (*build)(TMainBoard*, const Record&),
                              bool spareDefaultPair, uint8_t ioStandard = IOSTD_DEFAULT)
 {
     Record paired = record;
-    PairGpioRecord(paired.nGpioDaughterId, paired.szGpioPrefixName);
+    PairGpioRecord(paired.nGpioDaughterId, paired.szGpioPrefixName, GPIO_0);
     build(&board, paired);
     const uint8_t card0 = paired.nGpioDaughterId[GPIO_0];
     const uint8_t card1 = paired.nGpioDaughterId[GPIO_1];

@@ -35,21 +35,19 @@ bool IsGpioDefaultPair(uint8_t card0, std::string_view prefix0, uint8_t card1, s
     return card0 == DAUGHTER_GPIO_DEFAULT && card1 == DAUGHTER_GPIO_DEFAULT && prefix0.empty() && prefix1.empty();
 }
 
-int StoredPairLeader(uint8_t card0, uint8_t card1, int otherwise)
+int StoredPairLeader(uint8_t card0, uint8_t card1)
 {
-    const bool spans0 = SpansBothHeaders(card0);
-    if (spans0 == SpansBothHeaders(card1)) return otherwise;
-    return spans0 ? GPIO_0 : GPIO_1;
+    return !SpansBothHeaders(card0) && SpansBothHeaders(card1) ? GPIO_1 : GPIO_0;
 }
 
-void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128])
+void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128], int leader)
 {
     GpioHeaderState headers[2];
     for (int h = 0; h < 2; ++h) {
         headers[h].card = cards[h];
         headers[h].prefix = ReadRecordText(prefixes[h]);
     }
-    PairGpioHeaders(headers, StoredPairLeader(cards[GPIO_0], cards[GPIO_1]));
+    PairGpioHeaders(headers, leader);
     // Only the follower can change, and only together with its card.
     for (int h = 0; h < 2; ++h) {
         if (headers[h].card == cards[h]) continue;

@@ -28,15 +28,16 @@ void PairGpioHeaders(GpioHeaderState (&headers)[2], int acting);
 // such a pair is named GPIO_0 and GPIO_1 and needs no prefix check.
 bool IsGpioDefaultPair(uint8_t card0, std::string_view prefix0, uint8_t card1, std::string_view prefix1);
 
-// The header that leads when a stored pair is shown or built: the one that holds an 80-pin
-// card while the other does not, so that the card and its prefix stay and the other header
-// follows them, as when the user picks the card there. When both hold one, or neither does,
-// header `otherwise` leads.
-int StoredPairLeader(uint8_t card0, uint8_t card1, int otherwise = GPIO_0);
+// The header that leads when a stored pair is shown or built by a form that does not pair
+// what it loads: the one that holds an 80-pin card while the other does not, so that the card
+// and its prefix stay and the other header follows them, as when the user picks the card
+// there; header 0 when both hold one or neither does. Without it such a form would attach
+// the 80-pin card to one 40-pin header.
+int StoredPairLeader(uint8_t card0, uint8_t card1);
 
 // A record's header fields (card ids and prefix texts) paired as a form pairs them when it
-// shows a loaded record (StoredPairLeader): an 80-pin card on one header alone is put on the
-// other too, with its prefix; on both, header 0's settings stand. A record the form wrote is
-// already paired and stays byte for byte as it is (header 1's prefix beside the 80-pin card
-// on both included: nothing uses it).
-void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128]);
+// shows a loaded record with header `leader` (0 or 1) leading: an 80-pin card on the leader
+// is put on the other header too, with the leader's prefix; one on the other header alone is
+// taken off. A record the form wrote is already paired and stays byte for byte as it is
+// (the follower's prefix beside the 80-pin card on both included: nothing uses it).
+void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128], int leader);

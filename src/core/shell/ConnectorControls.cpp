@@ -136,15 +136,10 @@ bool IsGpioDefaultPair(const TConnectorControls (&headers)[2])
     return IsGpioDefaultPair(headers[0].Card(), headers[0].PrefixText(), headers[1].Card(), headers[1].PrefixText());
 }
 
-void PairShownGpioHeaders(TConnectorControls (&headers)[2], int otherwise)
-{
-    PairGpioHeaders(headers, headers[StoredPairLeader(headers[0].Card(), headers[1].Card(), otherwise)].Combo);
-}
-
 void ShowGpioHeaders(TConnectorControls (&headers)[2], const uint8_t (&cards)[2], const char (&prefixes)[2][128])
 {
     for (int h = 0; h < 2; ++h) headers[h].Show(cards[h], ReadRecordText(prefixes[h]));
-    PairShownGpioHeaders(headers);
+    PairGpioHeaders(headers, headers[0].Combo);
 }
 
 void ReadGpioHeaders(const TConnectorControls (&headers)[2], uint8_t (&cards)[2], char (&prefixes)[2][128])

@@ -88,12 +88,8 @@ void PairGpioHeaders(TConnectorControls (&headers)[2], const QObject* sender);
 // Both headers show the generic GPIO card and both prefix boxes are empty.
 bool IsGpioDefaultPair(const TConnectorControls (&headers)[2]);
 
-// A stored pair just shown on the headers' controls, paired with the header that holds the
-// 80-pin card leading (StoredPairLeader, GpioPairing.h), header `otherwise` when both or
-// neither do; the pairing of a record the headless build does too.
-void PairShownGpioHeaders(TConnectorControls (&headers)[2], int otherwise = 0);
 // A record's two header fields (card ids, prefix texts) shown on the headers' controls and
-// then paired as above, as a form shows a loaded record.
+// then paired with header 0's combo as the sender, as a form shows a loaded record.
 void ShowGpioHeaders(TConnectorControls (&headers)[2], const uint8_t (&cards)[2], const char (&prefixes)[2][128]);
 // The two headers' cards and prefix texts into a record's fields.
 void ReadGpioHeaders(const TConnectorControls (&headers)[2], uint8_t (&cards)[2], char (&prefixes)[2][128]);
