@@ -87,12 +87,23 @@ std::set<std::string> PortsOf(const BoardUnderTest& board, const Record& record)
     return ports;
 }
 
-// One board's lines: its groups with every connector in use but no card, then each card of
-// each connector's list, with the ports that card adds. Cards offered for several voltages
-// or modes give their line once.
+// One board's lines: its groups with every connector in use but no card, then each clock-chip
+// choice with the ports its values add, then each card of each connector's list, with the
+// ports that card adds. Cards offered for several voltages or modes give their line once.
 std::string BoardListing(const BoardUnderTest& board)
 {
     std::set<std::string> groupPorts;
+    std::string chipLines;
+    {
+        const std::set<std::string> without = PortsOf(board, board.bases.front());
+        for (const BoardUnderTest::ClockChip& chip : board.clockChips) {
+            std::set<std::string> added;
+            for (const Record& record : chip.records)
+                for (const std::string& port : PortsOf(board, record))
+                    if (!without.count(port)) added.insert(port);
+            if (!added.empty()) chipLines += board.name + ", " + chip.name + ": " + Listed(added) + "\n";
+        }
+    }
     std::map<std::string, std::set<std::string>> cardLines;  // "connector, card" -> its line
     std::vector<std::string> cardOrder;
     for (const Record& base : board.bases) {
@@ -116,6 +127,7 @@ std::string BoardListing(const BoardUnderTest& board)
     }
     std::string text;
     if (!groupPorts.empty()) text += board.name + ": " + Listed(groupPorts) + "\n";
+    text += chipLines;
     for (const std::string& key : cardOrder) text += board.name + ", " + key + ": " + Listed(cardLines[key]) + "\n";
     return text;
 }

@@ -38,6 +38,7 @@
 #include "boards/stratix5/CONFIG_MORRAST.h"
 #include "boards/stratix5/CONFIG_SARNOTH.h"
 #include "boards/stratix5/CONFIG_VELLANI.h"
+#include "boards/stratix5/StratixVClockCodes.h"
 
 namespace boardtest {
 namespace {
@@ -88,12 +89,46 @@ BoardUnderTest Board(std::string name, uint8_t id, const std::vector<R>& bases,
                      std::vector<CardChoice> (*choices)(const R&), void (*build)(const R&, const BoardUse&),
                      bool (*generate)(const R&, const std::string&))
 {
-    BoardUnderTest board{std::move(name), id, {}, nullptr, nullptr, nullptr};
+    BoardUnderTest board{std::move(name), id, {}, nullptr, nullptr, nullptr, {}};
     for (const R& base : bases) board.bases.push_back(Bytes(base));
     board.choices = [choices](const Record& bytes) { return choices(As<R>(bytes)); };
     board.build = [build](const Record& bytes, const BoardUse& use) { build(As<R>(bytes), use); };
     board.generate = [generate](const Record& bytes, const std::string& file) { return generate(As<R>(bytes), file); };
     return board;
+}
+
+// One clock-chip choice: the base once per value from 0 to count - 1.
+template <class R>
+BoardUnderTest::ClockChip Chip(std::string name, const R& base, int32_t count,
+                               const std::function<void(R&, int32_t)>& choose)
+{
+    BoardUnderTest::ClockChip chip{std::move(name), {}};
+    for (int32_t value = 0; value < count; ++value) {
+        R record = base;
+        choose(record, value);
+        chip.records.push_back(Bytes(record));
+    }
+    return chip;
+}
+
+// The Si5340 choices of the Arria 10 boards, each output of chip A and of chip B, with as
+// many values as the longest list of that chip has entries.
+template <class R>
+std::vector<BoardUnderTest::ClockChip> Si5340Chips(const R& base)
+{
+    constexpr int32_t kValuesA = 8, kValuesB = 6;
+    std::vector<BoardUnderTest::ClockChip> chips;
+    for (std::size_t output = 0; output < std::size(base.nSi5340A); ++output)
+        chips.push_back(Chip<R>("Si5340A output " + std::to_string(output), base, kValuesA,
+                                [output](R& r, int32_t value) { r.nSi5340A[output] = value; }));
+    if constexpr (requires { base.nSi5340B_QDRII; }) {
+        chips.push_back(Chip<R>("Si5340B", base, kValuesB, [](R& r, int32_t value) { r.nSi5340B_QDRII = value; }));
+    } else {
+        for (std::size_t output = 0; output < std::size(base.nSi5340B); ++output)
+            chips.push_back(Chip<R>("Si5340B output " + std::to_string(output), base, kValuesB,
+                                    [output](R& r, int32_t value) { r.nSi5340B[output] = value; }));
+    }
+    return chips;
 }
 
 template <class R, void (*Build)(TMainBoard&, const R&)>
@@ -304,18 +339,31 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     using CRE = CRESSWIN_CONFIG;
     CRE cresswin;
     DefaultConfig(cresswin);
-    boards.push_back(Board<CRE>("Cresswin", MAINBOARD_Cresswin, {Ticked(cresswin, &CRE::bOSC, &CRE::bRs422)},
-                                &CresswinCardChoices, &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject));
+    cresswin = Ticked(cresswin, &CRE::bOSC, &CRE::bRs422);
+    boards.push_back(Board<CRE>("Cresswin", MAINBOARD_Cresswin, {cresswin}, &CresswinCardChoices,
+                                &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject));
+    boards.back().clockChips = {
+        Chip<CRE>("Si570", cresswin, kSi570CodeCount, [](CRE& r, int32_t value) { r.nSi570 = value; }),
+        Chip<CRE>("CDCM61004", cresswin, kCdcm61004CodeCount, [](CRE& r, int32_t value) { r.nCdcm61004 = value; })};
     using MOR = MORRAST_CONFIG;
     MOR morrast;
     DefaultConfig(morrast);
-    boards.push_back(Board<MOR>("Morrast", MAINBOARD_Morrast, {Ticked(morrast, &MOR::bOSC, &MOR::bRs422)}, &NoCards<MOR>,
+    morrast = Ticked(morrast, &MOR::bOSC, &MOR::bRs422);
+    boards.push_back(Board<MOR>("Morrast", MAINBOARD_Morrast, {morrast}, &NoCards<MOR>,
                                 &Built<MOR, &BuildMorrastProjectBoard>, &GenerateMorrastProject));
+    boards.back().clockChips = {
+        Chip<MOR>("Si570", morrast, kSi570CodeCount, [](MOR& r, int32_t value) { r.nSi570 = value; }),
+        Chip<MOR>("CDCM61004", morrast, kCdcm61004CodeCount, [](MOR& r, int32_t value) { r.nCdcm61004 = value; })};
     using SAR = SARNOTH_CONFIG;
     SAR sarnoth;
     DefaultConfig(sarnoth);
-    boards.push_back(Board<SAR>("Sarnoth", MAINBOARD_Sarnoth, {Ticked(sarnoth, &SAR::bOSC, &SAR::bRs422)}, &NoCards<SAR>,
+    sarnoth = Ticked(sarnoth, &SAR::bOSC, &SAR::bRs422);
+    boards.push_back(Board<SAR>("Sarnoth", MAINBOARD_Sarnoth, {sarnoth}, &NoCards<SAR>,
                                 &Built<SAR, &BuildSarnothProjectBoard>, &GenerateSarnothProject));
+    boards.back().clockChips = {
+        Chip<SAR>("Si570", sarnoth, kSi570CodeCount, [](SAR& r, int32_t value) { r.nSi570 = value; }),
+        Chip<SAR>("CDCM61004", sarnoth, kExtPllCodeCount, [](SAR& r, int32_t value) { r.nCdcm61004 = value; }),
+        Chip<SAR>("CDCM61001", sarnoth, kExtPllCodeCount, [](SAR& r, int32_t value) { r.nCdcm61001 = value; })};
     using VEL = VELLANI_CONFIG;
     VEL vellani = Ticked(TConfigVellani::DefaultConfig(), &VEL::bOSC, &VEL::bExtLmkPLL);
     // Every clock-chip output running, so that each reference clock is built.
@@ -325,17 +373,23 @@ std::vector<BoardUnderTest> MakeEveryBoard()
                                 &SettingsBuilt<TConfigVellani, &BuildVellaniProjectBoard>, &SettingsGenerated<TConfigVellani, &GenerateVellaniProject>));
 
     using NOB = NOBRECHT_CONFIG;
+    const NOB nobrecht = Ticked(TConfigNobrecht::DefaultConfig(), &NOB::bOSC, &NOB::bRs422);
     boards.push_back(Board<NOB>("Nobrecht", MAINBOARD_Nobrecht,
-                                {Ticked(TConfigNobrecht::DefaultConfig(), &NOB::bOSC, &NOB::bRs422)}, &NoCards<NOB>,
+                                {nobrecht}, &NoCards<NOB>,
                                 &SettingsBuilt<TConfigNobrecht, &BuildNobrechtProjectBoard>, &SettingsGenerated<TConfigNobrecht, &GenerateNobrechtProject>));
+    boards.back().clockChips = Si5340Chips(nobrecht);
     using DRA = DRAVELLE_CONFIG;
+    const DRA dravelle = Ticked(TConfigDravelle::DefaultConfig(), &DRA::bOSC, &DRA::bRs422);
     boards.push_back(Board<DRA>("Dravelle", MAINBOARD_Dravelle,
-                                {Ticked(TConfigDravelle::DefaultConfig(), &DRA::bOSC, &DRA::bRs422)}, &NoCards<DRA>,
+                                {dravelle}, &NoCards<DRA>,
                                 &SettingsBuilt<TConfigDravelle, &BuildDravelleProjectBoard>, &SettingsGenerated<TConfigDravelle, &GenerateDravelleProject>));
+    boards.back().clockChips = Si5340Chips(dravelle);
     using ABE = ABERNOLL_CONFIG;
+    const ABE abernoll = Ticked(TConfigAbernoll::DefaultConfig(), &ABE::bOSC, &ABE::bGPIO);
     boards.push_back(Board<ABE>("Abernoll", MAINBOARD_Abernoll,
-                                {Ticked(TConfigAbernoll::DefaultConfig(), &ABE::bOSC, &ABE::bGPIO)}, &NoCards<ABE>,
+                                {abernoll}, &NoCards<ABE>,
                                 &SettingsBuilt<TConfigAbernoll, &BuildAbernollProjectBoard>, &SettingsGenerated<TConfigAbernoll, &GenerateAbernollProject>));
+    boards.back().clockChips = Si5340Chips(abernoll);
     using IDR = IDRENNE_CONFIG;
     boards.push_back(Board<IDR>("Idrenne", MAINBOARD_Idrenne,
                                 Each(Ticked(TConfigIdrenne::DefaultConfig(), &IDR::bOSC, &IDR::bHPS), &IDR::nFmcVol,

@@ -28,6 +28,13 @@ struct BoardUnderTest {
     std::function<void(const Record&, const BoardUse&)> build;
     // The pair's Generate of the record into that project file.
     std::function<bool(const Record&, const std::string&)> generate;
+    // Each clock-chip choice of the record (a chip, or one output of it), with the first base
+    // once per value the choice can take, so that a walk sees what every value brings in.
+    struct ClockChip {
+        std::string name;
+        std::vector<Record> records;
+    };
+    std::vector<ClockChip> clockChips;
 };
 
 const std::vector<BoardUnderTest>& EveryBoard();
