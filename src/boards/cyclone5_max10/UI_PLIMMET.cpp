@@ -64,9 +64,10 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 48, 260, 200, 28)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 258, 252, 88, 36)},
     {Kind::Shape, "ShapeHSMC", "Panel1", "HSMC", Over(kBoardImage, 356, 56, 26, 200)},
-    // The DIP switch that hands HEX2/HEX3 to the header, always marked.
-    {Kind::Shape, "ShapeS1S2", "Panel1", "S1/S2", Over(kBoardImage, 200, 188, 54, 24)},
-    {Kind::Shape, "ShapeDipSwitch", "Panel1", "dip switch", Over(kBoardImage, 200, 218, 54, 12)},
+    // The DIP switch that hands HEX2/HEX3 to the header, always marked; wide enough for its
+    // caption beside the two switches.
+    {Kind::Shape, "ShapeS1S2", "Panel1", "S1/S2", Over(kBoardImage, 200, 188, 74, 24)},
+    {Kind::Shape, "ShapeDipSwitch", "Panel1", "dip switch", Over(kBoardImage, 200, 218, 74, 12)},
     // Outlines of the layout that UpdateShapes always hides.
     {Kind::Shape, "ShapeArduino_0", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
     {Kind::Shape, "ShapeArduino_1", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
