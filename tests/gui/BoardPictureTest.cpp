@@ -174,3 +174,29 @@ TEST_F(BoardPicture, JackLabelLiesUnderItsOpening)
         if (rect.height() >= 22) EXPECT_EQ(plan.pins.size(), 1u);
     }
 }
+
+// Plimmet's S1/S2 DIP switch, which hands two digits to the GPIO header, is marked by its
+// caption: the label stands whole beside its two switches.
+TEST_F(BoardPicture, PlimmetDipSwitchReadsItsCaption)
+{
+    int found = 0;
+    for (const DrawnBoard& board : EveryBoardDrawn()) {
+        if (board.id != MAINBOARD_Plimmet) continue;
+        for (const Block& block : board.blocks) {
+            if (block.label != QStringLiteral("S1/S2")) continue;
+            ++found;
+            EXPECT_EQ(block.part, Part::Switches);
+            const pictures::RowPlan plan = pictures::PlanRow(block);
+            ASSERT_TRUE(plan.font.has_value());
+            const QFontMetricsF metrics(*plan.font);
+            EXPECT_LE(metrics.horizontalAdvance(block.label), plan.label.width());
+            EXPECT_LE(metrics.height(), plan.label.height());
+            EXPECT_GE(plan.font->pixelSize(), 7);
+            EXPECT_TRUE(QRectF(block.rect).contains(plan.label));
+            EXPECT_FALSE(plan.label.intersects(plan.parts));
+            EXPECT_FALSE(plan.parts.isEmpty());
+            EXPECT_TRUE(QRectF(block.rect).contains(plan.parts));
+        }
+    }
+    EXPECT_EQ(found, 1);
+}

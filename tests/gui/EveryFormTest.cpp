@@ -32,7 +32,12 @@ struct FormCase {
     Names dotted;      // yellow, dotted, one pixel wide
     Names aqua;        // solid, aqua in place of yellow
     Names lime;        // solid, lime in place of yellow
-    Names idle;        // outlines that no operation touches: they show from the start
+    // Outlines that no operation touches: those that mark a part of the board show over its
+    // picture from the start; those that mark nothing we know of are built but never show,
+    // unless their layout puts them beneath the picture.
+    Names idle;
+    Names unplaced;
+    Names beneath;
     bool vendorLogo;   // the FPGA family's mark in ImageAltera
     const char* defaultButton;
     bool ctrlBeep;     // Generate with the left Ctrl key held beeps
@@ -42,53 +47,54 @@ const Names kWistrellHps = {"ShapeHPS",          "ShapeHpsDDR3", "ShapeHpsEthern
                             "ShapeHpsUart",      "ShapeHpsLTC",  "ShapeHpsLCD",      "ShapeHpsLedButton"};
 const Names kNobrechtDotted = {"ShapeOSC", "ShapeTemp", "ShapePower", "ShapeSi5340B"};
 const Names kIdrenneLime = {"ShapeFmc1V8", "ShapeFmc1V5", "ShapeFmc1V2", "Shape7", "Shape8"};
-const Names kUlvarinIdle = {"ShapeEPCQ", "ShapeKelpin23", "ShapeGpio1V5", "Shape1", "Shape2", "Shape7", "Shape8"};
+const Names kUlvarinUnplaced = {"ShapeKelpin23", "ShapeGpio1V5", "Shape1", "Shape2", "Shape7", "Shape8"};
 const Names kYastrelDotted = {"ShapeSDCARD", "ShapeEEPROM", "ShapeCurrent", "ShapeExtPLL2"};
 
 const FormCase kForms[] = {
-    {"Harnix", MAINBOARD_Harnix, 4, {"ShapeLCD"}, {}, {}, {}, true, nullptr, false},
-    {"Fennick", MAINBOARD_Fennick, 4, {}, {}, {}, {}, true, nullptr, false},
-    {"Mirrow", MAINBOARD_Mirrow, 3, {}, {}, {}, {}, false, nullptr, false},
-    {"Pellish", MAINBOARD_Pellish, 4, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, false},
-    {"Kavrin", MAINBOARD_Kavrin, 3, {}, {}, {}, {}, true, "ButtonExit", false},
-    {"Orlenn", MAINBOARD_Orlenn, 3, {}, {}, {}, {}, true, nullptr, false},
-    {"Yastrel_X2", MAINBOARD_Yastrel_X2, 3, {"ShapeMax2"}, {}, {}, {"ShapeMax2"}, true, nullptr, false},
-    {"Yastrel_X1", MAINBOARD_Yastrel_X1, 3, kYastrelDotted, {}, {}, {}, true, "ButtonExit", false},
-    {"Corbanth", MAINBOARD_Corbanth, 3, {}, {}, {}, {}, false, "ButtonExit", false},
-    {"Ruskel", MAINBOARD_Ruskel, 3, {}, {}, {}, {}, false, nullptr, false},
-    {"Wembrel", MAINBOARD_Wembrel, 3, {}, {}, {}, {}, false, nullptr, false},
-    {"Pandrel", MAINBOARD_Pandrel, 3, {}, {}, {}, {}, true, "ButtonExit", false},
-    {"Gorvath", MAINBOARD_Gorvath, 3, {}, {}, {}, {}, true, "ButtonExit", false},
-    {"Ashvorn", MAINBOARD_Ashvorn, 3, {}, {}, {}, {}, true, "ButtonExit", false},
-    {"Morrast", MAINBOARD_Morrast, 2, {"ShapeTemp", "ShapeQDRII_B", "ShapeQDRII_D", "ShapeSi570"}, {}, {}, {}, false,
+    {"Harnix", MAINBOARD_Harnix, 4, {"ShapeLCD"}, {}, {}, {}, {}, {}, true, nullptr, false},
+    {"Fennick", MAINBOARD_Fennick, 4, {}, {}, {}, {}, {}, {}, true, nullptr, false},
+    {"Mirrow", MAINBOARD_Mirrow, 3, {}, {}, {}, {}, {}, {}, false, nullptr, false},
+    {"Pellish", MAINBOARD_Pellish, 4, {"Shape1"}, {}, {}, {}, {"Shape1"}, {}, true, nullptr, false},
+    {"Kavrin", MAINBOARD_Kavrin, 3, {}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Orlenn", MAINBOARD_Orlenn, 3, {}, {}, {}, {}, {}, {}, true, nullptr, false},
+    {"Yastrel_X2", MAINBOARD_Yastrel_X2, 3, {"ShapeMax2"}, {}, {}, {}, {"ShapeMax2"}, {}, true, nullptr, false},
+    {"Yastrel_X1", MAINBOARD_Yastrel_X1, 3, kYastrelDotted, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Corbanth", MAINBOARD_Corbanth, 3, {}, {}, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Ruskel", MAINBOARD_Ruskel, 3, {}, {}, {}, {}, {}, {}, false, nullptr, false},
+    {"Wembrel", MAINBOARD_Wembrel, 3, {}, {}, {}, {}, {}, {}, false, nullptr, false},
+    {"Pandrel", MAINBOARD_Pandrel, 3, {}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Gorvath", MAINBOARD_Gorvath, 3, {}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Ashvorn", MAINBOARD_Ashvorn, 3, {}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Morrast", MAINBOARD_Morrast, 2, {"ShapeTemp", "ShapeQDRII_B", "ShapeQDRII_D", "ShapeSi570"}, {}, {}, {}, {}, {},
+     false, "ButtonExit", false},
+    {"Sarnoth", MAINBOARD_Sarnoth, 2, {"ShapeOSC", "ShapeTemp", "ShapeSi570", "ShapeCdcm61001"}, {}, {}, {}, {}, {},
+     false, "ButtonExit", false},
+    {"Brindell", MAINBOARD_Brindell, 0, {}, {}, {}, {}, {}, {}, false, nullptr, false},
+    {"Cresswin", MAINBOARD_Cresswin, 3, {"ShapeTemp"}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
+    {"Jorvale", MAINBOARD_Jorvale, 3, {"Shape1"}, {}, {}, {"ShapeEPCQ", "ShapeEEPROM"}, {"Shape1"}, {}, false,
      "ButtonExit", false},
-    {"Sarnoth", MAINBOARD_Sarnoth, 2, {"ShapeOSC", "ShapeTemp", "ShapeSi570", "ShapeCdcm61001"}, {}, {}, {}, false,
+    {"Plimmet", MAINBOARD_Plimmet, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeS1S2", "ShapeDipSwitch"}, {"ShapeKelpin23"}, {},
+     true, "ButtonExit", true},
+    {"Glenmarch", MAINBOARD_Glenmarch, 3, {"Shape1", "Shape2"}, {"ShapeHPS"}, {}, {}, {"Shape1", "Shape2"}, {}, true,
+     nullptr, false},
+    {"Wistrell", MAINBOARD_Wistrell, 3, {"Shape1"}, kWistrellHps, {}, {}, {"Shape1"}, {}, true, nullptr, true},
+    {"Kestwin", MAINBOARD_Kestwin, 3, {"ShapeKelpin23"}, {}, {}, {}, {}, {"ShapeKelpin23"}, true, nullptr, false},
+    {"Lumbrae", MAINBOARD_Lumbrae, 3, {"ShapeKelpin23"}, {}, {}, {}, {}, {"ShapeKelpin23"}, false, nullptr, false},
+    {"Ebbrick", MAINBOARD_Ebbrick, 3, {"Shape1"}, {}, {}, {}, {"Shape1"}, {}, true, nullptr, true},
+    {"Tamblin", MAINBOARD_Tamblin, 3, {}, {}, {}, {}, {}, {}, true, nullptr, true},
+    {"Nobrecht", MAINBOARD_Nobrecht, 2, kNobrechtDotted, {}, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Dravelle", MAINBOARD_Dravelle, 2, kNobrechtDotted, {}, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Pocklin", MAINBOARD_Pocklin, 3, {}, {}, {}, {}, {"ShapeADC"}, {}, true, nullptr, true},
+    {"Vellani", MAINBOARD_Vellani, 3, {}, {}, {}, {}, {}, {}, false, "ButtonExit", false},
+    {"Pressel", MAINBOARD_Pressel, 3, {"ShapeKelpin23"}, {}, {}, {}, {"ShapeKelpin23"}, {}, true, nullptr, false},
+    {"Abernoll", MAINBOARD_Abernoll, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"}, {}, {}, {}, {}, {}, false,
      "ButtonExit", false},
-    {"Brindell", MAINBOARD_Brindell, 0, {}, {}, {}, {}, false, nullptr, false},
-    {"Cresswin", MAINBOARD_Cresswin, 3, {"ShapeTemp"}, {}, {}, {}, true, "ButtonExit", false},
-    {"Jorvale", MAINBOARD_Jorvale, 3, {"Shape1"}, {}, {}, {"Shape1", "ShapeEPCQ", "ShapeEEPROM"}, false, "ButtonExit",
+    {"Ulvarin", MAINBOARD_Ulvarin, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeEPCQ"}, kUlvarinUnplaced, {}, false, nullptr,
      false},
-    {"Plimmet", MAINBOARD_Plimmet, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23", "ShapeS1S2", "ShapeDipSwitch"}, true,
-     "ButtonExit", true},
-    {"Glenmarch", MAINBOARD_Glenmarch, 3, {"Shape1", "Shape2"}, {"ShapeHPS"}, {}, {"Shape1", "Shape2"}, true, nullptr,
-     false},
-    {"Wistrell", MAINBOARD_Wistrell, 3, {"Shape1"}, kWistrellHps, {}, {"Shape1"}, true, nullptr, true},
-    {"Kestwin", MAINBOARD_Kestwin, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, true, nullptr, false},
-    {"Lumbrae", MAINBOARD_Lumbrae, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, false, nullptr, false},
-    {"Ebbrick", MAINBOARD_Ebbrick, 3, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, true},
-    {"Tamblin", MAINBOARD_Tamblin, 3, {}, {}, {}, {}, true, nullptr, true},
-    {"Nobrecht", MAINBOARD_Nobrecht, 2, kNobrechtDotted, {}, {}, {}, false, "ButtonExit", false},
-    {"Dravelle", MAINBOARD_Dravelle, 2, kNobrechtDotted, {}, {}, {}, false, "ButtonExit", false},
-    {"Pocklin", MAINBOARD_Pocklin, 3, {}, {}, {}, {}, true, nullptr, true},
-    {"Vellani", MAINBOARD_Vellani, 3, {}, {}, {}, {}, false, "ButtonExit", false},
-    {"Pressel", MAINBOARD_Pressel, 3, {"ShapeKelpin23"}, {}, {}, {"ShapeKelpin23"}, true, nullptr, false},
-    {"Abernoll", MAINBOARD_Abernoll, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"}, {}, {}, {}, false, "ButtonExit",
-     false},
-    {"Ulvarin", MAINBOARD_Ulvarin, 3, {"ShapeKelpin23"}, {}, {}, kUlvarinIdle, false, nullptr, false},
-    {"Idrenne", MAINBOARD_Idrenne, 3, {}, {}, kIdrenneLime, {"Shape7", "Shape8"}, false, nullptr, false},
-    {"Tiverne", MAINBOARD_Tiverne, 3, {}, {}, {}, {}, false, nullptr, false},
-    {"Lothvar", MAINBOARD_Lothvar, 0, {"Shape1"}, {}, {}, {"Shape1"}, true, nullptr, false},
-    {"Quimbel", MAINBOARD_Quimbel, 3, {"ShapeDDR2_1", "ShapeDDR2_2"}, {}, {}, {}, true, "ButtonExit", false},
+    {"Idrenne", MAINBOARD_Idrenne, 3, {}, {}, kIdrenneLime, {"Shape7", "Shape8"}, {}, {}, false, nullptr, false},
+    {"Tiverne", MAINBOARD_Tiverne, 3, {}, {}, {}, {}, {}, {}, false, nullptr, false},
+    {"Lothvar", MAINBOARD_Lothvar, 0, {"Shape1"}, {}, {}, {}, {"Shape1"}, {}, true, nullptr, false},
+    {"Quimbel", MAINBOARD_Quimbel, 3, {"ShapeDDR2_1", "ShapeDDR2_2"}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
 };
 
 // A failure names the board, not the row's bytes.
@@ -128,11 +134,20 @@ TEST_P(EveryForm, OutlinesHaveThePenTheirLayoutGives)
     for (const QWidget* control : form->findChildren<QWidget*>())
         if (const auto* shape = dynamic_cast<const formlayout::TShape*>(control))
             shapes[shape->objectName().toStdString()] = shape;
-    for (const Names* names : {&c.dotted, &c.aqua, &c.lime, &c.idle})
+    for (const Names* names : {&c.dotted, &c.aqua, &c.lime, &c.idle, &c.unplaced, &c.beneath})
         for (const std::string& name : *names) EXPECT_TRUE(shapes.count(name)) << name;
 
     for (const auto& [name, shape] : shapes) {
         SCOPED_TRACE(name);
+        // An outline with a place lies over a picture beside it, never on its own among the settings.
+        const formlayout::Rect none = formlayout::kNoPlace;
+        if (shape->geometry() != QRect(none.left, none.top, none.width, none.height)) {
+            bool overPicture = false;
+            for (const QObject* sibling : shape->parentWidget()->children())
+                if (const auto* picture = dynamic_cast<const formlayout::TImage*>(sibling))
+                    overPicture = overPicture || picture->geometry().intersects(shape->geometry());
+            EXPECT_TRUE(overPicture);
+        }
         if (Holds(c.dotted, name)) {
             EXPECT_EQ(shape->PenStyle(), Qt::DotLine);
             EXPECT_EQ(shape->PenWidth(), 1);
@@ -145,13 +160,34 @@ TEST_P(EveryForm, OutlinesHaveThePenTheirLayoutGives)
     }
 }
 
-// The outlines no operation touches show from the start; the vendor's logo is there where the
-// form's layout has it.
-TEST_P(EveryForm, IdleOutlinesAndTheVendorsLogoShow)
+// Of the outlines no operation touches, those that mark a part of the board show over the board
+// picture from the start, and those that mark nothing we know of never show: hidden, or beneath
+// the picture where the layout puts them. The vendor's logo is there where the form's layout
+// has it.
+TEST_P(EveryForm, IdleOutlinesAndTheVendorsLogoShowWhereTheLayoutSays)
 {
     const FormCase& c = GetParam();
     Open(c.id);
-    for (const std::string& name : c.idle) EXPECT_TRUE(Get(name.c_str())->isVisibleTo(form)) << name;
+    // Where a sibling of the board picture lies in its stack: above it (later) or beneath it.
+    auto overPicture = [&](const std::string& name) {
+        const QWidget* shape = Get(name.c_str());
+        const QWidget* picture = Get("ImageBoard");
+        EXPECT_EQ(shape->parentWidget(), picture->parentWidget());
+        EXPECT_TRUE(picture->geometry().intersects(shape->geometry()));
+        const QObjectList& stack = picture->parentWidget()->children();
+        return stack.indexOf(shape) > stack.indexOf(picture);
+    };
+    for (const std::string& name : c.idle) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(Get(name.c_str())->isVisibleTo(form));
+        EXPECT_TRUE(overPicture(name));
+    }
+    for (const std::string& name : c.unplaced) EXPECT_FALSE(Get(name.c_str())->isVisibleTo(form)) << name;
+    for (const std::string& name : c.beneath) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(overPicture(name));
+        EXPECT_TRUE(Get("ImageBoard")->geometry().contains(Get(name.c_str())->geometry()));
+    }
     const auto* logo = form->findChild<QLabel*>(QStringLiteral("ImageAltera"));
     EXPECT_EQ(logo != nullptr && logo->isVisibleTo(form) && !logo->pixmap().isNull(), c.vendorLogo);
 }

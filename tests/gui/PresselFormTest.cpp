@@ -71,7 +71,7 @@ TEST_F(PresselForm, FirstStartShowsTheDefaults)
     EXPECT_EQ(Text("EditPrefixGpio"), "");
     EXPECT_FALSE(Shown("ShapeGpio"));
     EXPECT_FALSE(Shown("ImageGpio"));
-    EXPECT_TRUE(Shown("ShapeKelpin23"));  // the dotted line no operation touches
+    EXPECT_FALSE(Shown("ShapeKelpin23"));  // the dotted line no operation touches marks nothing
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 

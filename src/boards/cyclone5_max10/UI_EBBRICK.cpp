@@ -17,6 +17,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Ebbrick_BITMAP";
@@ -53,6 +55,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LEDR", Over(kBoardImage, 16, 244, 200, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 16, 266, 200, 26)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 226, 262, 84, 30)},
+    // A dotted line of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 523}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 28, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 28, 228, 24}},
@@ -65,8 +69,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxSDRAM", "GroupBox1", "SDRAM, 64MB", RightBox(1)},
     {Kind::CheckBox, "CheckBoxPS2", "GroupBox1", "PS2", RightBox(2)},
     {Kind::CheckBox, "CheckBoxSdCard", "GroupBox1", "microSD Card", RightBox(3)},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, kGpio0Top - 6, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO-0 Header", HeaderRow(kGpio0Top, 14, 0, 200, 20), kBold},
     {Kind::ComboBox, "ComboBoxGpio0", "GroupBox1", nullptr, HeaderRow(kGpio0Top, 14, 22, 324, 24)},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", HeaderRow(kGpio0Top, 14, 56, 80, 24)},

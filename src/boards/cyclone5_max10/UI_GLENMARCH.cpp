@@ -18,6 +18,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 
@@ -34,8 +36,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 456}},
     {Kind::Label, "LabelBoardName", "Panel1", "Glenmarch FPGA Board", {8, 4, 400, 26}, kTitle},
     {Kind::Image, "ImageBoard", "Panel1", nullptr, {kBoardImage}},
-    // The two headers side by side, which one 80-pin card spans; no operation switches it.
-    {Kind::Shape, "Shape2", "Panel1", nullptr, Over(kBoardImage, 112, 3, 276, 32), kDotted},
     {Kind::Shape, "ShapeGpio0", "Panel1", "GPIO-0", Over(kBoardImage, 118, 8, 126, 22)},
     {Kind::Shape, "ShapeGpio1", "Panel1", "GPIO-1", Over(kBoardImage, 256, 8, 126, 22)},
     {Kind::Shape, "ShapeVGA", "Panel1", "VGA", Over(kBoardImage, 10, 46, 46, 34)},
@@ -51,6 +51,10 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LEDR", Over(kBoardImage, 66, 238, 186, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 66, 260, 186, 30)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 268, 254, 100, 36)},
+    // A dotted line and a dotted box of the layout that no operation touches and that mark
+    // nothing we know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
+    {Kind::Shape, "Shape2", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 358, 507}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 234, 24}},
@@ -67,8 +71,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxPS2", "GroupBox1", "PS2", {186, 120, 150, 20}},
     {Kind::CheckBox, "CheckBoxIR", "GroupBox1", "IR TX/RX", {186, 140, 150, 20}},
     {Kind::CheckBox, "CheckBoxHPS", "GroupBox1", "HPS", {186, 160, 150, 20}},
-    // Between the device groups and the headers; no operation switches it.
-    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, 208, 330, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO-0 Header", {14, 216, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio0", "GroupBox1", nullptr, {14, 238, 330, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 272, 80, 24}},

@@ -19,6 +19,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Jorvale_BITMAP";
@@ -52,6 +54,8 @@ constexpr ControlRow kLayout[] = {
     // The configuration memory's and the EEPROM's outlines, which no operation switches.
     {Kind::Shape, "ShapeEPCQ", "Panel1", "EPCQ", Over(kBoardImage, 262, 100, 60, 26)},
     {Kind::Shape, "ShapeEEPROM", "Panel1", "EEPROM", Over(kBoardImage, 262, 136, 60, 26)},
+    // A dotted line of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 354, 474}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 228, 24}},
@@ -65,8 +69,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxIR", "GroupBox1", "IR Receiver", {186, 106, 150, 20}},
     {Kind::CheckBox, "CheckBoxSi5338", "GroupBox1", "Si5338 I2C", {186, 128, 150, 20}},
     {Kind::CheckBox, "CheckBoxTemperature", "GroupBox1", "Temperature", {186, 150, 150, 20}},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, 179, 324, 1}, kDotted},
     {Kind::Label, "Label2", "GroupBox1", "HSMC", {14, 188, 110, 24}, kBold},
     {Kind::Label, "Label5", "GroupBox1", "IO Voltage:", {140, 188, 72, 24}},
     {Kind::ComboBox, "ComboBoxHsmcVol", "GroupBox1", nullptr, {214, 188, 124, 24}},

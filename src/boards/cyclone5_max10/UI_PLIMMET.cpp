@@ -20,6 +20,7 @@ using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
 using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Plimmet_BITMAP";
@@ -64,12 +65,15 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 48, 260, 200, 28)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 258, 252, 88, 36)},
     {Kind::Shape, "ShapeHSMC", "Panel1", "HSMC", Over(kBoardImage, 356, 56, 26, 200)},
-    // The DIP switch that hands HEX2/HEX3 to the header, always marked.
-    {Kind::Shape, "ShapeS1S2", "Panel1", "S1/S2", Over(kBoardImage, 200, 188, 54, 24)},
-    {Kind::Shape, "ShapeDipSwitch", "Panel1", "dip switch", Over(kBoardImage, 200, 218, 54, 12)},
+    // The DIP switch that hands HEX2/HEX3 to the header, always marked; wide enough for its
+    // caption beside the two switches.
+    {Kind::Shape, "ShapeS1S2", "Panel1", "S1/S2", Over(kBoardImage, 200, 188, 74, 24)},
+    {Kind::Shape, "ShapeDipSwitch", "Panel1", "dip switch", Over(kBoardImage, 200, 218, 74, 12)},
     // Outlines of the layout that UpdateShapes always hides.
-    {Kind::Shape, "ShapeArduino_0", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
-    {Kind::Shape, "ShapeArduino_1", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
+    {Kind::Shape, "ShapeArduino_0", "Panel1", nullptr, kNoPlace, kHidden},
+    {Kind::Shape, "ShapeArduino_1", "Panel1", nullptr, kNoPlace, kHidden},
+    // A dotted line of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "ShapeKelpin23", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::Image, "ImageHex", "Panel1", nullptr, {kHexImage}},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 517}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
@@ -88,8 +92,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxSDCARD", "GroupBox1", "SD CARD", RightBox(4)},
     {Kind::CheckBox, "CheckBoxXcvrSma", "GroupBox1", "SMA XCVR (DNI)", RightBox(5)},
     {Kind::CheckBox, "CheckBoxSi5338_I2C", "GroupBox1", "SI5338 I2C", RightBox(6)},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "ShapeKelpin23", "GroupBox1", nullptr, {14, 228, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO Header", {14, 232, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 254, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 288, 80, 24}},

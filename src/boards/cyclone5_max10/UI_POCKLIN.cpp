@@ -19,6 +19,7 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Pocklin_BITMAP";
@@ -57,7 +58,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 10, 274, 240, 24)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 262, 254, 128, 44)},
     // An outline of the layout that no control drives; the picture needs none.
-    {Kind::Shape, "ShapeADC", "Panel1", nullptr, {0, 0, 1, 1}, kHidden},
+    {Kind::Shape, "ShapeADC", "Panel1", nullptr, kNoPlace, kHidden},
     {Kind::Button, "ButtonSave", nullptr, "Save Setting", {8, 417, 204, 63}},
     {Kind::Button, "ButtonLoad", nullptr, "Load Setting", {221, 417, 204, 63}},
     {Kind::Button, "ButtonGen", nullptr, "Generate", {8, 488, 204, 63}, kBold},

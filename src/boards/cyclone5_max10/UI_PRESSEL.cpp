@@ -20,6 +20,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Pressel_BITMAP";
@@ -52,6 +54,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeLED", "Panel1", "LEDR", Over(kBoardImage, 10, 248, 230, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 10, 268, 230, 22)},
     {Kind::Shape, "ShapeButton", "Panel1", "KEY", Over(kBoardImage, 252, 248, 60, 42)},
+    // A dotted line of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "ShapeKelpin23", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 484}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 28, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 28, 228, 24}},
@@ -64,8 +68,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxSDRAM", "GroupBox1", "SDRAM, 64MB", RightBox(1)},
     {Kind::CheckBox, "CheckBoxVGA", "GroupBox1", "VGA", RightBox(2)},
     {Kind::CheckBox, "CheckBoxArduino", "GroupBox1", "Arduino Header", RightBox(3)},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "ShapeKelpin23", "GroupBox1", nullptr, {14, 199, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "2x20 GPIO Header", {14, 210, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 234, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 270, 80, 24}},

@@ -21,6 +21,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Ulvarin_BITMAP";
@@ -38,13 +40,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::Button, "ButtonMainBoardSelect", nullptr, "Change Main Board", {280, 14, 145, 30}},
     {Kind::Panel, "Panel1", nullptr, nullptr, {8, 56, 417, 474}},
     {Kind::Label, "LabelBoardName", "Panel1", "Ulvarin FPGA Board", {8, 4, 400, 26}, kTitle},
-    // Outlines of the layout that mark nothing on this board and that no operation switches:
-    // they lie beneath the picture.
-    {Kind::Shape, "ShapeGpio1V5", "Panel1", nullptr, Over(kBoardImage, 150, 92, 100, 86)},
-    {Kind::Shape, "Shape1", "Panel1", nullptr, Over(kBoardImage, 150, 92, 100, 86)},
-    {Kind::Shape, "Shape2", "Panel1", nullptr, Over(kBoardImage, 150, 92, 100, 86)},
-    {Kind::Shape, "Shape7", "Panel1", nullptr, Over(kBoardImage, 150, 92, 100, 86)},
-    {Kind::Shape, "Shape8", "Panel1", nullptr, Over(kBoardImage, 150, 92, 100, 86)},
     {Kind::Image, "ImageBoard", "Panel1", nullptr, {kBoardImage}},
     {Kind::Shape, "ShapeVGA", "Panel1", "VGA", Over(kBoardImage, 10, 8, 64, 38)},
     {Kind::Shape, "ShapeVideoIn", "Panel1", "VIDEO-IN", Over(kBoardImage, 82, 8, 54, 38)},
@@ -68,6 +63,14 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeHsmc1V5", "Panel1", "1.5V", OverJumper(3)},
     // The configuration memory's outline, which no operation switches.
     {Kind::Shape, "ShapeEPCQ", "Panel1", "EPCQ", Over(kBoardImage, 70, 152, 60, 24)},
+    // Outlines of the layout that no operation touches and that mark nothing we know of on this
+    // board (ShapeKelpin23 is the dotted line that the other Cyclone V layouts hold as well).
+    {Kind::Shape, "ShapeKelpin23", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
+    {Kind::Shape, "ShapeGpio1V5", "Panel1", nullptr, kNoPlace, kHidden},
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kHidden},
+    {Kind::Shape, "Shape2", "Panel1", nullptr, kNoPlace, kHidden},
+    {Kind::Shape, "Shape7", "Panel1", nullptr, kNoPlace, kHidden},
+    {Kind::Shape, "Shape8", "Panel1", nullptr, kNoPlace, kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 525}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 228, 24}},
@@ -86,8 +89,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxPS2", "GroupBox1", "PS2", {186, 148, 150, 20}},
     {Kind::CheckBox, "CheckBoxIR", "GroupBox1", "IR TX/RX", {186, 168, 150, 20}},
     {Kind::CheckBox, "CheckBoxHPS", "GroupBox1", "HPS", {186, 188, 150, 20}},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "ShapeKelpin23", "GroupBox1", nullptr, {14, 232, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO Header (3.3V)", {14, 236, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 258, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 292, 80, 24}},

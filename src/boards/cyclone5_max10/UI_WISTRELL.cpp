@@ -18,6 +18,8 @@ using formlayout::Rect;
 using formlayout::kAqua;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Wistrell_BITMAP";
@@ -62,6 +64,8 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeHpsLTC", "Panel1", "LTC", Over(kBoardImage, 322, 160, 68, 30), kAqua},
     {Kind::Shape, "ShapeHpsLCD", "Panel1", "LCD", Over(kBoardImage, 322, 198, 68, 42), kAqua},
     {Kind::Shape, "ShapeHpsLedButton", "Panel1", "HPS LED/KEY", Over(kBoardImage, 322, 250, 68, 42), kAqua},
+    // A dotted line of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 349, 502}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 28, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 28, 228, 24}},
@@ -79,8 +83,6 @@ constexpr ControlRow kLayout[] = {
     {Kind::CheckBox, "CheckBoxIR", "GroupBox1", "IR TX/RX", RightBox(4)},
     {Kind::CheckBox, "CheckBoxPS2", "GroupBox1", "PS2", RightBox(5)},
     {Kind::CheckBox, "CheckBoxHPS", "GroupBox1", "HPS", RightBox(6)},
-    // A dotted line of the layout that no operation switches.
-    {Kind::Shape, "Shape1", "GroupBox1", nullptr, {14, 251, 324, 1}, kDotted},
     {Kind::Label, "Label1", "GroupBox1", "GPIO Header", {14, 262, 200, 20}, kBold},
     {Kind::ComboBox, "ComboBoxGpio", "GroupBox1", nullptr, {14, 286, 324, 24}},
     {Kind::Label, "Label4", "GroupBox1", "Prefix Name:", {14, 322, 80, 24}},

@@ -18,6 +18,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Lothvar_BITMAP";
@@ -46,8 +48,9 @@ constexpr ControlRow kLayout[] = {
     {Kind::Button, "ButtonMainBoardSelect", "Panel1", "Change Main Board", {272, 12, 137, 30}},
     {Kind::Label, "LabelBoardName", "Panel1", "Lothvar", {8, 54, 400, 26}, kTitle},
     {Kind::Image, "ImageBoard", "Panel1", nullptr, {8, 84, 400, 300}},
-    // The layout's one outline, which no step moves or hides.
-    {Kind::Shape, "Shape1", "Panel1", nullptr, {4, 80, 408, 308}, kDotted},
+    // The layout's one outline, dotted, which no operation touches and which marks nothing we
+    // know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 8, 363, 470}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 238, 24}},

@@ -12,6 +12,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Pellish_BITMAP";
@@ -54,14 +56,14 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSSRAM", "Panel1", "SSRAM", Over(kBoardImage, 66, 154, 66, 32)},
     {Kind::Shape, "ShapeSDCARD", "Panel1", "SD CARD", Over(kBoardImage, 244, 48, 72, 32)},
     {Kind::Shape, "ShapeFlash", "Panel1", "FLASH", Over(kBoardImage, 244, 88, 72, 40)},
-    // A dotted outline of the layout, round the USB-Blaster, that no operation switches.
-    {Kind::Shape, "Shape1", "Panel1", nullptr, Over(kBoardImage, 244, 140, 72, 34), kDotted},
     {Kind::Shape, "ShapeLCD", "Panel1", "LCD", Over(kBoardImage, 10, 200, 130, 40)},
     {Kind::Shape, "ShapeSeg7", "Panel1", "HEX", Over(kBoardImage, 150, 200, 186, 40)},
     {Kind::Shape, "ShapeLEDG8", "Panel1", "LEDG8", Over(kBoardImage, 342, 210, 48, 20)},
     {Kind::Shape, "ShapeLED", "Panel1", "LED", Over(kBoardImage, 10, 252, 380, 16)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 10, 280, 270, 32)},
     {Kind::Shape, "ShapeButton", "Panel1", "BUTTON", Over(kBoardImage, 290, 280, 100, 32)},
+    // A dotted outline of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {432, 5, 353, 580}},
     {Kind::Label, "Label3", "GroupBox1", "Project Name:", {14, 26, 92, 24}},
     {Kind::Edit, "EditProjectName", "GroupBox1", nullptr, {110, 26, 228, 24}},

@@ -19,6 +19,8 @@ using formlayout::Kind;
 using formlayout::Rect;
 using formlayout::kBold;
 using formlayout::kDotted;
+using formlayout::kHidden;
+using formlayout::kNoPlace;
 using formlayout::kTitle;
 
 constexpr const char* kBoardPicture = "Yastrel_X2_BITMAP";
@@ -63,11 +65,12 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeEEPROM", "Panel1", "EEPROM", Over(kBoardImage, 292, 94, 50, 24)},
     {Kind::Shape, "ShapeFlash", "Panel1", "FLASH", Over(kBoardImage, 232, 128, 50, 34)},
     {Kind::Shape, "ShapeSSRAM", "Panel1", "SSRAM", Over(kBoardImage, 292, 128, 50, 34)},
-    {Kind::Shape, "ShapeMax2", "Panel1", "MAX II", Over(kBoardImage, 232, 174, 110, 24), kDotted},
     {Kind::Shape, "ShapePCIe", "Panel1", "PCIe x8", Over(kBoardImage, 40, 342, 260, 18)},
     {Kind::Shape, "ShapeLED", "Panel1", "LED", Over(kBoardImage, 40, 372, 140, 14)},
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 40, 394, 140, 20)},
     {Kind::Shape, "ShapeButton", "Panel1", "BUTTON", Over(kBoardImage, 196, 372, 150, 42)},
+    // A dotted outline of the layout that no operation touches and that marks nothing we know of.
+    {Kind::Shape, "ShapeMax2", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {416, 5, 365, 713}},
     {Kind::Label, "LabelBoard", "GroupBox1", "Board Type: ", {14, 24, 124, 24}},
     {Kind::ComboBox, "ComboBoxBoard", "GroupBox1", nullptr, {142, 24, 208, 24}},
@@ -139,7 +142,7 @@ constexpr boardpicture::OutlinedPart kParts[] = {
     {"ShapeOSC", pictures::Part::Oscillator},    {"ShapeTemp", pictures::Part::Chip},
     {"ShapeFan", pictures::Part::Chip},          {"ShapeEEPROM", pictures::Part::Chip},
     {"ShapeFlash", pictures::Part::Memory},      {"ShapeSSRAM", pictures::Part::Memory},
-    {"ShapeMax2", pictures::Part::Chip},         {"ShapePCIe", pictures::Part::Header},
+    {"ShapePCIe", pictures::Part::Header},
     {"ShapeLED", pictures::Part::Leds, 8},       {"ShapeSwitch", pictures::Part::Switches, 8},
     {"ShapeButton", pictures::Part::Keys, 8},
 };
@@ -151,6 +154,7 @@ QPixmap DrawYastrel_X2Board()
         {
             {QRect(122, 66, 96, 96), QStringLiteral("FPGA 1"), pictures::Part::Chip},
             {QRect(122, 238, 96, 96), QStringLiteral("FPGA 2"), pictures::Part::Chip},
+            {QRect(232, 174, 110, 24), QStringLiteral("MAX II"), pictures::Part::Chip},
             {QRect(232, 210, 110, 20), QStringLiteral("Yastrel_X2"), pictures::Part::Silkscreen},
         });
 }

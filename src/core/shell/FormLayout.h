@@ -33,6 +33,10 @@ struct Rect {
     int left, top, width, height;
 };
 
+// The place of a control the layout holds but gives no place on the form (built with kHidden,
+// so that it never shows and code may still find it by name).
+constexpr Rect kNoPlace{0, 0, 1, 1};
+
 struct ControlRow {
     Kind kind;
     const char* name;

@@ -217,34 +217,36 @@ void DrawHeader(QPainter& p, const QRectF& r, const QString& label)
     if (plan.font) DrawPlannedLabel(p, plan.label, label, *plan.font, plan.upright);
 }
 
-// Parts in a row with the label on their left: LEDs, switches, keys and digits. A row too
-// small for a readable label keeps all of its length for the parts.
-QRectF LabelColumn(QPainter& p, const QRectF& r, const QString& label)
+// A row's label to the left of its parts, or above them for keys, which are square. A row too
+// small for a readable label keeps all of its room for the parts.
+RowPlan PlanRowLabel(const QRectF& r, const QString& label, Part part)
 {
-    const std::optional<QFont> font = FontFitting(label, QSizeF(r.width() / 2 - 8, r.height()), 9);
-    if (!font) return r;
-    const qreal width = QFontMetricsF(*font).horizontalAdvance(label) + 8;
-    p.setFont(*font);
-    p.setPen(kSilk);
-    p.drawText(QRectF(r.left(), r.top(), width, r.height()), Qt::AlignCenter, label);
-    return QRectF(r.left() + width, r.top(), r.width() - width, r.height());
-}
-
-// Keys are square: their label goes above them.
-QRectF LabelAbove(QPainter& p, const QRectF& r, const QString& label)
-{
-    const std::optional<QFont> font = FontFitting(label, QSizeF(r.width(), r.height() / 2), 9);
-    if (!font) return r;
-    const qreal height = QFontMetricsF(*font).height();
-    p.setFont(*font);
-    p.setPen(kSilk);
-    p.drawText(QRectF(r.left(), r.top(), r.width(), height), Qt::AlignCenter, label);
-    return QRectF(r.left(), r.top() + height, r.width(), r.height() - height);
+    RowPlan plan{{}, std::nullopt, r};
+    if (part == Part::Keys) {
+        plan.font = FontFitting(label, QSizeF(r.width(), r.height() / 2), 9);
+        if (!plan.font) return plan;
+        const qreal height = QFontMetricsF(*plan.font).height();
+        plan.label = QRectF(r.left(), r.top(), r.width(), height);
+        plan.parts = QRectF(r.left(), r.top() + height, r.width(), r.height() - height);
+        return plan;
+    }
+    plan.font = FontFitting(label, QSizeF(r.width() / 2 - 8, r.height()), 9);
+    if (!plan.font) return plan;
+    const qreal width = QFontMetricsF(*plan.font).horizontalAdvance(label) + 8;
+    plan.label = QRectF(r.left(), r.top(), width, r.height());
+    plan.parts = QRectF(r.left() + width, r.top(), r.width() - width, r.height());
+    return plan;
 }
 
 void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part, int count)
 {
-    QRectF parts = part == Part::Keys ? LabelAbove(p, r, label) : LabelColumn(p, r, label);
+    const RowPlan plan = PlanRowLabel(r, label, part);
+    if (plan.font) {
+        p.setFont(*plan.font);
+        p.setPen(kSilk);
+        p.drawText(plan.label, Qt::AlignCenter, label);
+    }
+    const QRectF& parts = plan.parts;
     if (count <= 0) count = part == Part::Keys ? 4 : part == Part::Seg7 ? 6 : 10;
     qreal step = parts.width() / count;
     for (int i = 0; i < count; ++i) {
@@ -439,6 +441,17 @@ ConnectorPlan PlanConnector(const Block& block)
     switch (block.part) {
     case Part::Header: return PlanHeader(QRectF(block.rect), block.label);
     case Part::Jack: return PlanJack(QRectF(block.rect), block.label);
+    default: return {};
+    }
+}
+
+RowPlan PlanRow(const Block& block)
+{
+    switch (block.part) {
+    case Part::Leds:
+    case Part::Switches:
+    case Part::Keys:
+    case Part::Seg7: return PlanRowLabel(QRectF(block.rect), block.label, block.part);
     default: return {};
     }
 }

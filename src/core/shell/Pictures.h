@@ -56,6 +56,16 @@ struct ConnectorPlan {
 // The plan of a Header or a Jack block; any other part has an empty one.
 ConnectorPlan PlanConnector(const Block& block);
 
+// Where the label of a row of LEDs, switches, keys or digits lies, and the room its parts take;
+// no font when no readable label fits, and the parts then take the whole row.
+struct RowPlan {
+    QRectF label;
+    std::optional<QFont> font;
+    QRectF parts;
+};
+// The plan of a row block; any other part has an empty one.
+RowPlan PlanRow(const Block& block);
+
 // A board seen from above: its blocks in the given order, each labelled.
 QPixmap DrawBoard(QSize size, std::span<const Block> blocks);
 // Sees the blocks of each board picture as it is drawn, so that a check can go over every
