@@ -57,7 +57,7 @@ const FormCase kForms[] = {
     {"Pellish", MAINBOARD_Pellish, 4, {"Shape1"}, {}, {}, {}, {"Shape1"}, {}, true, nullptr, false},
     {"Kavrin", MAINBOARD_Kavrin, 3, {}, {}, {}, {}, {}, {}, true, "ButtonExit", false},
     {"Orlenn", MAINBOARD_Orlenn, 3, {}, {}, {}, {}, {}, {}, true, nullptr, false},
-    {"Yastrel_X2", MAINBOARD_Yastrel_X2, 3, {"ShapeMax2"}, {}, {}, {}, {"ShapeMax2"}, {}, true, nullptr, false},
+    {"Yastrel_X2", MAINBOARD_Yastrel_X2, 3, {"Shape1"}, {}, {}, {}, {"Shape1"}, {}, true, nullptr, false},
     {"Yastrel_X1", MAINBOARD_Yastrel_X1, 3, kYastrelDotted, {}, {}, {}, {}, {}, true, "ButtonExit", false},
     {"Corbanth", MAINBOARD_Corbanth, 3, {}, {}, {}, {}, {}, {}, false, "ButtonExit", false},
     {"Ruskel", MAINBOARD_Ruskel, 3, {}, {}, {}, {}, {}, {}, false, nullptr, false},

@@ -70,7 +70,7 @@ constexpr ControlRow kLayout[] = {
     {Kind::Shape, "ShapeSwitch", "Panel1", "SW", Over(kBoardImage, 40, 394, 140, 20)},
     {Kind::Shape, "ShapeButton", "Panel1", "BUTTON", Over(kBoardImage, 196, 372, 150, 42)},
     // A dotted outline of the layout that no operation touches and that marks nothing we know of.
-    {Kind::Shape, "ShapeMax2", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
+    {Kind::Shape, "Shape1", "Panel1", nullptr, kNoPlace, kDotted | kHidden},
     {Kind::GroupBox, "GroupBox1", nullptr, "System Configuration", {416, 5, 365, 713}},
     {Kind::Label, "LabelBoard", "GroupBox1", "Board Type: ", {14, 24, 124, 24}},
     {Kind::ComboBox, "ComboBoxBoard", "GroupBox1", nullptr, {142, 24, 208, 24}},
