@@ -131,6 +131,23 @@ std::vector<BoardUnderTest::ClockChip> Si5340Chips(const R& base)
     return chips;
 }
 
+// The Stratix V boards' Si570 and CDCM choices; Sarnoth's two CDCM chips take the
+// external-PLL codes.
+template <class R>
+std::vector<BoardUnderTest::ClockChip> StratixVChips(const R& base)
+{
+    std::vector<BoardUnderTest::ClockChip> chips{
+        Chip<R>("Si570", base, kSi570CodeCount, [](R& r, int32_t value) { r.nSi570 = value; })};
+    if constexpr (requires { base.nCdcm61001; }) {
+        chips.push_back(Chip<R>("CDCM61004", base, kExtPllCodeCount, [](R& r, int32_t value) { r.nCdcm61004 = value; }));
+        chips.push_back(Chip<R>("CDCM61001", base, kExtPllCodeCount, [](R& r, int32_t value) { r.nCdcm61001 = value; }));
+    } else {
+        chips.push_back(
+            Chip<R>("CDCM61004", base, kCdcm61004CodeCount, [](R& r, int32_t value) { r.nCdcm61004 = value; }));
+    }
+    return chips;
+}
+
 template <class R, void (*Build)(TMainBoard&, const R&)>
 void Built(const R& record, const BoardUse& use)
 {
@@ -342,28 +359,21 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     cresswin = Ticked(cresswin, &CRE::bOSC, &CRE::bRs422);
     boards.push_back(Board<CRE>("Cresswin", MAINBOARD_Cresswin, {cresswin}, &CresswinCardChoices,
                                 &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject));
-    boards.back().clockChips = {
-        Chip<CRE>("Si570", cresswin, kSi570CodeCount, [](CRE& r, int32_t value) { r.nSi570 = value; }),
-        Chip<CRE>("CDCM61004", cresswin, kCdcm61004CodeCount, [](CRE& r, int32_t value) { r.nCdcm61004 = value; })};
+    boards.back().clockChips = StratixVChips(cresswin);
     using MOR = MORRAST_CONFIG;
     MOR morrast;
     DefaultConfig(morrast);
     morrast = Ticked(morrast, &MOR::bOSC, &MOR::bRs422);
     boards.push_back(Board<MOR>("Morrast", MAINBOARD_Morrast, {morrast}, &NoCards<MOR>,
                                 &Built<MOR, &BuildMorrastProjectBoard>, &GenerateMorrastProject));
-    boards.back().clockChips = {
-        Chip<MOR>("Si570", morrast, kSi570CodeCount, [](MOR& r, int32_t value) { r.nSi570 = value; }),
-        Chip<MOR>("CDCM61004", morrast, kCdcm61004CodeCount, [](MOR& r, int32_t value) { r.nCdcm61004 = value; })};
+    boards.back().clockChips = StratixVChips(morrast);
     using SAR = SARNOTH_CONFIG;
     SAR sarnoth;
     DefaultConfig(sarnoth);
     sarnoth = Ticked(sarnoth, &SAR::bOSC, &SAR::bRs422);
     boards.push_back(Board<SAR>("Sarnoth", MAINBOARD_Sarnoth, {sarnoth}, &NoCards<SAR>,
                                 &Built<SAR, &BuildSarnothProjectBoard>, &GenerateSarnothProject));
-    boards.back().clockChips = {
-        Chip<SAR>("Si570", sarnoth, kSi570CodeCount, [](SAR& r, int32_t value) { r.nSi570 = value; }),
-        Chip<SAR>("CDCM61004", sarnoth, kExtPllCodeCount, [](SAR& r, int32_t value) { r.nCdcm61004 = value; }),
-        Chip<SAR>("CDCM61001", sarnoth, kExtPllCodeCount, [](SAR& r, int32_t value) { r.nCdcm61001 = value; })};
+    boards.back().clockChips = StratixVChips(sarnoth);
     using VEL = VELLANI_CONFIG;
     VEL vellani = Ticked(TConfigVellani::DefaultConfig(), &VEL::bOSC, &VEL::bExtLmkPLL);
     // Every clock-chip output running, so that each reference clock is built.
