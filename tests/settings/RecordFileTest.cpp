@@ -202,6 +202,8 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
         rlim_t limit;         // files may not grow past this (a full disk); 0 for no limit
         Outcome outcome;
         const char* reason;   // the system's, on failure
+        bool longOld = false; // the old file is longer than the new bytes: an in-place write does not grow it
+        bool sticky = false;  // another user's file in a folder where only owners replace their files
     };
     const char* const kDenied = "Permission denied";
     const char* const kTooLarge = "File too large";
@@ -224,6 +226,14 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
         {"link to a full device", false, 0, false, Link::ToFullDevice, false, 0, WriteFails, "No space left on device"},
         {"file with a second name", true, 0644, false, Link::None, true, 0, Written, ""},
         {"file with a second name, full disk", true, 0644, false, Link::None, true, 100, WriteFails, kTooLarge},
+        {"longer file with a second name, full disk", true, 0644, false, Link::None, true, 100, WriteFails, kTooLarge,
+         true},
+        {"read-only folder, longer writable file, full disk", true, 0666, true, Link::None, false, 100, WriteFails,
+         kTooLarge, true},
+        {"someone else's writable file in a sticky folder", true, 0666, false, Link::None, false, 0, Written, "", true,
+         true},
+        {"someone else's file in a sticky folder, full disk", true, 0666, false, Link::None, false, 100, WriteFails,
+         kTooLarge, true, true},
     };
     ::chmod(dir.Path().c_str(), 0755);  // an unprivileged save must reach the folders
     bool skipped = false;
@@ -235,11 +245,13 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             fs::create_directory(folder);
             const std::string file = folder + w.file;
             std::string savedAs = file;
+            const std::string old = c.longOld ? before + std::string(400, '.') : before;
             if (c.exists) {
-                dir.Write(file.substr(dir.Path().size()), before);
+                dir.Write(file.substr(dir.Path().size()), old);
                 ::chmod(file.c_str(), c.fileMode);
-                // Someone else's file, where the user may give files away.
-                if (::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
+                // Someone else's file, where the user may give files away: the saving user's own
+                // when the save runs as "nobody", except in the sticky folder.
+                if (::geteuid() == 0 && !c.sticky && ::chown(file.c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
             }
             struct stat original {};
             ::stat(file.c_str(), &original);
@@ -254,8 +266,10 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             if (c.hardLink) fs::create_hard_link(file, secondName);
             const std::vector<std::string> entries = FolderEntries(folder);
             if (c.folderReadOnly) ::chmod(folder.c_str(), 0555);
-            // A privileged user may write into any folder, so such a save runs as an ordinary one.
-            const bool unprivileged = c.folderReadOnly && CanCreateIn(folder);
+            if (c.sticky) ::chmod(folder.c_str(), 01777);
+            // A privileged user may write into any folder and replace any file, so such a save
+            // runs as an ordinary one.
+            const bool unprivileged = (c.folderReadOnly || c.sticky) && CanCreateIn(folder);
             auto outcome = RunSave(dialogs, unprivileged, c.limit, [&] { return w.save(savedAs, after); });
             ::chmod(folder.c_str(), 0755);
             if (!outcome) {
@@ -277,7 +291,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             EXPECT_EQ(outcome->ok, c.outcome == Written);
             EXPECT_EQ(outcome->shown, shown);
             if (c.outcome == Written) EXPECT_EQ(ReadFile(file), after);
-            else if (c.exists) EXPECT_EQ(ReadFile(file), before);
+            else if (c.exists) EXPECT_EQ(ReadFile(file), old);
             // No temporary file stays behind, and a link stays a link.
             std::vector<std::string> expectedEntries = entries;
             if (c.outcome == Written && !c.exists) expectedEntries.push_back(w.file);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,14 +95,26 @@ void TakeOver(int fd, const struct stat& old)
     ::fchmod(fd, old.st_mode & 07777);
 }
 
-// Overwrites a file's bytes without emptying it first: the room for them is reserved before
-// the first byte changes, so a full disk leaves the old content whole.
+// Whether the process may not write a file of `size` bytes: past its file-size limit the
+// system refuses every byte (EFBIG), whatever room the disk has.
+bool PassesFileSizeLimit(std::size_t size)
+{
+    struct rlimit limit {};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+           static_cast<rlim_t>(size) > limit.rlim_cur;
+}
+
+// Overwrites a file's bytes without emptying it first. What would stop the write part-way is
+// settled before the first byte changes, so that a failure leaves the old content whole: the
+// file-size limit is checked (an old file at least as long as the new text is not grown, so
+// the reserve below would not meet it), and the room for the bytes is reserved.
 FileWriteStatus OverwriteInPlace(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
 {
     int fd = ::open(fileName.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
     const off_t length = static_cast<off_t>(size);
-    int error = size == 0 ? 0 : ::posix_fallocate(fd, 0, length);  // returns its reason
+    int error = PassesFileSizeLimit(size) ? EFBIG : 0;
+    if (error == 0 && size != 0) error = ::posix_fallocate(fd, 0, length);  // returns its reason
     if (error == 0) error = WriteAll(fd, data, size);
     if (error == 0 && ::ftruncate(fd, length) != 0) error = errno;
     error = Finish(fd, error, flush);
@@ -149,6 +162,8 @@ FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
+        // The file may be written but not replaced (another user's, in a sticky folder).
+        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, data, size, flush);
         return Failed(FileWriteResult::CreateFailed, error);
     }
     return {};

@@ -24,9 +24,10 @@ enum class FileFlush { No, Yes };
 // permissions and, where allowed, its owner. A symbolic link is followed to the file it names,
 // which is replaced, or created where the link names nothing yet: the link itself stays. An
 // existing file without write permission is refused (CreateFailed, EACCES), even for a user
-// the permissions do not bind. Where the folder takes no new file, or the file has further
-// (hard) links, a writable file is overwritten in place, after room for the new bytes is
-// reserved. A device (or other file that is not a regular file or folder) is written into.
+// the permissions do not bind. Where the folder takes no new file, the file may not be
+// replaced (another user's in a sticky folder), or the file has further (hard) links, a
+// writable file is overwritten in place, after room for the new bytes is reserved and the
+// file-size limit checked (WriteFailed, EFBIG, with nothing changed). A device (or other file that is not a regular file or folder) is written into.
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 
