@@ -19,11 +19,11 @@ namespace fs = std::filesystem;
 constexpr uint8_t k80Pin = DAUGHTER_Kobbet_GPIO;
 
 // Who leads when a form shows (or, not pairing it, generates) a loaded pair.
-enum class Leader { Gpio0, CardsHeader };
+enum class Leader { Gpio0, Gpio1, CardsHeader };
 
-// The boards whose header pair takes the 80-pin card. Yastrel_X1's form and Pandrel's (whose
-// GPIO dialog pairs only when shown) keep a loaded pair as it stands, so there the header
-// that holds the card leads rather than lose it.
+// The boards whose header pair takes the 80-pin card. Yastrel_X1's form keeps a loaded pair
+// as it stands, so there the header that holds the card leads rather than lose it. Pandrel's
+// pairs as its GPIO dialog shows them, header 1 leading.
 const std::map<std::string, Leader> kLeaders = {
     {"Harnix", Leader::Gpio0},
     {"Fennick", Leader::Gpio0},
@@ -33,7 +33,7 @@ const std::map<std::string, Leader> kLeaders = {
     {"Glenmarch", Leader::Gpio0},
     {"Ebbrick", Leader::Gpio0},
     {"Yastrel_X1", Leader::CardsHeader},
-    {"Pandrel", Leader::CardsHeader},
+    {"Pandrel", Leader::Gpio1},
 };
 
 // The GPIO connectors a board has, by name.
@@ -69,14 +69,21 @@ TEST_F(GpioPairOnLoad, FormsAndTheirPairsAgreeOnTheLeader)
         const char* label;
         uint8_t cards[2];
         // The GPIO connectors the pair builds under each leader.
-        std::vector<std::string> gpio0Leads;
-        std::vector<std::string> cardsHeaderLeads;
+        std::map<Leader, std::vector<std::string>> built;
     };
     const Case cases[] = {
-        {"80-pin card on GPIO-0 alone", {k80Pin, 0}, {"GPIO_0_1"}, {"GPIO_0_1"}},
-        {"80-pin card on GPIO-0 beside a 40-pin card", {k80Pin, DAUGHTER_Sollip}, {"GPIO_0_1"}, {"GPIO_0_1"}},
-        {"80-pin card on GPIO-1 alone", {0, k80Pin}, {}, {"GPIO_0_1"}},
-        {"80-pin card on GPIO-1 beside GPIO Default", {DAUGHTER_GPIO_DEFAULT, k80Pin}, {"GPIO_0"}, {"GPIO_0_1"}},
+        {"80-pin card on GPIO-0 alone",
+         {k80Pin, 0},
+         {{Leader::Gpio0, {"GPIO_0_1"}}, {Leader::Gpio1, {}}, {Leader::CardsHeader, {"GPIO_0_1"}}}},
+        {"80-pin card on GPIO-0 beside a 40-pin card",
+         {k80Pin, DAUGHTER_Sollip},
+         {{Leader::Gpio0, {"GPIO_0_1"}}, {Leader::Gpio1, {"GPIO_1"}}, {Leader::CardsHeader, {"GPIO_0_1"}}}},
+        {"80-pin card on GPIO-1 alone",
+         {0, k80Pin},
+         {{Leader::Gpio0, {}}, {Leader::Gpio1, {"GPIO_0_1"}}, {Leader::CardsHeader, {"GPIO_0_1"}}}},
+        {"80-pin card on GPIO-1 beside GPIO Default",
+         {DAUGHTER_GPIO_DEFAULT, k80Pin},
+         {{Leader::Gpio0, {"GPIO_0"}}, {Leader::Gpio1, {"GPIO_0_1"}}, {Leader::CardsHeader, {"GPIO_0_1"}}}},
     };
     std::set<std::string> seen;
     for (const boardtest::BoardUnderTest& board : boardtest::EveryBoard()) {
@@ -99,7 +106,7 @@ TEST_F(GpioPairOnLoad, FormsAndTheirPairsAgreeOnTheLeader)
                 boardtest::Record record = base;
                 for (int h : {GPIO_0, GPIO_1}) record[at[h]] = c.cards[h];
                 board.build(record, [&](const TMainBoard& built) {
-                    EXPECT_EQ(GpioConnectors(built), leader == Leader::Gpio0 ? c.gpio0Leads : c.cardsHeaderLeads);
+                    EXPECT_EQ(GpioConnectors(built), c.built.at(leader));
                 });
 
                 // Both write into one fresh folder in turn, so that no path tells them apart.

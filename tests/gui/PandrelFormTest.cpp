@@ -8,6 +8,9 @@
 #include "core/settings/RecordText.h"
 
 #include <QLabel>
+#include <filesystem>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -328,4 +331,53 @@ TEST_F(PandrelForm, RecordsFromFiles)
     Edit("EditProjectName")->setText("Kept");
     Press("ButtonExit");
     EXPECT_STREQ(ReadRecordFile<PANDREL_CONFIG>(DefaultCfg()).szProjectName, "Kept");
+}
+
+// A file holding the 80-pin card on one header alone gives one project whether or not the GPIO
+// dialog was opened and confirmed unchanged in between: Generate pairs the headers as the
+// dialog shows them, header 1 leading.
+TEST_F(PandrelForm, OneHeaderEightyPinCardGeneratesAsTheDialogShowsIt)
+{
+    // Every file the project has, its date lines aside.
+    const auto project = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
+            std::string text;
+            std::istringstream lines(tooltest::ReadFile(entry.path().string()));
+            for (std::string line; std::getline(lines, line);)
+                if (line.find("DATE") == std::string::npos) text += line + '\n';
+            files[entry.path().filename().string()] = text;
+        }
+        return files;
+    };
+    const std::string kobbet = BoardName(DAUGHTER_Kobbet_GPIO);
+    struct Case {
+        int header;  // the one holding the card
+        const char* label;
+        bool cardInProject;
+    };
+    for (const Case& c : {Case{GPIO_0, "GPIO 0:None\r\nGPIO 1:None", false},
+                          Case{GPIO_1, nullptr, true}}) {
+        SCOPED_TRACE(c.header);
+        main.reset();
+        PANDREL_CONFIG record;
+        DefaultConfig(record);
+        record.bHsmcCIsGpio = 1;
+        record.nGpioDaughterId[c.header] = DAUGHTER_Kobbet_GPIO;
+        WriteRecordText(record.szGpioPrefixName[c.header], "K_");
+        WriteRecordFile(DefaultCfg(), record);
+        Open();
+        std::filesystem::remove_all(Folder());
+        const std::string before = Generate();
+        ASSERT_NE(before, "");
+        EXPECT_EQ(Has(before, "PIN_AF34 -to K_"), c.cardInProject);
+        const std::map<std::string, std::string> first = project();
+
+        EditGpio([](TFormGPIO&) {}, true);
+        const std::string label = c.label ? c.label : "GPIO 0:" + kobbet + "\r\nGPIO 1:" + kobbet;
+        EXPECT_EQ(Get<QLabel>("LabelGPIO")->text().toStdString(), label);
+        std::filesystem::remove_all(Folder());
+        ASSERT_NE(Generate(), "");
+        EXPECT_EQ(project(), first);
+    }
 }

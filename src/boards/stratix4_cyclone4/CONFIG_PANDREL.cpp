@@ -375,8 +375,8 @@ PANDREL_CONFIG PandrelProjectRecord(const PANDREL_CONFIG& config)
     // What the form's controls make of a record from a file.
     if (Config.nBoardType >= std::size(kPandrelBoardTypes)) Config.nBoardType = 0;
     for (uint8_t& code : Config.nExtPllSetting) code = ExtPllCodeOrDefault(code);
-    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName,
-                   StoredPairLeader(Config.nGpioDaughterId[GPIO_0], Config.nGpioDaughterId[GPIO_1]));
+    // As the GPIO dialog pairs them when shown, so that opening it and confirming changes nothing.
+    PairGpioRecord(Config.nGpioDaughterId, Config.szGpioPrefixName, GPIO_1);
     for (int port = 0; port < PANDREL_CONFIG::kHsmcPorts; ++port)
         if (Config.szHSMCPrefixName[port][0] == 0 && IsHsmcDefaultCard(Config.nHsmcDaughterId[port]))
             WriteRecordText(Config.szHSMCPrefixName[port], "HSM_");

@@ -95,9 +95,9 @@ uint8_t HsmcPortIoStandard(const PANDREL_CONFIG& config, int port);
 void BuildMainBoard_Pandrel(TMainBoard* board, const PANDREL_CONFIG& Config);
 
 // The working record as the form makes it from a record: the variant and the generator codes
-// outside their lists made the defaults, the GPIO headers paired (StoredPairLeader leading:
-// the form keeps a loaded pair unpaired until its GPIO dialog is shown), and an empty prefix
-// of a generic HSMC card made "HSM_".
+// outside their lists made the defaults, the GPIO headers paired with header 1 leading (as
+// the GPIO dialog pairs them when shown), and an empty prefix of a generic HSMC card made
+// "HSM_".
 PANDREL_CONFIG PandrelProjectRecord(const PANDREL_CONFIG& config);
 
 // Gives the pin at `position` of the n-th attached HSMC connector (a default card's) its board
