@@ -4,10 +4,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "FormFixture.h"
+#include "HangGuard.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
 #include "core/shell/Application.h"
 #include "core/shell/UI_Selector.h"
@@ -15,17 +19,24 @@
 #include "platform/Errors.h"
 #include "platform/qt/QtPlatform.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-int IniValue(const std::string& path)
-{
-    QSettings ini(QString::fromStdString(path), QSettings::IniFormat);
-    return ini.value(QStringLiteral("Pinwright/MainBoard"), -1).toInt();
-}
+// The INI file the program writes for the board `value`.
+std::string IniText(const std::string& value) { return "[Pinwright]\r\nMainBoard=" + value + "\r\n"; }
 
 void WriteIni(const std::string& path, const std::string& value)
 {
-    std::ofstream(path) << "[Pinwright]\r\nMainBoard=" << value << "\r\n";
+    std::ofstream(path, std::ios::binary) << IniText(value);
+}
+
+// The file's text when it is a small regular file; a huge one is not read into memory.
+std::string SmallFileText(const std::string& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) > 4096) return "(no small file)";
+    return tooltest::ReadFile(path);
 }
 
 }  // namespace
@@ -36,9 +47,10 @@ class StartUp : public GuiTest, public ::testing::WithParamInterface<const char*
 // by it, and writes 34 when the main window goes.
 TEST_P(StartUp, OpensTheUlvarinFormAndLeavesUlvarinInTheIni)
 {
+    const std::string value = GetParam();
     std::string ini = TFormMain::IniFileName();
     EXPECT_EQ(ini, dir.Path() + "gui_tests.INI");
-    if (std::string(GetParam()) != "none") WriteIni(ini, GetParam());
+    if (value != "none") WriteIni(ini, value);
     {
         TFormMain main;
         EXPECT_EQ(FormMain, &main);
@@ -51,10 +63,11 @@ TEST_P(StartUp, OpensTheUlvarinFormAndLeavesUlvarinInTheIni)
         EXPECT_EQ(main.pos(), QPoint((screen.width() - 789) / 2, (screen.height() - 536) / 2));
         EXPECT_EQ(main.windowTitle().toStdString(), "Ulvarin V1.0.1");
         // Nothing is written before the main window goes.
-        EXPECT_EQ(IniValue(ini), std::string(GetParam()) == "none" ? -1 : std::stoi(GetParam()));
+        EXPECT_EQ(fs::exists(ini), value != "none");
+        if (value != "none") EXPECT_EQ(SmallFileText(ini), IniText(value));
     }
     EXPECT_EQ(FormMain, nullptr);
-    EXPECT_EQ(IniValue(ini), 34);
+    EXPECT_EQ(SmallFileText(ini), IniText("34"));
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
@@ -80,7 +93,51 @@ TEST_F(Shell, IniKeepsTheLowByteAndIgnoresWhatItCannotRead)
     }
     main.CurrentBoardId = 34;
     main.SaveIni();
-    EXPECT_EQ(IniValue(ini), 34);
+    EXPECT_EQ(SmallFileText(ini), IniText("34"));
+}
+
+// Whatever stands at the INI's path or beside it, start-up and exit return: a pipe is neither
+// waited on nor replaced, no lock file is taken, and a huge file is not read but replaced.
+TEST_F(Shell, StartUpAndExitReturnWhateverStandsAtTheIniPath)
+{
+    const std::string ini = TFormMain::IniFileName();
+    struct Case {
+        const char* what;
+        void (*make)(const std::string& ini);
+        void (*check)(const std::string& ini);
+    };
+    const Case cases[] = {
+        {"a pipe at the INI's path", [](const std::string& ini) { ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0); },
+         [](const std::string& ini) { EXPECT_TRUE(fs::is_fifo(ini)); }},
+        {"a folder at the INI's lock file", [](const std::string& ini) { fs::create_directory(ini + ".lock"); },
+         [](const std::string& ini) {
+             EXPECT_TRUE(fs::is_directory(ini + ".lock"));
+             EXPECT_EQ(SmallFileText(ini), IniText("34"));
+         }},
+        {"a sparse INI of 1 TiB",
+         [](const std::string& ini) {
+             const int fd = ::open(ini.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+             ASSERT_GE(fd, 0);
+             EXPECT_EQ(::ftruncate(fd, off_t{1} << 40), 0);
+             ::close(fd);
+         },
+         [](const std::string& ini) { EXPECT_EQ(SmallFileText(ini), IniText("34")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::error_code ec;
+        fs::remove_all(ini, ec);
+        fs::remove_all(ini + ".lock", ec);
+        c.make(ini);
+        {
+            HangGuard guard(c.what);
+            TFormMain main;
+            EXPECT_NE(dynamic_cast<TFormUlvarin*>(main.BoardForm()), nullptr);
+        }
+        c.check(ini);
+        EXPECT_FALSE(fs::is_regular_file(ini + ".lock"));
+    }
+    EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
 TEST_F(Shell, CardPicturesComeFromTheTableAndCardNoneHidesTheImage)

@@ -7,9 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <string_view>
 
 #include "boards/arria10/UI_ABERNOLL.h"
 #include "boards/arria10/UI_DRAVELLE.h"
@@ -51,6 +52,7 @@
 #include "boards/stratix5/UI_MORRAST.h"
 #include "boards/stratix5/UI_SARNOTH.h"
 #include "core/model/MainBoard.h"
+#include "core/settings/IniFile.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
 #include "core/shell/Pictures.h"
@@ -62,6 +64,10 @@
 TFormMain* FormMain = nullptr;
 
 namespace {
+
+// Where the INI file keeps the last board.
+constexpr std::string_view kIniSection = "Pinwright";
+constexpr std::string_view kIniKey = "MainBoard";
 
 template <class Form>
 QWidget* Create(QWidget* owner)
@@ -312,19 +318,15 @@ std::string TFormMain::IniFileName()
 
 void TFormMain::LoadIni()
 {
-    std::string path = IniFileName();
-    if (!platform::FileExists(path)) return;
-    QSettings ini(platform::qt::FromLocalPath(path), QSettings::IniFormat);
-    bool ok = false;
-    int value = ini.value(QStringLiteral("Pinwright/MainBoard"), 0).toInt(&ok);
-    CurrentBoardId = ok ? static_cast<uint8_t>(value & 0xFF) : 0;
+    // A file that cannot be read counts as no file; any integer keeps its low byte.
+    if (std::optional<int> value = ReadIniInteger(IniFileName(), kIniSection, kIniKey, 0))
+        CurrentBoardId = static_cast<uint8_t>(*value & 0xFF);
 }
 
 void TFormMain::SaveIni()
 {
-    QSettings ini(platform::qt::FromLocalPath(IniFileName()), QSettings::IniFormat);
-    ini.setValue(QStringLiteral("Pinwright/MainBoard"), static_cast<int>(CurrentBoardId));
-    ini.sync();
+    // A failed write loses the value, silently.
+    WriteIniInteger(IniFileName(), kIniSection, kIniKey, CurrentBoardId);
 }
 
 std::string TFormMain::DaughterBitmapName(uint8_t cardId)
