@@ -108,8 +108,9 @@ TEST_F(RecordFileTest, MissingOrUnreadableFilesLeaveTheRecordAsItWas)
     const TEST_CONFIG original = RecordFrom<TEST_CONFIG>(Pattern(272, 5));
     fs::create_directory(dir.Path() + "folder.cfg");
     fs::create_symlink(dir.Path() + "nowhere.cfg", dir.Path() + "dangling.cfg");
+    ASSERT_EQ(::mkfifo((dir.Path() + "pipe.cfg").c_str(), 0644), 0);  // nobody writes it: must not wait
     std::vector<std::string> paths = {dir.Path() + "missing.cfg", dir.Path() + "folder.cfg",
-                                      dir.Path() + "dangling.cfg"};
+                                      dir.Path() + "dangling.cfg", dir.Path() + "pipe.cfg"};
     std::string locked = dir.Write("locked.cfg", Pattern(272, 9));
     ::chmod(locked.c_str(), 0);
     if (!CanOpenForReading(locked)) paths.push_back(locked);  // privileged runs read it anyway

@@ -45,10 +45,13 @@ bool ReadAll(int fd, unsigned char* bytes, std::size_t size)
 bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size)
 {
     if (!platform::FileExists(fileName)) return false;
-    FileHandle file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without waiting and judged by what was opened: the name may have become a pipe
+    // since it was checked.
+    FileHandle file(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) return false;
     struct stat st {};
-    if (::fstat(file.Get(), &st) != 0 || static_cast<unsigned long long>(st.st_size) != size) return false;
+    if (::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<unsigned long long>(st.st_size) != size)
+        return false;
     std::vector<unsigned char> scratch(size);
     if (!ReadAll(file.Get(), scratch.data(), size)) return false;
     std::memcpy(record, scratch.data(), size);
