@@ -200,3 +200,44 @@ TEST_F(BoardPicture, PlimmetDipSwitchReadsItsCaption)
     }
     EXPECT_EQ(found, 1);
 }
+
+// The lettering a picture reports is where its text is drawn: every pixel that its labels
+// change lies in one of the reported rectangles, an upright label's rectangle stands upright,
+// and each picture reports its own text alone.
+TEST_F(BoardPicture, LetteringIsWhereThePictureDrawsText)
+{
+    const QSize size(200, 120);
+    auto blocks = [](bool labelled) {
+        auto text = [labelled](const char* label) { return labelled ? QString::fromLatin1(label) : QString(); };
+        return std::vector<Block>{
+            {QRect(10, 10, 22, 100), text("Si5338"), Part::Chip},
+            {QRect(40, 10, 80, 40), text("FPGA"), Part::Chip},
+            {QRect(40, 80, 150, 30), text("Board"), Part::Silkscreen},
+        };
+    };
+    const QImage bare = pictures::DrawBoard(size, blocks(false)).toImage();
+    const pictures::LetteringRecorder lettering;
+    const QPixmap labelled = pictures::DrawBoard(size, blocks(true));
+    const Block chip{QRect(10, 10, 60, 20), QStringLiteral("Other"), Part::Chip};
+    const QPixmap other = pictures::DrawBoard(size, std::span(&chip, 1));
+
+    const std::vector<QRectF> texts = lettering.Lettering(labelled);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_GT(texts[0].height(), texts[0].width());
+    EXPECT_TRUE(QRectF(10, 10, 22, 100).contains(texts[0]));
+    EXPECT_EQ(lettering.Lettering(other).size(), 1u);
+    EXPECT_TRUE(lettering.Lettering(QPixmap(size)).empty());
+
+    const QImage image = labelled.toImage();
+    int changed = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            if (image.pixel(x, y) == bare.pixel(x, y)) continue;
+            ++changed;
+            const bool inText = std::any_of(texts.begin(), texts.end(), [&](const QRectF& text) {
+                return text.toAlignedRect().contains(x, y);
+            });
+            EXPECT_TRUE(inText) << x << ", " << y;
+        }
+    EXPECT_GT(changed, 0);
+}

@@ -1,6 +1,7 @@
 // What every form of the factory shows and does alike, form by form: the pen of each outline
-// over its pictures, the FPGA vendor's logo, the outlines no operation touches, the button
-// that Enter presses and the beep of Generate with the left Ctrl key held.
+// over its pictures and the picture's lettering it keeps clear of, the FPGA vendor's logo, the
+// outlines no operation touches, the button that Enter presses and the beep of Generate with
+// the left Ctrl key held.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "core/model/MainBoard.h"
 #include "core/shell/BoardForm.h"
 #include "core/shell/FormLayout.h"
+#include "core/shell/Pictures.h"
 #include "core/shell/UnitMain.h"
 #include "platform/Environment.h"
 
@@ -157,6 +159,44 @@ TEST_P(EveryForm, OutlinesHaveThePenTheirLayoutGives)
         EXPECT_EQ(shape->PenStyle(), Qt::SolidLine);
         EXPECT_EQ(shape->PenWidth(), c.solidPen);
         EXPECT_EQ(shape->Colour(), Holds(c.aqua, name) ? kAquaColour : Holds(c.lime, name) ? kLimeColour : kYellow);
+    }
+}
+
+// No outline that may show over a picture runs through the picture's lettering: it holds each
+// text whole or keeps clear of it. Every picture under an outline prints some text (a board's
+// parts are labelled), so none found means the picture was not seen being drawn.
+TEST_P(EveryForm, NoOutlineCrossesThePicturesLettering)
+{
+    const FormCase& c = GetParam();
+    const pictures::LetteringRecorder lettering;
+    Open(c.id);
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        const auto* image = dynamic_cast<const formlayout::TImage*>(label);
+        if (!image || image->pixmap().isNull()) continue;
+        SCOPED_TRACE(image->objectName().toStdString());
+        // The picture lies centred in its frame; its texts in the frame's parent's coordinates.
+        const QPixmap picture = image->pixmap();
+        const QPointF at = image->geometry().topLeft() +
+                           QPointF(image->width() - picture.width(), image->height() - picture.height()) / 2;
+        std::vector<QRectF> texts;
+        for (const QRectF& text : lettering.Lettering(picture)) texts.push_back(text.translated(at));
+
+        bool outlined = false;
+        const QObjectList& stack = image->parentWidget()->children();
+        for (const QObject* sibling : stack) {
+            const auto* shape = dynamic_cast<const formlayout::TShape*>(sibling);
+            if (!shape || stack.indexOf(shape) < stack.indexOf(image) ||
+                Holds(c.unplaced, shape->objectName().toStdString()))
+                continue;
+            const QRectF outline(shape->geometry());
+            if (!outline.intersects(QRectF(image->geometry()))) continue;
+            outlined = true;
+            for (const QRectF& text : texts)
+                EXPECT_TRUE(outline.contains(text) || !outline.intersects(text))
+                    << shape->objectName().toStdString() << " crosses the text at (" << text.left() << ", "
+                    << text.top() << ", " << text.width() << " x " << text.height() << ")";
+        }
+        if (outlined) EXPECT_FALSE(texts.empty());
     }
 }
 

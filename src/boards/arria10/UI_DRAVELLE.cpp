@@ -158,7 +158,8 @@ QPixmap DrawDravelleBoard()
         {
             {QRect(162, 40, 62, 92), QStringLiteral("Arria 10 GX"), pictures::Part::Chip},
             {QRect(294, 168, 52, 16), QStringLiteral("TPS40428"), pictures::Part::Chip},
-            {QRect(160, 142, 68, 16), QStringLiteral("Dravelle"), pictures::Part::Silkscreen},
+            // The name between the outlines of QDRII+ C and D, clear of both.
+            {QRect(161, 142, 64, 16), QStringLiteral("Dravelle"), pictures::Part::Silkscreen},
         });
 }
 

@@ -163,7 +163,8 @@ QPixmap DrawNobrechtBoard()
         kBoardImage, kLayout, kParts,
         {
             {QRect(162, 44, 62, 96), QStringLiteral("Arria 10 GX"), pictures::Part::Chip},
-            {QRect(160, 150, 68, 16), QStringLiteral("Nobrecht"), pictures::Part::Silkscreen},
+            // The name between the outlines of QDRII+ C and D, clear of both.
+            {QRect(161, 150, 64, 16), QStringLiteral("Nobrecht"), pictures::Part::Silkscreen},
         });
 }
 

@@ -150,11 +150,14 @@ QPixmap DrawPlimmetBoard()
         kBoardImage, kLayout, kParts,
         {
             {QRect(140, 96, 92, 80), QStringLiteral("Cyclone V GX"), pictures::Part::Chip},
-            {QRect(kSeg7Left, kSeg7Top, kSeg7Half, kSeg7Height), QStringLiteral("3 2"), pictures::Part::Seg7, 2},
+            // HEX3 and HEX2 end where the outline of the right pair begins, clear of its border.
+            {QRect(kSeg7Left, kSeg7Top, kSeg7Half - boardpicture::kOutlineMargin, kSeg7Height), QStringLiteral("3 2"),
+             pictures::Part::Seg7, 2},
             {QRect(kSeg7Left + kSeg7Half, kSeg7Top, kSeg7Half, kSeg7Height), QStringLiteral("1 0"), pictures::Part::Seg7, 2},
             {QRect(246, 112, 96, 26), QStringLiteral("USB-BLASTER"), pictures::Part::Jack},
             {QRect(246, 146, 60, 30), QStringLiteral("DC IN"), pictures::Part::Jack},
-            {QRect(258, 224, 88, 20), QStringLiteral("Plimmet"), pictures::Part::Silkscreen},
+            // The name between the DIP switch's outlines, the keys' and the HSMC header's.
+            {QRect(281, 202, 68, 20), QStringLiteral("Plimmet"), pictures::Part::Silkscreen},
         });
 }
 

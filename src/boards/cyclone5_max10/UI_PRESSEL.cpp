@@ -131,7 +131,7 @@ QPixmap DrawFpgaBadge()
     font.setBold(true);
     font.setPixelSize(13);
     p.setFont(font);
-    p.drawText(frame, Qt::AlignCenter, QStringLiteral("MAX 10 FPGA"));
+    pictures::DrawText(p, frame, Qt::AlignCenter, QStringLiteral("MAX 10 FPGA"));
     return badge;
 }
 

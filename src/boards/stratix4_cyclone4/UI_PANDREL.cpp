@@ -207,8 +207,8 @@ QPixmap DrawVoltageBase()
     painter.setPen(Qt::white);
     for (int level = 0; level < 5; ++level)
         for (int row : {30, 72})
-            painter.drawText(QRect(2, row + kLevelStep * level - 1, 30, 9), Qt::AlignLeft | Qt::AlignVCenter,
-                             QString::fromLatin1(kLevelNames[level]));
+            pictures::DrawText(painter, QRect(2, row + kLevelStep * level - 1, 30, 9),
+                               Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kLevelNames[level]));
     for (int port = 0; port < PANDREL_CONFIG::kHsmcPorts; ++port) {
         const JumperPlace& place = kJumpers[port];
         painter.setPen(Qt::NoPen);
@@ -223,8 +223,8 @@ QPixmap DrawVoltageBase()
         // The port's letter beside its first pin pair: above the column, the letters of the lower
         // ports would lie on the last pins of the upper ones.
         painter.setPen(Qt::white);
-        painter.drawText(QRect(place.x + kJumperSize.width(), place.y - 1, 10, 9), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString(QChar('A' + port)));
+        pictures::DrawText(painter, QRect(place.x + kJumperSize.width(), place.y - 1, 10, 9),
+                           Qt::AlignLeft | Qt::AlignVCenter, QString(QChar('A' + port)));
     }
     return picture;
 }

@@ -169,7 +169,7 @@ QPixmap DrawFamilyMark()
     font.setPixelSize(16);
     font.setBold(true);
     p.setFont(font);
-    p.drawText(mark.rect(), Qt::AlignCenter, QStringLiteral("Stratix IV"));
+    pictures::DrawText(p, mark.rect(), Qt::AlignCenter, QStringLiteral("Stratix IV"));
     return mark;
 }
 

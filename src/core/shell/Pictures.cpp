@@ -12,6 +12,7 @@
 #include "core/model/Connector.h"
 #include "core/shell/UI_Selector.h"
 #include "core/shell/UnitMain.h"
+#include "platform/Errors.h"
 #include "platform/Resources.h"
 #include "platform/qt/Jpeg.h"
 #include "platform/qt/QtPlatform.h"
@@ -60,9 +61,9 @@ void DrawPlannedLabel(QPainter& p, const QRectF& area, const QString& text, cons
     if (upright) {
         p.translate(area.center());
         p.rotate(-90);
-        p.drawText(QRectF(-area.height() / 2, -area.width() / 2, area.height(), area.width()), Qt::AlignCenter, text);
+        DrawText(p, QRectF(-area.height() / 2, -area.width() / 2, area.height(), area.width()), Qt::AlignCenter, text);
     } else {
-        p.drawText(area, Qt::AlignCenter, text);
+        DrawText(p, area, Qt::AlignCenter, text);
     }
     p.restore();
 }
@@ -195,7 +196,7 @@ void DrawJack(QPainter& p, const QRectF& r, const QString& label)
     if (plan.font) {
         p.setFont(*plan.font);
         p.setPen(QColor(0x1A, 0x1A, 0x1A));
-        p.drawText(plan.label, Qt::AlignCenter, label);
+        DrawText(p, plan.label, Qt::AlignCenter, label);
     }
 }
 
@@ -244,7 +245,7 @@ void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part, int 
     if (plan.font) {
         p.setFont(*plan.font);
         p.setPen(kSilk);
-        p.drawText(plan.label, Qt::AlignCenter, label);
+        DrawText(p, plan.label, Qt::AlignCenter, label);
     }
     const QRectF& parts = plan.parts;
     if (count <= 0) count = part == Part::Keys ? 4 : part == Part::Seg7 ? 6 : 10;
@@ -290,7 +291,7 @@ void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part, int 
             font.setBold(true);
             p.setFont(font);
             p.setPen(QColor(0xFF, 0x45, 0x30));
-            p.drawText(digit, Qt::AlignCenter, QStringLiteral("8"));
+            DrawText(p, digit, Qt::AlignCenter, QStringLiteral("8"));
             break;
         }
         default: break;
@@ -346,7 +347,7 @@ void DrawBlock(QPainter& p, const Block& block)
             font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
         p.setPen(kSilk);
-        p.drawText(r, Qt::AlignCenter, block.label);
+        DrawText(p, r, Qt::AlignCenter, block.label);
         break;
     }
     }
@@ -413,6 +414,12 @@ std::pair<QString, QString> CardTitle(uint8_t cardId, const std::string& bitmapN
     return {name.left(dash).trimmed(), name.mid(dash + 2).trimmed()};
 }
 
+LetteringRecorder*& Recorder()
+{
+    static LetteringRecorder* recorder = nullptr;
+    return recorder;
+}
+
 BoardWatcher& Watcher()
 {
     static BoardWatcher watcher;
@@ -435,6 +442,32 @@ QString ConnectorText(uint8_t type)
 }
 
 }  // namespace
+
+void DrawText(QPainter& p, const QRectF& area, int flags, const QString& text)
+{
+    p.drawText(area, flags, text);
+    LetteringRecorder* recorder = Recorder();
+    if (!recorder || text.isEmpty() || p.device()->devType() != QInternal::Pixmap) return;
+    // Text larger than its area is cut off at the area's edges.
+    QRectF printed = p.boundingRect(area, flags, text);
+    if (!(flags & Qt::TextDontClip)) printed = printed.intersected(area);
+    const qint64 picture = static_cast<const QPixmap*>(p.device())->cacheKey();
+    recorder->m_texts[picture].push_back(p.transform().mapRect(printed));
+}
+
+LetteringRecorder::LetteringRecorder()
+{
+    PW_CHECK(Recorder() == nullptr);
+    Recorder() = this;
+}
+
+LetteringRecorder::~LetteringRecorder() { Recorder() = nullptr; }
+
+std::vector<QRectF> LetteringRecorder::Lettering(const QPixmap& picture) const
+{
+    const auto found = m_texts.find(picture.cacheKey());
+    return found == m_texts.end() ? std::vector<QRectF>() : found->second;
+}
 
 ConnectorPlan PlanConnector(const Block& block)
 {
@@ -497,7 +530,7 @@ QPixmap DrawJumpers(QSize size, const QString& title, std::span<const Block> row
             base = QRectF(r.right() - 50, r.top() + 3, 44, r.height() - 6);
             p.setFont(LabelFont(11, false));
             p.setPen(ink);
-            p.drawText(QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
+            DrawText(p, QRectF(r.left() + 4, r.top(), 44, r.height()), Qt::AlignVCenter | Qt::AlignLeft, row.label);
         }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x26, 0x27, 0x2A));
@@ -564,19 +597,19 @@ QPixmap DrawCard(uint8_t cardId, const std::string& bitmapName)
         while (pixels > 8 && !fits()) font.setPixelSize(--pixels);
         p.setFont(font);
         p.setPen(kSilk);
-        p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, title);
+        DrawText(p, text, Qt::AlignCenter | Qt::TextWordWrap, title);
     } else {
         DrawLabel(p, QRectF(text.left(), text.top(), text.width(), 18), title, kSilk, 13);
         p.setFont(LabelFont(9, false));
         p.setPen(kSilk);
-        p.drawText(QRectF(text.left(), text.top() + 18, text.width(), text.height() - 18),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, subtitle);
+        DrawText(p, QRectF(text.left(), text.top() + 18, text.width(), text.height() - 18),
+                 Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, subtitle);
     }
     if (type != CONNECTOR_MEMORY_MODULE) {
         p.setFont(LabelFont(8, false));
         p.setPen(kSilk.darker(115));
-        p.drawText(QRectF(6, size.height() - 16, size.width() - 12, 12), Qt::AlignRight | Qt::AlignVCenter,
-                   ConnectorText(type));
+        DrawText(p, QRectF(6, size.height() - 16, size.width() - 12, 12), Qt::AlignRight | Qt::AlignVCenter,
+                 ConnectorText(type));
     }
     return pixmap;
 }
@@ -609,7 +642,7 @@ QPixmap DrawFamilyMark(QSize size, const QString& family)
     }
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(plate, Qt::AlignCenter, family);
+    DrawText(p, plate, Qt::AlignCenter, family);
     return mark;
 }
 

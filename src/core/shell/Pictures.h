@@ -7,15 +7,40 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+class QPainter;
+
 // Registers every picture once; later calls do nothing.
 void RegisterPictures();
 
 namespace pictures {
+
+// Prints text as QPainter::drawText does. Every text of a picture is printed through it, so that
+// a LetteringRecorder sees where the picture's lettering lies.
+void DrawText(QPainter& p, const QRectF& area, int flags, const QString& text);
+
+// While one lives, each picture drawn keeps where it prints text: the bounding rectangle of
+// every text, in the picture's own coordinates. One recorder at a time.
+class LetteringRecorder {
+public:
+    LetteringRecorder();
+    ~LetteringRecorder();
+    LetteringRecorder(const LetteringRecorder&) = delete;
+    LetteringRecorder& operator=(const LetteringRecorder&) = delete;
+
+    // The lettering of a picture drawn meanwhile, known by its contents (a scaled or repainted
+    // copy is another picture); empty for any other.
+    std::vector<QRectF> Lettering(const QPixmap& picture) const;
+
+private:
+    friend void DrawText(QPainter& p, const QRectF& area, int flags, const QString& text);
+    std::map<qint64, std::vector<QRectF>> m_texts;
+};
 
 // The name of the program's own icon.
 constexpr const char* kProgramIcon = "PINWRIGHT_ICON";
