@@ -114,13 +114,6 @@ std::function<void(uint8_t*)> Set(std::vector<std::size_t> bytes, std::vector<st
 constexpr std::size_t kA0 = 160, kA1 = 164, kA2 = 168, kA3 = 172, kB0 = 176, kB1 = 180, kB2 = 184;
 
 
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 const std::vector<std::string> kCommon = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
                                           "initial_config.v"};
@@ -403,7 +396,7 @@ TEST(Si5340TopLevel, BlocksCompileWithTheExportedControllers)
         top += c.settings->GetTopLevelCode() + "\r\nendmodule\r\n";
         std::vector<std::string> files = {dir.Write("top.v", top)};
         ASSERT_TRUE(c.settings->ExportVerilogIP(dir.Path()));
-        for (const std::string& file : FilesIn(dir.Path() + "si5340_controller/"))
+        for (const std::string& file : tooltest::FolderEntries(dir.Path() + "si5340_controller/"))
             files.push_back(dir.Path() + "si5340_controller/" + file);
         ASSERT_EQ(files.size(), 13u);
         auto iverilog = tooltest::CheckIverilog(files, "top");
@@ -435,11 +428,11 @@ TEST(Si5340Export, FilesByChipFromTheBoardsOwnItems)
         tooltest::TempDir project;
         for (int pass = 0; pass < 2; ++pass) {  // a second Generate replaces the files
             ASSERT_TRUE(c.settings->ExportVerilogIP(project.Path())) << c.what;
-            EXPECT_EQ(FilesIn(project.Path()), std::vector<std::string>{"si5340_controller"}) << c.what;
+            EXPECT_EQ(tooltest::FolderEntries(project.Path()), std::vector<std::string>{"si5340_controller"}) << c.what;
             std::string folder = project.Path() + "si5340_controller/";
             std::vector<std::string> sorted = c.files;
             std::sort(sorted.begin(), sorted.end());
-            EXPECT_EQ(FilesIn(folder), sorted) << c.what;
+            EXPECT_EQ(tooltest::FolderEntries(folder), sorted) << c.what;
             for (std::size_t i = 0; i < c.files.size(); ++i) {
                 const std::string& file = c.files[i];
                 std::string item = c.prefixes[i / 4] + Upper(file.substr(0, file.size() - 2)) + "_VERILOG";
@@ -457,20 +450,20 @@ TEST(Si5340Export, NothingWithoutAChipAndStopsAtTheFirstFailure)
     for (auto make : {&Nobrecht, &Dravelle, &Abernoll}) {
         // No chip in use: nothing made, not even the subfolder, whatever the groups.
         EXPECT_TRUE(make(Set({136, 150, 152}))->ExportVerilogIP(project.Path()));
-        EXPECT_TRUE(FilesIn(project.Path()).empty());
+        EXPECT_TRUE(tooltest::FolderEntries(project.Path()).empty());
     }
 
     // A file in the way of the subfolder: nothing written.
     tooltest::TempDir blocked;
     blocked.Write("si5340_controller", "not a folder");
     EXPECT_FALSE(Nobrecht(Set({}, {{kA0, 1}}))->ExportVerilogIP(blocked.Path()));
-    EXPECT_EQ(FilesIn(blocked.Path()), std::vector<std::string>{"si5340_controller"});
+    EXPECT_EQ(tooltest::FolderEntries(blocked.Path()), std::vector<std::string>{"si5340_controller"});
 
     // A folder in the way of the second file: the first stays, nothing after it is written.
     tooltest::TempDir partial;
     ASSERT_TRUE(platform::ForceDirectories(partial.Path() + "si5340_controller/edge_detector.v"));
     EXPECT_FALSE(Dravelle(Set({}, {{kA0, 1}, {kB0, 1}}))->ExportVerilogIP(partial.Path()));
-    EXPECT_EQ(FilesIn(partial.Path() + "si5340_controller/"),
+    EXPECT_EQ(tooltest::FolderEntries(partial.Path() + "si5340_controller/"),
               (std::vector<std::string>{"clock_divider.v", "edge_detector.v"}));
 
     // A subfolder that exists already is used as it is.
@@ -478,5 +471,5 @@ TEST(Si5340Export, NothingWithoutAChipAndStopsAtTheFirstFailure)
     ASSERT_TRUE(platform::CreateDir(existing.Path() + "si5340_controller"));
     existing.Write("si5340_controller/keep.txt", "x");
     EXPECT_TRUE(Abernoll(Set({}, {{176, 1}}))->ExportVerilogIP(existing.Path()));
-    EXPECT_EQ(FilesIn(existing.Path() + "si5340_controller/").size(), 9u);
+    EXPECT_EQ(tooltest::FolderEntries(existing.Path() + "si5340_controller/").size(), 9u);
 }

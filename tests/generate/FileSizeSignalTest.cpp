@@ -15,19 +15,6 @@
 #include "core/generate/SystemBuild.h"
 #include "platform/Environment.h"
 
-namespace {
-
-std::vector<std::string> Entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-}  // namespace
-
 TEST(FileSizeSignal, GenerateAndSettingsSaveFailAndTheProgramGoesOn)
 {
     for (bool startedAsTheProgram : {true, false}) {
@@ -62,7 +49,7 @@ TEST(FileSizeSignal, GenerateAndSettingsSaveFailAndTheProgramGoesOn)
                               "Failed to write file.\r\n" + cfg + ": File too large");
         EXPECT_EQ(tooltest::ReadFile(qpf), "the old project");
         EXPECT_EQ(tooltest::ReadFile(cfg), "the old settings");
-        EXPECT_EQ(Entries(dir.Path() + "p"), std::vector<std::string>{"top.qpf"});
-        EXPECT_EQ(Entries(dir.Path() + "s"), std::vector<std::string>{"board.cfg"});
+        EXPECT_EQ(tooltest::FolderEntries(dir.Path() + "p"), std::vector<std::string>{"top.qpf"});
+        EXPECT_EQ(tooltest::FolderEntries(dir.Path() + "s"), std::vector<std::string>{"board.cfg"});
     }
 }

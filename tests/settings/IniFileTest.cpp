@@ -35,15 +35,6 @@ void MakeSparse(const std::string& path, off_t size)
     ::close(fd);
 }
 
-// The names in a folder.
-std::vector<std::string> Entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 TEST(IniFile, FindsTheKeyAsTheProfileFunctionsDo)
@@ -180,7 +171,7 @@ TEST(IniFile, WritingKeepsAReadableFileAndNeverWaits)
     // Created, with nothing beside it: no lock file, no leftover temporary file.
     EXPECT_TRUE(WriteIniInteger(ini, "Pinwright", "MainBoard", 34));
     EXPECT_EQ(ReadFile(ini), "[Pinwright]\r\nMainBoard=34\r\n");
-    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
+    EXPECT_EQ(tooltest::FolderEntries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
 
     // A readable file keeps every other line.
     std::ofstream(ini) << "[Other]\nA=1\n";
@@ -201,5 +192,5 @@ TEST(IniFile, WritingKeepsAReadableFileAndNeverWaits)
     fs::create_directory(ini);
     EXPECT_FALSE(WriteIniInteger(ini, "Pinwright", "MainBoard", 34));
     EXPECT_TRUE(fs::is_directory(ini));
-    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
+    EXPECT_EQ(tooltest::FolderEntries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
 }

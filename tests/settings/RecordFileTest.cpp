@@ -20,6 +20,7 @@
 #include "platform/Resources.h"
 
 namespace fs = std::filesystem;
+using tooltest::FolderEntries;
 using tooltest::ReadFile;
 
 namespace {
@@ -41,14 +42,6 @@ bool CanCreateIn(const std::string& folder)
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // What one whole-file save did: its result, then every exception box and message box.

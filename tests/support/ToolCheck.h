@@ -31,6 +31,9 @@ private:
 
 std::string ReadFile(const std::string& path);
 
+// The names in a folder, sorted: files and folders alike.
+std::vector<std::string> FolderEntries(const std::string& folder);
+
 // iverilog -g2001: the file compiles, with `top` as the root module when given; `flags` are
 // added to the command (a warning class turned off).
 ToolResult CheckIverilog(const std::vector<std::string>& files, const std::string& top = "",
