@@ -351,26 +351,38 @@ TEST_F(PandrelForm, OneHeaderEightyPinCardGeneratesAsTheDialogShowsIt)
         return files;
     };
     const std::string kobbet = BoardName(DAUGHTER_Kobbet_GPIO);
+    // The dialog pairs with header 1 leading: a card on header 0 alone goes, one on header 1
+    // alone goes to both, and the card on both takes header 1's prefix.
     struct Case {
-        int header;  // the one holding the card
-        const char* label;
-        bool cardInProject;
+        const char* what;
+        uint8_t cards[2];
+        const char* prefixes[2];
+        const char* label;      // nullptr: the card on both headers
+        const char* inProject;  // the prefix the card's pins carry; nullptr: no card
     };
-    for (const Case& c : {Case{GPIO_0, "GPIO 0:None\r\nGPIO 1:None", false},
-                          Case{GPIO_1, nullptr, true}}) {
-        SCOPED_TRACE(c.header);
+    const Case cases[] = {
+        {"the card on header 0 alone", {DAUGHTER_Kobbet_GPIO, 0}, {"K_", ""}, "GPIO 0:None\r\nGPIO 1:None", nullptr},
+        {"the card on header 1 alone", {0, DAUGHTER_Kobbet_GPIO}, {"", "K_"}, nullptr, "K_"},
+        {"the card on both, two prefixes", {DAUGHTER_Kobbet_GPIO, DAUGHTER_Kobbet_GPIO}, {"A_", "B_"}, nullptr, "B_"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         main.reset();
         PANDREL_CONFIG record;
         DefaultConfig(record);
         record.bHsmcCIsGpio = 1;
-        record.nGpioDaughterId[c.header] = DAUGHTER_Kobbet_GPIO;
-        WriteRecordText(record.szGpioPrefixName[c.header], "K_");
+        for (int h : {GPIO_0, GPIO_1}) {
+            record.nGpioDaughterId[h] = c.cards[h];
+            WriteRecordText(record.szGpioPrefixName[h], c.prefixes[h]);
+        }
         WriteRecordFile(DefaultCfg(), record);
         Open();
         std::filesystem::remove_all(Folder());
         const std::string before = Generate();
         ASSERT_NE(before, "");
-        EXPECT_EQ(Has(before, "PIN_AF34 -to K_"), c.cardInProject);
+        for (const char* prefix : {"K_", "A_", "B_"})
+            EXPECT_EQ(Has(before, std::string("PIN_AF34 -to ") + prefix),
+                      c.inProject && std::string(c.inProject) == prefix) << prefix;
         const std::map<std::string, std::string> first = project();
 
         EditGpio([](TFormGPIO&) {}, true);

@@ -121,15 +121,19 @@ TEST(GpioPairing, RecordIsPairedWithTheGivenHeaderLeading)
         {"80-pin card on GPIO-1 alone: taken off", GPIO_0, {0, k80Pin}, {"", "K_"}, {0, 0}, {"", ""}},
         {"80-pin card on GPIO-1 beside GPIO Default: taken off", GPIO_0, {1, k80Pin}, {"G_", "K_"}, {1, 0},
          {"G_", ""}},
-        {"a paired record keeps GPIO-1's unused prefix", GPIO_0, {k80Pin, k80Pin}, {"K_", "typed_"},
-         {k80Pin, k80Pin}, {"K_", "typed_"}},
+        {"a paired record stays", GPIO_0, {k80Pin, k80Pin}, {"K_", "K_"}, {k80Pin, k80Pin}, {"K_", "K_"}},
+        // As the form shows it: the follower takes the leader's prefix beside the card they share.
+        {"the 80-pin card on both, two prefixes: GPIO-0's", GPIO_0, {k80Pin, k80Pin}, {"K_", "typed_"},
+         {k80Pin, k80Pin}, {"K_", "K_"}},
         {"40-pin cards stay", GPIO_0, {1, 12}, {"", "S_"}, {1, 12}, {"", "S_"}},
         {"GPIO-1 leading: its 80-pin card taken to GPIO-0 with its prefix", GPIO_1, {1, k80Pin}, {"G_", "K_"},
          {k80Pin, k80Pin}, {"K_", "K_"}},
         {"GPIO-1 leading: an 80-pin card on GPIO-0 alone taken off", GPIO_1, {k80Pin, 0}, {"K_", ""}, {0, 0},
          {"", ""}},
-        {"GPIO-1 leading: a paired record stays", GPIO_1, {k80Pin, k80Pin}, {"K_", "typed_"}, {k80Pin, k80Pin},
-         {"K_", "typed_"}},
+        {"GPIO-1 leading: a paired record stays", GPIO_1, {k80Pin, k80Pin}, {"K_", "K_"}, {k80Pin, k80Pin},
+         {"K_", "K_"}},
+        {"GPIO-1 leading: the 80-pin card on both, two prefixes: GPIO-1's", GPIO_1, {k80Pin, k80Pin},
+         {"K_", "typed_"}, {k80Pin, k80Pin}, {"typed_", "typed_"}},
     };
     for (const Case& c : cases) {
         uint8_t cards[2] = {c.cards[0], c.cards[1]};

@@ -48,10 +48,10 @@ void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128], int leader)
         headers[h].prefix = ReadRecordText(prefixes[h]);
     }
     PairGpioHeaders(headers, leader);
-    // Only the follower can change, and only together with its card.
+    // As the form writes its controls back: only what the pairing changed, so that a prefix it
+    // leaves keeps its bytes.
     for (int h = 0; h < 2; ++h) {
-        if (headers[h].card == cards[h]) continue;
         cards[h] = headers[h].card;
-        WriteRecordText(prefixes[h], headers[h].prefix);
+        if (headers[h].prefix != ReadRecordText(prefixes[h])) WriteRecordText(prefixes[h], headers[h].prefix);
     }
 }

@@ -37,7 +37,7 @@ int StoredPairLeader(uint8_t card0, uint8_t card1);
 
 // A record's header fields (card ids and prefix texts) paired as a form pairs them when it
 // shows a loaded record with header `leader` (0 or 1) leading: an 80-pin card on the leader
-// is put on the other header too, with the leader's prefix; one on the other header alone is
-// taken off. A record the form wrote is already paired and stays byte for byte as it is
-// (the follower's prefix beside the 80-pin card on both included: nothing uses it).
+// is put on the other header too, with the leader's prefix (even where it held that card
+// already); one on the other header alone is taken off. A record the form wrote is already
+// paired and stays byte for byte as it is.
 void PairGpioRecord(uint8_t (&cards)[2], char (&prefixes)[2][128], int leader);
