@@ -13,6 +13,7 @@
 #include "FormFixture.h"
 #include "HangGuard.h"
 #include "boards/cyclone5_max10/UI_ULVARIN.h"
+#include "core/settings/IniFile.h"
 #include "core/shell/Application.h"
 #include "core/shell/UI_Selector.h"
 #include "core/shell/UnitMain.h"
@@ -37,6 +38,12 @@ std::string SmallFileText(const std::string& path)
     std::error_code ec;
     if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) > 4096) return "(no small file)";
     return tooltest::ReadFile(path);
+}
+
+// A user's INI with a section of notes, larger than the program reads.
+std::string LargeIniText()
+{
+    return "[Notes]\r\n" + std::string(kIniMaxSize, ';') + "\r\n[Pinwright]\r\nMainBoard=5\r\n";
 }
 
 }  // namespace
@@ -97,7 +104,7 @@ TEST_F(Shell, IniKeepsTheLowByteAndIgnoresWhatItCannotRead)
 }
 
 // Whatever stands at the INI's path or beside it, start-up and exit return: a pipe is neither
-// waited on nor replaced, no lock file is taken, and a huge file is not read but replaced.
+// waited on nor replaced, no lock file is taken, and a file too large to read is left as it is.
 TEST_F(Shell, StartUpAndExitReturnWhateverStandsAtTheIniPath)
 {
     const std::string ini = TFormMain::IniFileName();
@@ -121,7 +128,22 @@ TEST_F(Shell, StartUpAndExitReturnWhateverStandsAtTheIniPath)
              EXPECT_EQ(::ftruncate(fd, off_t{1} << 40), 0);
              ::close(fd);
          },
-         [](const std::string& ini) { EXPECT_EQ(SmallFileText(ini), IniText("34")); }},
+         [](const std::string& ini) {
+             struct stat st {};
+             ASSERT_EQ(::stat(ini.c_str(), &st), 0);
+             EXPECT_EQ(st.st_size, off_t{1} << 40);
+             EXPECT_EQ(st.st_blocks, 0);
+         }},
+        {"an INI larger than the program reads, with a user's section",
+         [](const std::string& ini) { std::ofstream(ini, std::ios::binary) << LargeIniText(); },
+         [](const std::string& ini) { EXPECT_TRUE(tooltest::ReadFile(ini) == LargeIniText()); }},
+        {"an INI that starts with a byte-order mark",
+         [](const std::string& ini) {
+             std::ofstream(ini, std::ios::binary) << "\xEF\xBB\xBF[Pinwright]\r\nMainBoard=5\r\n[Notes]\r\nA=1\r\n";
+         },
+         [](const std::string& ini) {
+             EXPECT_EQ(SmallFileText(ini), "\xEF\xBB\xBF[Pinwright]\r\nMainBoard=34\r\n[Notes]\r\nA=1\r\n");
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -6,12 +6,14 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <optional>
 #include <string>
 #include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ChildProcess.h"
 #include "HangGuard.h"
 #include "ToolCheck.h"
 #include "core/settings/IniFile.h"
@@ -72,6 +74,10 @@ TEST(IniFile, FindsTheKeyAsTheProfileFunctionsDo)
         {"[Pinwright]\r\nMainBoard=+-5\r\n", 0},
         {"[Pinwright]\r\nMainBoard=99999999999\r\n", 0},
         {"[Pinwright]\r\nMainBoard=5=6\r\n", 0},
+        // A UTF-8 byte-order mark belongs to no line; only at the start is it one.
+        {"\xEF\xBB\xBF[Pinwright]\r\nMainBoard=6\r\n", 6},
+        {"\xEF\xBB\xBFMainBoard=6\r\n[Pinwright]\r\nMainBoard=7\r\n", 7},
+        {"\r\n\xEF\xBB\xBF[Pinwright]\r\nMainBoard=6\r\n", kAbsent},
     };
     for (const Case& c : cases) EXPECT_EQ(MainBoard(c.text), c.expected) << c.text;
 }
@@ -99,6 +105,11 @@ TEST(IniFile, SettingTheKeyChangesOnlyItsValueOrAddsItWhereItBelongs)
         {"[Other]\nB=2", "[Other]\nB=2\n[Pinwright]\nMainBoard=34\n"},
         {"junk", "junk\r\n[Pinwright]\r\nMainBoard=34\r\n"},
         {"MainBoard=5\r\n", "MainBoard=5\r\n[Pinwright]\r\nMainBoard=34\r\n"},
+        // A byte-order mark stays where it is, and the section it stands before is found.
+        {"\xEF\xBB\xBF[Pinwright]\r\nMainBoard=5\r\n[Other]\r\nA=1\r\n",
+         "\xEF\xBB\xBF[Pinwright]\r\nMainBoard=34\r\n[Other]\r\nA=1\r\n"},
+        {"\xEF\xBB\xBF[Pinwright]\nA=1\n", "\xEF\xBB\xBF[Pinwright]\nA=1\nMainBoard=34\n"},
+        {"\xEF\xBB\xBF", "\xEF\xBB\xBF[Pinwright]\r\nMainBoard=34\r\n"},
     };
     for (const Case& c : cases) {
         const std::string after = WithIniValue(c.before, "Pinwright", "MainBoard", "34");
@@ -178,11 +189,6 @@ TEST(IniFile, WritingKeepsAReadableFileAndNeverWaits)
     EXPECT_TRUE(WriteIniInteger(ini, "Pinwright", "MainBoard", 255));
     EXPECT_EQ(ReadFile(ini), "[Other]\nA=1\n[Pinwright]\nMainBoard=255\n");
 
-    // A file too large to read counts as no file, and the new one takes its place.
-    MakeSparse(ini, off_t{1} << 40);
-    EXPECT_TRUE(WriteIniInteger(ini, "Pinwright", "MainBoard", 7));
-    EXPECT_EQ(ReadFile(ini), "[Pinwright]\r\nMainBoard=7\r\n");
-
     // A pipe nobody reads and a folder take nothing, and stay as they are.
     fs::remove(ini);
     ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0);
@@ -192,5 +198,73 @@ TEST(IniFile, WritingKeepsAReadableFileAndNeverWaits)
     fs::create_directory(ini);
     EXPECT_FALSE(WriteIniInteger(ini, "Pinwright", "MainBoard", 34));
     EXPECT_TRUE(fs::is_directory(ini));
+    EXPECT_EQ(tooltest::FolderEntries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
+}
+
+// Only a missing file is created and only a file read whole is rewritten: whatever else stands
+// at the name keeps every byte, and the program never grows its own file past what it reads.
+TEST(IniFile, AFileThatCannotBeReadWholeIsLeftAsItIs)
+{
+    TempDir dir;
+    const std::string ini = dir.Path() + "pinwright.INI";
+    const std::string notes = "[Notes]\r\nkept=yes\r\n";
+    // A user's notes of `size` bytes in all.
+    const auto notesOf = [&](std::size_t size) { return notes + std::string(size - notes.size() - 2, ';') + "\r\n"; };
+    const std::string key = "[Pinwright]\r\nMainBoard=34\r\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        bool written;
+    };
+    const Case cases[] = {
+        {"larger than the bound, with a user's section", notesOf(kIniMaxSize) + "[Pinwright]\r\nMainBoard=5\r\n", false},
+        // Adding the key would take it past the bound, where no later write could read it.
+        {"the key would not fit", notesOf(kIniMaxSize - 3), false},
+        {"the key fits to the last byte", notesOf(kIniMaxSize - key.size()), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.Write("pinwright.INI", c.text);
+        for (int exit = 0; exit < 2; ++exit) EXPECT_EQ(WriteIniInteger(ini, "Pinwright", "MainBoard", 34), c.written);
+        const std::string after = ReadFile(ini);
+        if (c.written) EXPECT_EQ(after, c.text + key);
+        else EXPECT_EQ(after, c.text);
+    }
+
+    // Not even looked into: a sparse file of 1 TiB stays the file it was.
+    MakeSparse(ini, off_t{1} << 40);
+    struct stat before {};
+    ASSERT_EQ(::stat(ini.c_str(), &before), 0);
+    EXPECT_FALSE(WriteIniInteger(ini, "Pinwright", "MainBoard", 34));
+    struct stat after {};
+    ASSERT_EQ(::stat(ini.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_size, before.st_size);
+    EXPECT_EQ(after.st_blocks, before.st_blocks);
+    EXPECT_EQ(tooltest::FolderEntries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
+}
+
+// A user's own INI that the user may write but not read: the permissions bind an ordinary user,
+// so the test acts as one where it can.
+TEST(IniFile, AnUnreadableFileOfTheUsersOwnIsLeftAsItIs)
+{
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0777);
+    const std::string ini = dir.Path() + "pinwright.INI";
+    const std::string text = "[Notes]\r\nkept=yes\r\n[Pinwright]\r\nMainBoard=5\r\n";
+    dir.Write("pinwright.INI", text);
+    const bool root = ::geteuid() == 0;
+    if (root) ASSERT_EQ(::chown(ini.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(ini.c_str(), 0200), 0);
+    const ChildRun run = RunInChild([&] {
+        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        const bool read = ReadIniText(ini).has_value();
+        const bool written = WriteIniInteger(ini, "Pinwright", "MainBoard", 34);
+        return std::string(read ? "read" : "unread") + (written ? ", written" : ", left");
+    });
+    if (run.exited && run.exitCode == 2) GTEST_SKIP() << "cannot run as an unprivileged user";
+    EXPECT_EQ(run.output, "unread, left");
+    ::chmod(ini.c_str(), 0600);
+    EXPECT_EQ(ReadFile(ini), text);
     EXPECT_EQ(tooltest::FolderEntries(dir.Path()), std::vector<std::string>{"pinwright.INI"});
 }

@@ -1,17 +1,18 @@
 #include "core/settings/IniFile.h"
 
-#include <cerrno>
 #include <charconv>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/settings/FileWrite.h"
+#include "core/settings/SmallFile.h"
 
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 constexpr std::string_view kBlank = " \t\r";
+// Editors that save UTF-8 may put one before the first line; it belongs to no line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::size_t TextStart(std::string_view text) { return text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0; }
 
 std::string_view Trim(std::string_view s)
 {
@@ -52,7 +53,7 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
     KeyPlace place;
     bool inSection = false;
     bool inFirstSection = false;
-    for (std::size_t begin = 0; begin < text.size();) {
+    for (std::size_t begin = TextStart(text); begin < text.size();) {
         const std::size_t lineBreak = text.find('\n', begin);
         const std::size_t end = lineBreak == npos ? text.size() : lineBreak;
         const std::size_t next = lineBreak == npos ? text.size() : lineBreak + 1;
@@ -89,33 +90,9 @@ std::string_view LineBreakOf(std::string_view text)
 
 std::optional<std::string> ReadIniText(const std::string& fileName)
 {
-    // Opened without waiting and judged by what was opened: a name checked before opening could
-    // be a pipe by the time it is opened.
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::optional<std::string> text;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) <= kIniMaxSize) {
-        // One byte more than allowed, to see a file that has grown since.
-        std::string bytes(kIniMaxSize + 1, '\0');
-        std::size_t size = 0;
-        bool failed = false;
-        while (size < bytes.size() && !failed) {
-            const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                failed = n < 0;
-                break;
-            }
-            size += static_cast<std::size_t>(n);
-        }
-        if (!failed && size <= kIniMaxSize) {
-            bytes.resize(size);
-            text = std::move(bytes);
-        }
-    }
-    ::close(fd);
-    return text;
+    SmallFileRead file = ReadSmallFile(fileName, kIniMaxSize);
+    if (file.status != SmallFileRead::Status::Read) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 int IniInteger(std::string_view text, std::string_view section, std::string_view key, int absent)
@@ -135,7 +112,7 @@ std::string WithIniValue(std::string_view text, std::string_view section, std::s
     const std::size_t at = place.sectionEnd != npos ? place.sectionEnd : text.size();
     std::string lines;
     // What comes before the new lines must end its own line first.
-    if (at == text.size() && !text.empty() && !text.ends_with('\n')) lines.append(lineBreak);
+    if (at == text.size() && text.size() > TextStart(text) && !text.ends_with('\n')) lines.append(lineBreak);
     if (place.sectionEnd == npos) lines.append("[").append(section).append("]").append(lineBreak);
     lines.append(key).append("=").append(value).append(lineBreak);
     return result.insert(at, lines);
@@ -151,7 +128,11 @@ std::optional<int> ReadIniInteger(const std::string& fileName, std::string_view 
 
 bool WriteIniInteger(const std::string& fileName, std::string_view section, std::string_view key, int value)
 {
-    const std::string text =
-        WithIniValue(ReadIniText(fileName).value_or(std::string()), section, key, std::to_string(value));
+    // Only a file read whole is rewritten, so no line of a file that could not be read is lost.
+    const SmallFileRead file = ReadSmallFile(fileName, kIniMaxSize);
+    if (file.status == SmallFileRead::Status::Refused) return false;
+    const std::string text = WithIniValue(file.bytes, section, key, std::to_string(value));
+    // Never grown past what the reader takes, or the next write would find it unreadable.
+    if (text.size() > kIniMaxSize) return false;
     return static_cast<bool>(WriteFileReplacing(fileName, text.data(), text.size(), FileFlush::Yes));
 }

@@ -1,13 +1,15 @@
 #pragma once
 // A small INI file, read and changed the way the Windows profile functions treat one: a
 // "[name]" line opens a section, a "key=value" line holds a value, names match whatever their
-// case, and whitespace around names and values does not count. Every other line is kept.
+// case, and whitespace around names and values does not count. Every other line is kept, and
+// so is a UTF-8 byte-order mark before the first.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Larger than any INI file this program writes; a larger file is not read.
+// The largest INI file read, and so the largest written: a file the program cannot read whole
+// is left as it is, and the program never grows its own file past what it reads.
 constexpr std::size_t kIniMaxSize = 64 * 1024;
 
 // The file's text; nothing when it is missing or unreadable, is no regular file (a pipe or a
@@ -26,6 +28,7 @@ std::string WithIniValue(std::string_view text, std::string_view section, std::s
 // The key's integer from the file; nothing when the file cannot be read (see ReadIniText).
 std::optional<int> ReadIniInteger(const std::string& fileName, std::string_view section, std::string_view key,
                                   int absent);
-// Sets the key in the file, keeping the rest of a file that can be read, and replaces the file
-// through WriteFileReplacing; a file that cannot be read is written as a new one. True when written.
+// Sets the key in the file, keeping the rest of it, and replaces the file through
+// WriteFileReplacing; a missing file is created. A file that cannot be read whole (see
+// ReadIniText), or that the key would grow past kIniMaxSize, is left as it is. True when written.
 bool WriteIniInteger(const std::string& fileName, std::string_view section, std::string_view key, int value);
