@@ -15,6 +15,7 @@
 #include "SettingsFixture.h"
 #include "core/generate/FileGenerator.h"
 #include "core/generate/SystemBuild.h"
+#include "core/settings/FileWrite.h"
 #include "core/settings/RecordText.h"
 #include "platform/Format.h"
 #include "platform/Resources.h"
@@ -50,18 +51,29 @@ struct SaveOutcome {
     std::vector<std::string> shown;
 };
 
-// Runs the save in a child process, with files limited to `limit` bytes when it is not zero
+rlim_t g_inPlaceLimit = 0;
+
+void LimitFileSize(rlim_t limit)
+{
+    rlimit rl{limit, limit};
+    ::setrlimit(RLIMIT_FSIZE, &rl);
+}
+
+// Runs the save in a child process, with files limited to `limit` bytes when it is not zero,
+// from the start or, when `limitInPlace`, only once the file is about to be written in place,
 // and, when `unprivileged`, as user and group "nobody"; nothing when the child cannot change
 // user. The child's dialogs start empty.
 std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unprivileged, rlim_t limit,
-                                   const std::function<bool()>& save)
+                                   bool limitInPlace, const std::function<bool()>& save)
 {
     const ChildRun run = RunInChild([&] {
         if (unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
-        if (limit != 0) {
-            rlimit rl{limit, limit};
-            ::setrlimit(RLIMIT_FSIZE, &rl);
+        if (limit != 0 && limitInPlace) {
+            g_inPlaceLimit = limit;
+            SetBeforeInPlaceOpen([](const std::string&) { LimitFileSize(g_inPlaceLimit); });
+        } else if (limit != 0) {
+            LimitFileSize(limit);
         }
         dialogs.Clear();
         std::string out(1, save() ? '1' : '0');
@@ -198,6 +210,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
         const char* reason;   // the system's, on failure
         bool longOld = false; // the old file is longer than the new bytes: an in-place write does not grow it
         bool sticky = false;  // another user's file in a folder where only owners replace their files
+        bool limitInPlace = false;  // the limit is met only by the write in place, not by a new copy
     };
     const char* const kDenied = "Permission denied";
     const char* const kTooLarge = "File too large";
@@ -226,8 +239,11 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
          kTooLarge, true},
         {"someone else's writable file in a sticky folder", true, 0666, false, Link::None, false, 0, Written, "", true,
          true},
-        {"someone else's file in a sticky folder, full disk", true, 0666, false, Link::None, false, 100, WriteFails,
-         kTooLarge, true, true},
+        // The new copy meets the limit first, before the rename is refused.
+        {"someone else's file in a sticky folder, full disk: the new copy fails", true, 0666, false, Link::None,
+         false, 100, WriteFails, kTooLarge, true, true},
+        {"someone else's file in a sticky folder, full disk once written in place", true, 0666, false, Link::None,
+         false, 100, WriteFails, kTooLarge, true, true, true},
     };
     ::chmod(dir.Path().c_str(), 0755);  // an unprivileged save must reach the folders
     bool skipped = false;
@@ -264,7 +280,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
             // A privileged user may write into any folder and replace any file, so such a save
             // runs as an ordinary one.
             const bool unprivileged = (c.folderReadOnly || c.sticky) && CanCreateIn(folder);
-            auto outcome = RunSave(dialogs, unprivileged, c.limit, [&] { return w.save(savedAs, after); });
+            auto outcome = RunSave(dialogs, unprivileged, c.limit, c.limitInPlace, [&] { return w.save(savedAs, after); });
             ::chmod(folder.c_str(), 0755);
             if (!outcome) {
                 skipped = true;

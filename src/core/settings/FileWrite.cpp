@@ -1,5 +1,7 @@
 #include "core/settings/FileWrite.h"
 
+#include "core/settings/SmallFile.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -104,14 +106,28 @@ bool PassesFileSizeLimit(std::size_t size)
            static_cast<rlim_t>(size) > limit.rlim_cur;
 }
 
-// Overwrites a file's bytes without emptying it first. What would stop the write part-way is
-// settled before the first byte changes, so that a failure leaves the old content whole: the
-// file-size limit is checked (an old file at least as long as the new text is not grown, so
-// the reserve below would not meet it), and the room for the bytes is reserved.
-FileWriteStatus OverwriteInPlace(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
+void (*g_beforeInPlaceOpen)(const std::string&) = nullptr;
+
+// Overwrites a file's bytes without emptying it first. Only the file examined (`old`) is
+// written: the name is not followed if it has become a link, nor waited on if it has become a
+// pipe, and anything else standing there now is refused, so that whoever can swap the name
+// (the file's other owner in a sticky folder) cannot choose what gets written. What would stop
+// the write part-way is settled before the first byte changes, so that a failure leaves the old
+// content whole: the file-size limit is checked (an old file at least as long as the new text
+// is not grown, so the reserve below would not meet it), and the room for the bytes is reserved.
+FileWriteStatus OverwriteInPlace(const std::string& fileName, const struct stat& old, const void* data,
+                                 std::size_t size, FileFlush flush)
 {
-    int fd = ::open(fileName.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
+    if (g_beforeInPlaceOpen) g_beforeInPlaceOpen(fileName);
+    struct stat st {};
+    int fd = OpenRegularFile(fileName, O_WRONLY | O_NOFOLLOW, st);
+    if (fd >= 0 && (st.st_dev != old.st_dev || st.st_ino != old.st_ino)) {
+        ::close(fd);
+        fd = -1;
+        errno = ENXIO;
+    }
+    // A link or a pipe in the file's place, or another file: it changed while being saved.
+    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno == ELOOP || errno == ENXIO ? EAGAIN : errno);
     const off_t length = static_cast<off_t>(size);
     int error = PassesFileSizeLimit(size) ? EFBIG : 0;
     if (error == 0 && size != 0) error = ::posix_fallocate(fd, 0, length);  // returns its reason
@@ -144,13 +160,13 @@ FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data
     const bool replacing = exists && S_ISREG(old.st_mode);
     if (replacing && IsReadOnly(target, old)) return Failed(FileWriteResult::CreateFailed, EACCES);
     // A file with further names keeps them all: a replacement would part it from them.
-    if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, data, size, flush);
+    if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, old, data, size, flush);
     std::string temp = TempFilePattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         const int error = errno;
         // The folder takes no new file, but the file itself may be written.
-        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, data, size, flush);
+        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, old, data, size, flush);
         return Failed(FileWriteResult::CreateFailed, error);
     }
     if (replacing) TakeOver(fd, old);
@@ -163,10 +179,12 @@ FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data
         const int error = errno;
         ::unlink(temp.c_str());
         // The file may be written but not replaced (another user's, in a sticky folder).
-        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, data, size, flush);
+        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, old, data, size, flush);
         return Failed(FileWriteResult::CreateFailed, error);
     }
     return {};
 }
+
+void SetBeforeInPlaceOpen(void (*hook)(const std::string& fileName)) { g_beforeInPlaceOpen = hook; }
 
 std::string SystemReason(int error) { return std::strerror(error); }

@@ -27,9 +27,15 @@ enum class FileFlush { No, Yes };
 // the permissions do not bind. Where the folder takes no new file, the file may not be
 // replaced (another user's in a sticky folder), or the file has further (hard) links, a
 // writable file is overwritten in place, after room for the new bytes is reserved and the
-// file-size limit checked (WriteFailed, EFBIG, with nothing changed). A device (or other file that is not a regular file or folder) is written into.
+// file-size limit checked (WriteFailed, EFBIG, with nothing changed); a name that no longer
+// stands for the regular file examined (a link, a pipe or another file put in its place
+// meanwhile) is then refused (CreateFailed, EAGAIN) and nothing is written. A device (or other file that is not a regular file or folder) is written into.
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
+
+// Tests only: `hook` runs with the file's name between the examination of a file that is to be
+// overwritten in place and its opening, where another process could swap the name.
+void SetBeforeInPlaceOpen(void (*hook)(const std::string& fileName));
 
 // The system's reason for an errno value, as it words it ("No space left on device").
 std::string SystemReason(int error);
