@@ -1,10 +1,7 @@
 // The Sarnoth form where it differs from the board-form base: the oscillator lists that follow
 // the SFP+ and SATA ports and remember the user's choice, the questions before Generate, the
-// notes after it; and the Brindell placeholder.
-#include <QFrame>
-
+// notes after it.
 #include "FormFixture.h"
-#include "boards/stratix5/UI_BRINDELL.h"
 #include "boards/stratix5/UI_SARNOTH.h"
 
 namespace {
@@ -220,17 +217,4 @@ TEST_F(SarnothForm, SettingsFiles)
     const SARNOTH_CONFIG saved = ReadRecordFile<SARNOTH_CONFIG>(dir.Path() + "saved.cfg");
     EXPECT_EQ(saved.BoardId, MAINBOARD_Sarnoth);
     EXPECT_EQ(saved.nSi570, 7);
-}
-
-class BrindellForm : public BoardFormFixture<TFormBrindell, MAINBOARD_Brindell> {};
-
-TEST_F(BrindellForm, EmptyPlaceholder)
-{
-    Open();
-    EXPECT_EQ(form->windowTitle().toStdString(), "FormBrindell");
-    EXPECT_EQ(form->size(), QSize(870, 640));
-    EXPECT_EQ(main->size(), QSize(870, 640));
-    EXPECT_TRUE(form->findChildren<QWidget*>().isEmpty());
-    main.reset();
-    EXPECT_FALSE(tooltest::RunCommand("test -e " + DefaultCfg()).ok);
 }
