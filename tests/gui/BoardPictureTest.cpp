@@ -73,6 +73,18 @@ std::vector<DrawnBoard> EveryBoardDrawn()
     return drawn;
 }
 
+// The box of a pin-1 mark, and whether two boxes meet, touching edges included.
+QRectF MarkBox(const QPointF& centre)
+{
+    return QRectF(centre - QPointF(pictures::kMarkRadius, pictures::kMarkRadius),
+                  QSizeF(2, 2) * pictures::kMarkRadius);
+}
+bool Meet(const QRectF& a, const QRectF& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+const QRgb kMark = qRgb(0x3A, 0x3C, 0x41);
+
 }  // namespace
 
 class BoardPicture : public GuiTest {};
@@ -240,4 +252,79 @@ TEST_F(BoardPicture, LetteringIsWhereThePictureDrawsText)
             EXPECT_TRUE(inText) << x << ", " << y;
         }
     EXPECT_GT(changed, 0);
+}
+
+// Every pin-1 mark of every board picture is drawn where its chip's plan puts it, clear of all
+// the picture's lettering, not even touching a text's box: the small chips of Dravelle,
+// Idrenne and Sarnoth among them. A chip 24 pixels or more each way keeps its mark.
+TEST_F(BoardPicture, PinOneMarksStayClearOfTheLettering)
+{
+    std::set<std::pair<uint8_t, std::string>> seen;
+    for (const DrawnBoard& board : EveryBoardDrawn()) {
+        const pictures::LetteringRecorder lettering;
+        const QPixmap picture = pictures::DrawBoard(board.size, board.blocks);
+        const std::vector<QRectF> texts = lettering.Lettering(picture);
+        const QImage image = picture.toImage();
+        for (const Block& block : board.blocks)
+            for (const pictures::PackagePlan& plan : pictures::PlanPackages(block)) {
+                SCOPED_TRACE(std::to_string(board.id) + " " + block.label.toStdString());
+                seen.insert({board.id, block.label.toStdString()});
+                if (!plan.mark) {
+                    EXPECT_LT(std::min(block.rect.width(), block.rect.height()), 24);
+                    continue;
+                }
+                EXPECT_EQ(image.pixel(plan.mark->toPoint()), kMark);
+                for (const QRectF& text : texts)
+                    EXPECT_FALSE(Meet(MarkBox(*plan.mark), text))
+                        << "the mark at (" << plan.mark->x() << ", " << plan.mark->y() << ") meets the text at ("
+                        << text.left() << ", " << text.top() << ", " << text.width() << " x " << text.height()
+                        << ")";
+            }
+    }
+    for (const auto& chip : {std::pair<uint8_t, std::string>{MAINBOARD_Dravelle, "TPS40428"},
+                             {MAINBOARD_Idrenne, "TEMP"},
+                             {MAINBOARD_Sarnoth, "61001"},
+                             {MAINBOARD_Sarnoth, "61004"}})
+        EXPECT_TRUE(seen.count(chip)) << static_cast<int>(chip.first) << " " << chip.second;
+}
+
+// A chip keeps its mark by its body's corner, its caption drawn whole and clear of it, where the
+// two fit together (a small chip's caption moved aside, a big chip's where it was); a chip too
+// small for both, or for the mark alone, draws no mark at all. A chip with no room for its
+// caption keeps the mark.
+TEST_F(BoardPicture, PinOneMarkYieldsToTheCaption)
+{
+    const struct {
+        QRect rect;
+        const char* label;
+        bool mark;
+    } cases[] = {
+        {{10, 10, 100, 90}, "Stratix V GX", true}, {{10, 10, 52, 16}, "TPS40428", true},
+        {{10, 10, 44, 26}, "TEMP", true},          {{10, 10, 34, 160}, "DDR3", true},
+        {{10, 10, 40, 24}, "G-SENSOR", true},      {{10, 10, 30, 16}, "61001", false},
+        {{10, 10, 52, 22}, "Si5338", false},       {{10, 10, 8, 8}, "Si5340A", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const Block chip{c.rect, QString::fromLatin1(c.label), Part::Chip};
+        const std::vector<pictures::PackagePlan> plans = pictures::PlanPackages(chip);
+        ASSERT_EQ(plans.size(), 1u);
+        const pictures::PackagePlan& plan = plans.front();
+        const pictures::LetteringRecorder lettering;
+        const QPixmap picture = pictures::DrawBoard(QSize(200, 200), std::span(&chip, 1));
+        // The mark sits by the body's corner, or there is no trace of it.
+        const QPoint corner = c.rect.topLeft() + QPoint(7, 7);
+        EXPECT_EQ(picture.toImage().pixel(corner) == kMark, c.mark);
+        ASSERT_EQ(plan.mark.has_value(), c.mark);
+        const std::vector<QRectF> texts = lettering.Lettering(picture);
+        ASSERT_EQ(texts.size(), plan.caption.font ? 1u : 0u);
+        if (!plan.caption.font) continue;
+        EXPECT_GE(plan.caption.font->pixelSize(), 7);
+        const QRectF& text = texts.front();
+        EXPECT_GE((plan.caption.upright ? text.height() : text.width()) + 0.01,
+                  QFontMetricsF(*plan.caption.font).horizontalAdvance(chip.label));
+        if (!c.mark) continue;
+        EXPECT_EQ(plan.mark->toPoint(), corner);
+        EXPECT_FALSE(Meet(MarkBox(*plan.mark), text));
+    }
 }

@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTransform>
 
 #include "cards/DaughterBoardInfo.h"
 #include "core/model/Connector.h"
@@ -28,6 +29,7 @@ const QColor kPackage{0x1E, 0x1F, 0x22};
 const QColor kMetal{0xB9, 0xBF, 0xC6};
 const QColor kMetalDark{0x6F, 0x76, 0x7E};
 const QColor kGold{0xD9, 0xB3, 0x4A};
+const QColor kMarkColour{0x3A, 0x3C, 0x41};
 
 constexpr int kSmallestLabel = 7;  // pixels: a smaller label is guessed at rather than read
 constexpr qreal kPin = 2.5;        // a header's pins: their side and pitch
@@ -71,17 +73,58 @@ void DrawPlannedLabel(QPainter& p, const QRectF& area, const QString& text, cons
 // A label too large for its area is drawn smaller, or upwards along a tall area; one that no
 // readable size fits is left out, rather than drawn cut off. It keeps a little room at either
 // end where it can.
-void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+LabelPlan PlanLabel(const QRectF& area, const QString& text, int pixels)
 {
     auto fitting = [&](QSizeF box) {
         std::optional<QFont> font = FontFitting(text, box - QSizeF(6, 0), pixels);
         return font ? font : FontFitting(text, box, pixels);
     };
+    if (std::optional<QFont> font = fitting(area.size())) return {area, font, false};
+    if (area.height() > area.width()) return {area, fitting(area.size().transposed()), true};
+    return {area, std::nullopt, false};
+}
+
+void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+{
+    const LabelPlan plan = PlanLabel(area, text, pixels);
     p.setPen(colour);
-    if (std::optional<QFont> font = fitting(area.size()))
-        DrawPlannedLabel(p, area, text, *font, false);
-    else if (area.height() > area.width() && (font = fitting(area.size().transposed())))
-        DrawPlannedLabel(p, area, text, *font, true);
+    if (plan.font) DrawPlannedLabel(p, plan.area, text, *plan.font, plan.upright);
+}
+
+// Where a planned label's text lies, as DrawText finds it.
+QRectF TextBox(const LabelPlan& plan, const QString& text)
+{
+    if (!plan.font) return {};
+    const QFontMetricsF metrics(*plan.font);
+    if (!plan.upright) return metrics.boundingRect(plan.area, Qt::AlignCenter, text).intersected(plan.area);
+    const QRectF lying(-plan.area.height() / 2, -plan.area.width() / 2, plan.area.height(), plan.area.width());
+    QTransform upwards;
+    upwards.translate(plan.area.center().x(), plan.area.center().y());
+    upwards.rotate(-90);
+    return upwards.mapRect(metrics.boundingRect(lying, Qt::AlignCenter, text).intersected(lying));
+}
+
+// The caption keeps the whole body unless its text would cover the pin-1 mark. It then moves
+// out of the mark's corner, beside or below it, and centred on the body where that fits, but
+// only if it keeps its size there: else the mark is left out, the caption mattering more.
+PackagePlan PlanPackage(const QRectF& r, const QString& label)
+{
+    const QRectF inner = r.adjusted(2, 2, -2, -2);
+    const LabelPlan whole = PlanLabel(inner, label, 10);
+    // The corner the mark takes: the dot and a pixel's gap around it. A body that cannot hold it
+    // has no mark.
+    const qreal corner = 5 + kMarkRadius + 1;
+    if (inner.width() < corner + 1 || inner.height() < corner + 1) return {whole, std::nullopt};
+    const QPointF mark = inner.topLeft() + QPointF(5, 5);
+    const QRectF markCorner(mark - QPointF(kMarkRadius + 1, kMarkRadius + 1), QSizeF(2, 2) * (kMarkRadius + 1));
+    if (!whole.font || !TextBox(whole, label).intersects(markCorner)) return {whole, mark};
+    for (const QRectF& area : {inner.adjusted(corner, 0, -corner, 0), inner.adjusted(0, corner, 0, -corner),
+                               inner.adjusted(corner, 0, 0, 0), inner.adjusted(0, corner, 0, 0)}) {
+        if (area.isEmpty()) continue;
+        const LabelPlan moved = PlanLabel(area, label, 10);
+        if (moved.font && moved.font->pixelSize() >= whole.font->pixelSize()) return {moved, mark};
+    }
+    return {whole, std::nullopt};
 }
 
 void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColor& body)
@@ -96,14 +139,17 @@ void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColo
         p.drawLine(QPointF(r.left(), y), QPointF(r.left() + 3, y));
         p.drawLine(QPointF(r.right() - 3, y), QPointF(r.right(), y));
     }
-    QRectF inner = r.adjusted(2, 2, -2, -2);
     p.setPen(QPen(QColor(0x55, 0x57, 0x5C), 1));
     p.setBrush(body);
-    p.drawRoundedRect(inner, 2, 2);
-    p.setBrush(QColor(0x3A, 0x3C, 0x41));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(inner.left() + 5, inner.top() + 5), 1.8, 1.8);
-    DrawLabel(p, inner, label, kSilk, 10);
+    p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
+    const PackagePlan plan = PlanPackage(r, label);
+    if (plan.mark) {
+        p.setBrush(kMarkColour);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(*plan.mark, kMarkRadius, kMarkRadius);
+    }
+    p.setPen(kSilk);
+    if (plan.caption.font) DrawPlannedLabel(p, plan.caption.area, label, *plan.caption.font, plan.caption.upright);
 }
 
 // Pins along a row of that length: the length they take.
@@ -299,23 +345,39 @@ void DrawRow(QPainter& p, const QRectF& r, const QString& label, Part part, int 
     }
 }
 
+// A region large enough holds the hard processor's parts: its CPU, its memory and a jack.
+struct RegionParts {
+    QRectF cpu, ram, eth;
+};
+std::optional<RegionParts> PlanRegion(const QRectF& r)
+{
+    if (r.width() < 80 || r.height() < 56) return std::nullopt;
+    RegionParts parts;
+    parts.cpu = QRectF(r.left() + 8, r.top() + 24, r.width() * 0.42, r.height() - 34);
+    parts.ram = QRectF(parts.cpu.right() + 8, parts.cpu.top(), r.right() - parts.cpu.right() - 16,
+                       parts.cpu.height() / 2 - 3);
+    parts.eth = QRectF(parts.ram.left(), parts.ram.bottom() + 6, parts.ram.width(),
+                       parts.cpu.bottom() - parts.ram.bottom() - 6);
+    return parts;
+}
+
+const QString kRegionCpu = QStringLiteral("ARM");
+const QString kRegionRam = QStringLiteral("DDR3");
+
 void DrawRegion(QPainter& p, const QRectF& r, const QString& label)
 {
     p.setPen(QPen(QColor(0xA8, 0xC8, 0xE8, 150), 1, Qt::DashLine));
     p.setBrush(QColor(0x2E, 0x5E, 0x8A, 110));
     p.drawRoundedRect(r, 4, 4);
+    const std::optional<RegionParts> parts = PlanRegion(r);
     // A small area holds its label alone.
-    if (r.width() < 80 || r.height() < 56) {
+    if (!parts) {
         DrawLabel(p, r.adjusted(2, 1, -2, -1), label, kSilk, 12);
         return;
     }
-    // The hard processor's parts inside the area.
-    QRectF cpu(r.left() + 8, r.top() + 24, r.width() * 0.42, r.height() - 34);
-    DrawPackage(p, cpu, QStringLiteral("ARM"), kPackage);
-    QRectF ram(cpu.right() + 8, cpu.top(), r.right() - cpu.right() - 16, cpu.height() / 2 - 3);
-    DrawPackage(p, ram, QStringLiteral("DDR3"), kPackage);
-    QRectF eth(ram.left(), ram.bottom() + 6, ram.width(), cpu.bottom() - ram.bottom() - 6);
-    DrawJack(p, eth, QStringLiteral("ETH/USB"));
+    DrawPackage(p, parts->cpu, kRegionCpu, kPackage);
+    DrawPackage(p, parts->ram, kRegionRam, kPackage);
+    DrawJack(p, parts->eth, QStringLiteral("ETH/USB"));
     DrawLabel(p, QRectF(r.left(), r.top() + 3, r.width(), 18), label, kSilk, 12);
 }
 
@@ -474,6 +536,20 @@ ConnectorPlan PlanConnector(const Block& block)
     switch (block.part) {
     case Part::Header: return PlanHeader(QRectF(block.rect), block.label);
     case Part::Jack: return PlanJack(QRectF(block.rect), block.label);
+    default: return {};
+    }
+}
+
+std::vector<PackagePlan> PlanPackages(const Block& block)
+{
+    const QRectF r(block.rect);
+    switch (block.part) {
+    case Part::Chip:
+    case Part::Memory: return {PlanPackage(r, block.label)};
+    case Part::Region:
+        if (const std::optional<RegionParts> parts = PlanRegion(r))
+            return {PlanPackage(parts->cpu, kRegionCpu), PlanPackage(parts->ram, kRegionRam)};
+        return {};
     default: return {};
     }
 }

@@ -91,6 +91,24 @@ struct RowPlan {
 // The plan of a row block; any other part has an empty one.
 RowPlan PlanRow(const Block& block);
 
+// Where a label lies and in what font; none when no readable size fits its area.
+struct LabelPlan {
+    QRectF area;  // the text lies centred in it
+    std::optional<QFont> font;
+    bool upright = false;  // reads upwards
+};
+
+// The mark beside a chip's pin 1: a dot of this radius.
+constexpr qreal kMarkRadius = 1.8;
+// A chip's caption and the centre of its pin-1 mark, which never meets the caption's text.
+struct PackagePlan {
+    LabelPlan caption;
+    std::optional<QPointF> mark;  // none on a chip too small for both
+};
+// The plans of the packages a block shows: a chip's or a memory's own, those of the parts a
+// large region holds; none for any other block.
+std::vector<PackagePlan> PlanPackages(const Block& block);
+
 // A board seen from above: its blocks in the given order, each labelled.
 QPixmap DrawBoard(QSize size, std::span<const Block> blocks);
 // Sees the blocks of each board picture as it is drawn, so that a check can go over every
