@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/settings/SignalHold.h"
+
 namespace {
 
 FileWriteStatus Failed(FileWriteResult result, int error) { return {result, error != 0 ? error : EIO}; }
@@ -133,8 +135,7 @@ FileWriteStatus WriteIntoDevice(const std::string& fileName, const void* data, s
 
 }  // namespace
 
-FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
-                                   FileFlush flush)
+static FileWriteStatus WriteWhole(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
 {
     std::string target;
     if (int error = ReplacedFile(fileName, target)) return Failed(FileWriteResult::CreateFailed, error);
@@ -167,6 +168,14 @@ FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data
         return Failed(FileWriteResult::CreateFailed, error);
     }
     return {};
+}
+
+FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
+                                   FileFlush flush)
+{
+    // A signal that ends the program waits for the file to be whole and the temporary file gone.
+    const SignalHold hold;
+    return WriteWhole(fileName, data, size, flush);
 }
 
 std::string SystemReason(int error) { return std::strerror(error); }

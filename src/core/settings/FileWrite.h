@@ -28,6 +28,8 @@ enum class FileFlush { No, Yes };
 // replaced (another user's in a sticky folder), or the file has further (hard) links, a
 // writable file is overwritten in place, after room for the new bytes is reserved and the
 // file-size limit checked (WriteFailed, EFBIG, with nothing changed). A device (or other file that is not a regular file or folder) is written into.
+// A signal that would end the program meanwhile takes its course once the file is whole, old
+// or new, and no temporary file is left (SignalHold).
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 
