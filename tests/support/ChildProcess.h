@@ -14,3 +14,19 @@ struct ChildRun {
 // Runs `body` in a forked child, whose text comes back through a pipe; the child exits with 0
 // once the text is sent. The body may end the child itself, with _exit or by a signal.
 ChildRun RunInChild(const std::function<std::string()>& body);
+
+// What a child that is sent a signal does: `prepare` first, then `work`, during which the
+// signal may come, and once the signal has been sent (and `work` is done) `report`, if the
+// child still runs.
+struct SignalledWork {
+    std::function<void()> prepare = [] {};
+    std::function<void()> work = [] {};
+    std::function<std::string()> report = [] { return std::string(); };
+};
+
+// Runs `child` in a forked process that also runs a second, idle thread which leaves every
+// signal unblocked (as the GUI program's threads do), so that a signal sent to the process may
+// be taken by either thread. `signal` (0 for none) is sent as soon as `moment`, called in this
+// process once `work` has begun, returns. A child that outlives ten seconds is ended by SIGALRM;
+// SIGQUIT leaves no core file.
+ChildRun RunInChildSignalled(const SignalledWork& child, int signal, const std::function<void()>& moment);

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/settings/SignalHold.h"
+
 namespace {
 
 FileWriteStatus Failed(FileWriteResult result, int error) { return {result, error != 0 ? error : EIO}; }
@@ -147,10 +149,7 @@ FileWriteStatus WriteIntoDevice(const std::string& fileName, const void* data, s
     return error == 0 ? FileWriteStatus{} : Failed(FileWriteResult::WriteFailed, error);
 }
 
-}  // namespace
-
-FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
-                                   FileFlush flush)
+FileWriteStatus WriteWhole(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
 {
     std::string target;
     if (int error = ReplacedFile(fileName, target)) return Failed(FileWriteResult::CreateFailed, error);
@@ -183,6 +182,16 @@ FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data
         return Failed(FileWriteResult::CreateFailed, error);
     }
     return {};
+}
+
+}  // namespace
+
+FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
+                                   FileFlush flush)
+{
+    // A signal that ends the program waits for the file to be whole and the temporary file gone.
+    const SignalHold hold;
+    return WriteWhole(fileName, data, size, flush);
 }
 
 void SetBeforeInPlaceOpen(void (*hook)(const std::string& fileName)) { g_beforeInPlaceOpen = hook; }

@@ -29,7 +29,10 @@ enum class FileFlush { No, Yes };
 // writable file is overwritten in place, after room for the new bytes is reserved and the
 // file-size limit checked (WriteFailed, EFBIG, with nothing changed); a name that no longer
 // stands for the regular file examined (a link, a pipe or another file put in its place
-// meanwhile) is then refused (CreateFailed, EAGAIN) and nothing is written. A device (or other file that is not a regular file or folder) is written into.
+// meanwhile) is then refused (CreateFailed, EAGAIN) and nothing is written. A device (or
+// other file that is not a regular file or folder) is written into. A signal that would end
+// the program meanwhile takes its course once the file is whole, old or new, and no
+// temporary file is left (SignalHold).
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 
