@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <grp.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,15 +25,6 @@ namespace {
 constexpr int kAbsent = -7;
 
 int MainBoard(std::string_view text) { return IniInteger(text, "Pinwright", "MainBoard", kAbsent); }
-
-// A file of `size` bytes that holds nothing but a hole.
-void MakeSparse(const std::string& path, off_t size)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0);
-    EXPECT_EQ(::ftruncate(fd, size), 0);
-    ::close(fd);
-}
 
 }  // namespace
 
@@ -147,7 +136,8 @@ TEST(IniFile, ReadsOnlyARegularFileOfASaneSize)
              std::ofstream(ini) << text << std::string(kIniMaxSize + 1 - text.size(), ';');
          },
          false},
-        {"a sparse file of 1 TiB", [](const std::string& ini, const std::string&) { MakeSparse(ini, off_t{1} << 40); },
+        {"a sparse file of 1 TiB",
+         [](const std::string& ini, const std::string&) { ASSERT_TRUE(tooltest::MakeSparseFile(ini, off_t{1} << 40)); },
          false},
         {"a pipe", [](const std::string& ini, const std::string&) { ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0); },
          false},
@@ -232,7 +222,7 @@ TEST(IniFile, AFileThatCannotBeReadWholeIsLeftAsItIs)
     }
 
     // Not even looked into: a sparse file of 1 TiB stays the file it was.
-    MakeSparse(ini, off_t{1} << 40);
+    ASSERT_TRUE(tooltest::MakeSparseFile(ini, off_t{1} << 40));
     struct stat before {};
     ASSERT_EQ(::stat(ini.c_str(), &before), 0);
     EXPECT_FALSE(WriteIniInteger(ini, "Pinwright", "MainBoard", 34));
@@ -254,10 +244,10 @@ TEST(IniFile, AnUnreadableFileOfTheUsersOwnIsLeftAsItIs)
     const std::string text = "[Notes]\r\nkept=yes\r\n[Pinwright]\r\nMainBoard=5\r\n";
     dir.Write("pinwright.INI", text);
     const bool root = ::geteuid() == 0;
-    if (root) ASSERT_EQ(::chown(ini.c_str(), 65534, 65534), 0);
+    if (root) ASSERT_EQ(::chown(ini.c_str(), kNobody, kNobody), 0);
     ASSERT_EQ(::chmod(ini.c_str(), 0200), 0);
     const ChildRun run = RunInChild([&] {
-        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        if (root && !BecomeNobody()) ::_exit(2);
         const bool read = ReadIniText(ini).has_value();
         const bool written = WriteIniInteger(ini, "Pinwright", "MainBoard", 34);
         return std::string(read ? "read" : "unread") + (written ? ", written" : ", left");

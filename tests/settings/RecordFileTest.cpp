@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 #include <sstream>
-#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,8 +66,7 @@ std::optional<SaveOutcome> RunSave(tooltest::ScriptedDialogs& dialogs, bool unpr
                                    bool limitInPlace, const std::function<bool()>& save)
 {
     const ChildRun run = RunInChild([&] {
-        if (unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
+        if (unprivileged && !BecomeNobody()) ::_exit(2);
         if (limit != 0 && limitInPlace) {
             g_inPlaceLimit = limit;
             SetBeforeInPlaceOpen([](const std::string&) { LimitFileSize(g_inPlaceLimit); });
@@ -261,7 +259,7 @@ TEST_F(RecordFileTest, WholeFileWritesKeepAGoodFileAndRespectItsPermissions)
                 ::chmod(file.c_str(), c.fileMode);
                 // Someone else's file, where the user may give files away: the saving user's own
                 // when the save runs as "nobody", except in the sticky folder.
-                if (::geteuid() == 0 && !c.sticky && ::chown(file.c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
+                if (::geteuid() == 0 && !c.sticky && ::chown(file.c_str(), kNobody, kNobody) != 0) ADD_FAILURE() << "chown";
             }
             struct stat original {};
             ::stat(file.c_str(), &original);

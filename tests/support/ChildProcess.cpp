@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -33,6 +34,8 @@ ChildRun Collect(pid_t child, int fromChild)
 }
 
 }  // namespace
+
+bool BecomeNobody() { return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0; }
 
 ChildRun RunInChild(const std::function<std::string()>& body)
 {

@@ -11,6 +11,12 @@ struct ChildRun {
     std::string output;   // the text the body returned
 };
 
+// The user and group id of "nobody", for what must run as an ordinary user.
+constexpr unsigned kNobody = 65534;
+
+// Makes this (child) process user and group "nobody"; false where it may not.
+bool BecomeNobody();
+
 // Runs `body` in a forked child, whose text comes back through a pipe; the child exits with 0
 // once the text is sent. The body may end the child itself, with _exit or by a signal.
 ChildRun RunInChild(const std::function<std::string()>& body);

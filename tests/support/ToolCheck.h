@@ -31,6 +31,9 @@ private:
 
 std::string ReadFile(const std::string& path);
 
+// Makes `path` a file of `size` bytes that holds nothing but a hole; false where it cannot.
+bool MakeSparseFile(const std::string& path, long long size);
+
 // The names in a folder, sorted: files and folders alike.
 std::vector<std::string> FolderEntries(const std::string& folder);
 

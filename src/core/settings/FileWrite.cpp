@@ -1,7 +1,5 @@
 #include "core/settings/FileWrite.h"
 
-#include "core/settings/SmallFile.h"
-
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -12,6 +10,7 @@
 #include <unistd.h>
 
 #include "core/settings/SignalHold.h"
+#include "core/settings/SmallFile.h"
 
 namespace {
 
@@ -99,9 +98,9 @@ void TakeOver(int fd, const struct stat& old)
     ::fchmod(fd, old.st_mode & 07777);
 }
 
-// Whether the process may not write a file of `size` bytes: past its file-size limit the
-// system refuses every byte (EFBIG), whatever room the disk has.
-bool PassesFileSizeLimit(std::size_t size)
+// Whether a file of `size` bytes is past the process's file-size limit, where the system
+// refuses every byte (EFBIG), whatever room the disk has.
+bool ExceedsFileSizeLimit(std::size_t size)
 {
     struct rlimit limit {};
     return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
@@ -122,16 +121,15 @@ FileWriteStatus OverwriteInPlace(const std::string& fileName, const struct stat&
 {
     if (g_beforeInPlaceOpen) g_beforeInPlaceOpen(fileName);
     struct stat st {};
-    int fd = OpenRegularFile(fileName, O_WRONLY | O_NOFOLLOW, st);
-    if (fd >= 0 && (st.st_dev != old.st_dev || st.st_ino != old.st_ino)) {
-        ::close(fd);
-        fd = -1;
-        errno = ENXIO;
-    }
+    const int fd = OpenRegularFile(fileName, O_WRONLY | O_NOFOLLOW, st);
     // A link or a pipe in the file's place, or another file: it changed while being saved.
     if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno == ELOOP || errno == ENXIO ? EAGAIN : errno);
+    if (st.st_dev != old.st_dev || st.st_ino != old.st_ino) {
+        ::close(fd);
+        return Failed(FileWriteResult::CreateFailed, EAGAIN);
+    }
     const off_t length = static_cast<off_t>(size);
-    int error = PassesFileSizeLimit(size) ? EFBIG : 0;
+    int error = ExceedsFileSizeLimit(size) ? EFBIG : 0;
     if (error == 0 && size != 0) error = ::posix_fallocate(fd, 0, length);  // returns its reason
     if (error == 0) error = WriteAll(fd, data, size);
     if (error == 0 && ::ftruncate(fd, length) != 0) error = errno;

@@ -9,7 +9,6 @@
 
 bool LoadRecordFile(const std::string& fileName, void* record, std::size_t size)
 {
-    if (!platform::FileExists(fileName)) return false;
     const SmallFileRead file = ReadSmallFile(fileName, size);
     if (file.status != SmallFileRead::Status::Read || file.bytes.size() != size) return false;
     std::memcpy(record, file.bytes.data(), size);

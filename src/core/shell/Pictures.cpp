@@ -84,11 +84,16 @@ LabelPlan PlanLabel(const QRectF& area, const QString& text, int pixels)
     return {area, std::nullopt, false};
 }
 
-void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+// A planned label in that colour; nothing where no readable size fits.
+void DrawLabel(QPainter& p, const LabelPlan& plan, const QString& text, const QColor& colour)
 {
-    const LabelPlan plan = PlanLabel(area, text, pixels);
     p.setPen(colour);
     if (plan.font) DrawPlannedLabel(p, plan.area, text, *plan.font, plan.upright);
+}
+
+void DrawLabel(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixels)
+{
+    DrawLabel(p, PlanLabel(area, text, pixels), text, colour);
 }
 
 // Where a planned label's text lies, as DrawText finds it.
@@ -148,8 +153,7 @@ void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColo
         p.setPen(Qt::NoPen);
         p.drawEllipse(*plan.mark, kMarkRadius, kMarkRadius);
     }
-    p.setPen(kSilk);
-    if (plan.caption.font) DrawPlannedLabel(p, plan.caption.area, label, *plan.caption.font, plan.caption.upright);
+    DrawLabel(p, plan.caption, label, kSilk);
 }
 
 // Pins along a row of that length: the length they take.
