@@ -21,9 +21,11 @@
 
 #include "ChildProcess.h"
 #include "GenerateEnv.h"
+#include "LeaseHolder.h"
 #include "ToolCheck.h"
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "cards/DaughterBoardInfo.h"
+#include "core/settings/FileWrite.h"
 
 namespace {
 
@@ -299,5 +301,31 @@ TEST(EndingSignal, AHandledOrIgnoredSignalLetsTheGenerationComplete)
                 << "round " << round;
             EXPECT_EQ(ReadFiles(folder.Path()), projects.files[true]) << "round " << round;
         }
+    }
+}
+
+// Signals are held only while bytes change. A save that waits to open a file another process
+// holds a lease on (a file server's, given up late or never) has changed nothing yet: the signal
+// ends the program at once, by that signal, and the file stays as it was under both its names.
+TEST(EndingSignal, ASaveWaitingForALeaseEndsAtOnce)
+{
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+        SCOPED_TRACE(strsignal(signal));
+        tooltest::TempDir dir;
+        const std::string file = dir.Write("f.cfg", "old settings");
+        fs::create_hard_link(file, dir.Path() + "second.cfg");  // written in place, through an open
+        LeaseHolder holder(file, F_RDLCK, LeaseHolder::kKept);  // broken by an open for writing
+        if (!holder.Held()) GTEST_SKIP() << "this file system takes no lease";
+        const auto start = Clock::now();
+        const ChildRun run = RunInChildSignalled(
+            {.work = [&] { WriteFileReplacing(file, "new settings", 12, FileFlush::No); },
+             .report = [] { return std::string("outlived the signal"); }},
+            signal, [&] { EXPECT_TRUE(holder.AwaitBreak(std::chrono::seconds(5))); });
+        EXPECT_FALSE(run.exited) << run.output;
+        EXPECT_EQ(run.signal, signal);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+        EXPECT_TRUE(holder.Holding());
+        EXPECT_EQ(tooltest::ReadFile(file), "old settings");
+        EXPECT_EQ(tooltest::ReadFile(dir.Path() + "second.cfg"), "old settings");
     }
 }

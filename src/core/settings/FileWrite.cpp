@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,30 +111,62 @@ bool ExceedsFileSizeLimit(std::size_t size)
 
 void (*g_beforeInPlaceOpen)(const std::string&) = nullptr;
 
+// The examined file opened for writing, or -1 with errno set. The name is pinned first by a
+// handle that neither opens the file for writing nor follows a link nor waits, and only the
+// examined regular file is then opened, through that handle: so the name cannot have become a
+// link, a pipe or another file in between (EAGAIN then). The handle's identity is what the
+// examination saw even on an overlay, where the open itself copies the file up to a new inode.
+// Without /proc, the name is opened instead and must still be the examined file.
+int OpenExaminedFile(const std::string& fileName, const struct stat& old)
+{
+    const int pinned = ::open(fileName.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (pinned < 0) return -1;
+    struct stat st {};
+    if (::fstat(pinned, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != old.st_dev || st.st_ino != old.st_ino) {
+        ::close(pinned);
+        errno = EAGAIN;
+        return -1;
+    }
+    char path[32];
+    std::snprintf(path, sizeof path, "/proc/self/fd/%d", pinned);
+    int fd = OpenPastLeases(path, O_WRONLY);
+    int error = errno;
+    ::close(pinned);
+    if (fd < 0 && error == ENOENT) {  // no /proc
+        fd = OpenRegularFile(fileName, O_WRONLY | O_NOFOLLOW, st);
+        error = fd < 0 && (errno == ELOOP || errno == ENXIO) ? EAGAIN : errno;
+        if (fd >= 0 && (st.st_dev != old.st_dev || st.st_ino != old.st_ino)) {
+            ::close(fd);
+            fd = -1;
+            error = EAGAIN;
+        }
+    }
+    errno = error;
+    return fd;
+}
+
 // Overwrites a file's bytes without emptying it first. Only the file examined (`old`) is
-// written: the name is not followed if it has become a link, nor waited on if it has become a
-// pipe, and anything else standing there now is refused, so that whoever can swap the name
-// (the file's other owner in a sticky folder) cannot choose what gets written. What would stop
-// the write part-way is settled before the first byte changes, so that a failure leaves the old
-// content whole: the file-size limit is checked (an old file at least as long as the new text
-// is not grown, so the reserve below would not meet it), and the room for the bytes is reserved.
+// written (OpenExaminedFile), so that whoever can swap the name (the file's other owner in a
+// sticky folder) cannot choose what gets written. What would stop the write part-way is settled
+// before the first byte changes, so that a failure leaves the old content whole: the file-size
+// limit is checked (an old file at least as long as the new text is not grown, so the reserve
+// below would not meet it), and the room for the bytes is reserved. The bytes change under an
+// exclusive lock, which this program's readers share, so that none of them reads a mix of old
+// and new; the lock and the open are waited for before signals are held.
 FileWriteStatus OverwriteInPlace(const std::string& fileName, const struct stat& old, const void* data,
                                  std::size_t size, FileFlush flush)
 {
     if (g_beforeInPlaceOpen) g_beforeInPlaceOpen(fileName);
-    struct stat st {};
-    const int fd = OpenRegularFile(fileName, O_WRONLY | O_NOFOLLOW, st);
-    // A link or a pipe in the file's place, or another file: it changed while being saved.
-    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno == ELOOP || errno == ENXIO ? EAGAIN : errno);
-    if (st.st_dev != old.st_dev || st.st_ino != old.st_ino) {
-        ::close(fd);
-        return Failed(FileWriteResult::CreateFailed, EAGAIN);
-    }
+    const int fd = OpenExaminedFile(fileName, old);
+    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
+    const bool locked = LockBriefly(fd, LOCK_EX);
+    const SignalHold hold;
     const off_t length = static_cast<off_t>(size);
     int error = ExceedsFileSizeLimit(size) ? EFBIG : 0;
     if (error == 0 && size != 0) error = ::posix_fallocate(fd, 0, length);  // returns its reason
     if (error == 0) error = WriteAll(fd, data, size);
     if (error == 0 && ::ftruncate(fd, length) != 0) error = errno;
+    if (locked) ::flock(fd, LOCK_UN);  // whole now: readers need not wait for the disk
     error = Finish(fd, error, flush);
     return error == 0 ? FileWriteStatus{} : Failed(FileWriteResult::WriteFailed, error);
 }
@@ -143,30 +177,21 @@ FileWriteStatus WriteIntoDevice(const std::string& fileName, const void* data, s
 {
     int fd = ::open(fileName.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
+    const SignalHold hold;
     int error = Finish(fd, WriteAll(fd, data, size), FileFlush::No);
     return error == 0 ? FileWriteStatus{} : Failed(FileWriteResult::WriteFailed, error);
 }
 
-FileWriteStatus WriteWhole(const std::string& fileName, const void* data, std::size_t size, FileFlush flush)
+// Writes a new file beside the target and renames it over the target. Signals are held from the
+// new file's making until it has taken the target's place or is gone again.
+FileWriteStatus ReplaceWithNewFile(const std::string& target, const struct stat* old, const void* data,
+                                   std::size_t size, FileFlush flush)
 {
-    std::string target;
-    if (int error = ReplacedFile(fileName, target)) return Failed(FileWriteResult::CreateFailed, error);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteIntoDevice(target, data, size);
-    const bool replacing = exists && S_ISREG(old.st_mode);
-    if (replacing && IsReadOnly(target, old)) return Failed(FileWriteResult::CreateFailed, EACCES);
-    // A file with further names keeps them all: a replacement would part it from them.
-    if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, old, data, size, flush);
+    const SignalHold hold;
     std::string temp = TempFilePattern(target);
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        const int error = errno;
-        // The folder takes no new file, but the file itself may be written.
-        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, old, data, size, flush);
-        return Failed(FileWriteResult::CreateFailed, error);
-    }
-    if (replacing) TakeOver(fd, old);
+    if (fd < 0) return Failed(FileWriteResult::CreateFailed, errno);
+    if (old) TakeOver(fd, *old);
     else ::fchmod(fd, NewFileMode());
     if (int error = Finish(fd, WriteAll(fd, data, size), flush)) {
         ::unlink(temp.c_str());
@@ -175,8 +200,6 @@ FileWriteStatus WriteWhole(const std::string& fileName, const void* data, std::s
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        // The file may be written but not replaced (another user's, in a sticky folder).
-        if (replacing && (error == EACCES || error == EPERM)) return OverwriteInPlace(target, old, data, size, flush);
         return Failed(FileWriteResult::CreateFailed, error);
     }
     return {};
@@ -187,9 +210,21 @@ FileWriteStatus WriteWhole(const std::string& fileName, const void* data, std::s
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush)
 {
-    // A signal that ends the program waits for the file to be whole and the temporary file gone.
-    const SignalHold hold;
-    return WriteWhole(fileName, data, size, flush);
+    std::string target;
+    if (int error = ReplacedFile(fileName, target)) return Failed(FileWriteResult::CreateFailed, error);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteIntoDevice(target, data, size);
+    const bool replacing = exists && S_ISREG(old.st_mode);
+    if (replacing && IsReadOnly(target, old)) return Failed(FileWriteResult::CreateFailed, EACCES);
+    // A file with further names keeps them all: a replacement would part it from them.
+    if (replacing && old.st_nlink > 1) return OverwriteInPlace(target, old, data, size, flush);
+    const FileWriteStatus status = ReplaceWithNewFile(target, replacing ? &old : nullptr, data, size, flush);
+    // The folder takes no new file, or the file may be written but not replaced (another user's,
+    // in a sticky folder): the file itself is written.
+    if (replacing && status.result == FileWriteResult::CreateFailed && (status.error == EACCES || status.error == EPERM))
+        return OverwriteInPlace(target, old, data, size, flush);
+    return status;
 }
 
 void SetBeforeInPlaceOpen(void (*hook)(const std::string& fileName)) { g_beforeInPlaceOpen = hook; }

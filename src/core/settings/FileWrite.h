@@ -31,8 +31,11 @@ enum class FileFlush { No, Yes };
 // stands for the regular file examined (a link, a pipe or another file put in its place
 // meanwhile) is then refused (CreateFailed, EAGAIN) and nothing is written. A device (or
 // other file that is not a regular file or folder) is written into. A signal that would end
-// the program meanwhile takes its course once the file is whole, old or new, and no
-// temporary file is left (SignalHold).
+// the program while the bytes change (from the temporary file's making, or from the in-place
+// open, until the file is whole and no temporary file is left) takes its course once they are
+// done (SignalHold); one that comes while the write waits to open a file (another process's
+// lease) takes its course at once, and the file stays as it was. An in-place write changes the
+// bytes under an exclusive lock that ReadSmallFile shares, so this program never reads a mix.
 FileWriteStatus WriteFileReplacing(const std::string& fileName, const void* data, std::size_t size,
                                    FileFlush flush);
 

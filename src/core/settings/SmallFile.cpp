@@ -1,44 +1,64 @@
 #include "core/settings/SmallFile.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <algorithm>
+#include <chrono>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-// Past a lease: the name is pinned first without opening the file for reading or writing (which
-// neither waits nor breaks a lease), and only a regular file is then opened through the pinned
-// handle, so the name cannot have become a pipe in between.
-int OpenPastLease(const std::string& fileName, int flags)
+using std::chrono::milliseconds;
+
+// Short at first, for a lease given up at once or an in-place save of a few bytes; longer while
+// the wait goes on, so that a long one costs little.
+milliseconds NextPause(milliseconds pause) { return std::min(pause * 2, milliseconds(50)); }
+
+// Whether the name stands for a regular file, seen through a handle that opens nothing for
+// reading or writing: it neither waits nor breaks a lease.
+bool IsRegularFile(const char* path, int flags)
 {
-    const int pinned = ::open(fileName.c_str(), O_PATH | O_CLOEXEC | (flags & O_NOFOLLOW));
-    if (pinned < 0) return -1;
+    const int pinned = ::open(path, O_PATH | O_CLOEXEC | (flags & O_NOFOLLOW));
+    if (pinned < 0) return false;
     struct stat st {};
-    int fd = -1;
-    if (::fstat(pinned, &st) != 0) {
-        // errno tells why
-    } else if (!S_ISREG(st.st_mode)) {
-        errno = ENXIO;
-    } else {
-        char path[32];
-        std::snprintf(path, sizeof path, "/proc/self/fd/%d", pinned);
-        // The handle's path is a link to the file itself; O_NOFOLLOW would refuse it.
-        fd = ::open(path, (flags & ~(O_NOFOLLOW | O_NONBLOCK)) | O_CLOEXEC);
-    }
+    const bool regular = ::fstat(pinned, &st) == 0 && S_ISREG(st.st_mode);
     const int error = errno;
     ::close(pinned);
     errno = error;
-    return fd;
+    return regular;
 }
 
 }  // namespace
 
+int OpenPastLeases(const char* path, int flags)
+{
+    milliseconds pause(1);
+    for (;;) {
+        // A lease refuses an open that does not wait (EWOULDBLOCK), and that refusal has already
+        // asked its holder to give it up; the system breaks it once its time is up, and the next
+        // try then succeeds. Only a regular file takes a lease, so nothing else is waited on.
+        const int fd = ::open(path, flags | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0) {
+            if ((flags & O_NONBLOCK) == 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+            return fd;
+        }
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) return -1;
+        if (!IsRegularFile(path, flags)) {
+            if (errno != ENOENT) errno = ENXIO;
+            return -1;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = NextPause(pause);
+    }
+}
+
 int OpenRegularFile(const std::string& fileName, int flags, struct stat& st)
 {
     // Judged by what was opened: a name checked before opening could be a pipe by then.
-    int fd = ::open(fileName.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno == EWOULDBLOCK) fd = OpenPastLease(fileName, flags);
+    const int fd = OpenPastLeases(fileName.c_str(), flags);
     if (fd < 0) return -1;
     const bool examined = ::fstat(fd, &st) == 0;
     if (!examined || !S_ISREG(st.st_mode)) {
@@ -50,17 +70,35 @@ int OpenRegularFile(const std::string& fileName, int flags, struct stat& st)
     return fd;
 }
 
+bool LockBriefly(int fd, int operation)
+{
+    // An in-place save holds its lock for a few writes and a flush to disk.
+    const auto due = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    milliseconds pause(1);
+    for (;;) {
+        if (::flock(fd, operation | LOCK_NB) == 0) return true;
+        // A file system without such locks: nobody can hold one there.
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() >= due) return false;
+        std::this_thread::sleep_for(pause);
+        pause = NextPause(pause);
+    }
+}
+
 SmallFileRead ReadSmallFile(const std::string& fileName, std::size_t maxSize)
 {
     SmallFileRead result;
     struct stat st {};
     const int fd = OpenRegularFile(fileName, O_RDONLY, st);
     if (fd < 0) {
+        // Anything else (a lease that was not waited past, no permission) may hide a file.
         if (errno == ENOENT) result.status = SmallFileRead::Status::Missing;
         return result;
     }
-    if (static_cast<unsigned long long>(st.st_size) <= maxSize) {
-        // One byte more than allowed, to see a file that has grown since.
+    LockBriefly(fd, LOCK_SH);
+    // The size as it stands under the lock: an in-place save may have changed it since the open.
+    if (::fstat(fd, &st) == 0 && static_cast<unsigned long long>(st.st_size) <= maxSize) {
+        // One byte more than allowed, to see a file that has grown since, or says less than it holds.
         std::string bytes(maxSize + 1, '\0');
         std::size_t size = 0;
         bool failed = false;
