@@ -85,6 +85,33 @@ bool Meet(const QRectF& a, const QRectF& b)
 }
 const QRgb kMark = qRgb(0x3A, 0x3C, 0x41);
 
+// A chip's caption lies inside its body and keeps, at either end, the room it would have left
+// on the whole body (at the same size), up to a label's usual room: moved out of the pin-1
+// mark's corner, it may not come nearer to the outline than that.
+void ExpectCaptionKeepsItsRoom(const pictures::PackagePlan& plan, const std::vector<QRectF>& texts)
+{
+    std::vector<QRectF> inside;
+    for (const QRectF& text : texts)
+        if (plan.body.contains(text.center())) inside.push_back(text);
+    ASSERT_EQ(inside.size(), plan.caption.font ? 1u : 0u);
+    if (inside.empty()) return;
+    const QRectF& text = inside.front();
+    const QRectF& body = plan.body;
+    const bool upright = plan.caption.upright;
+    const qreal length = upright ? text.height() : text.width();
+    const qreal room = std::min(pictures::kLabelRoom, ((upright ? body.height() : body.width()) - length) / 2);
+    const qreal slack = 0.01;
+    EXPECT_GE((upright ? text.top() - body.top() : text.left() - body.left()) + slack, room);
+    EXPECT_GE((upright ? body.bottom() - text.bottom() : body.right() - text.right()) + slack, room)
+        << "the caption at (" << text.left() << ", " << text.top() << ", " << text.width() << " x " << text.height()
+        << ") comes within " << room << " px of the outline (" << body.left() << ", " << body.top() << ", "
+        << body.width() << " x " << body.height() << ")";
+    EXPECT_GE(text.top() + slack, body.top());
+    EXPECT_GE(body.bottom() + slack, text.bottom());
+    EXPECT_GE(text.left() + slack, body.left());
+    EXPECT_GE(body.right() + slack, text.right());
+}
+
 }  // namespace
 
 class BoardPicture : public GuiTest {};
@@ -256,7 +283,8 @@ TEST_F(BoardPicture, LetteringIsWhereThePictureDrawsText)
 
 // Every pin-1 mark of every board picture is drawn where its chip's plan puts it, clear of all
 // the picture's lettering, not even touching a text's box: the small chips of Dravelle,
-// Idrenne and Sarnoth among them. A chip 24 pixels or more each way keeps its mark.
+// Idrenne and Sarnoth among them. A chip 24 pixels or more each way keeps its mark. Every
+// caption, moved or not, keeps its room from the chip's outline.
 TEST_F(BoardPicture, PinOneMarksStayClearOfTheLettering)
 {
     std::set<std::pair<uint8_t, std::string>> seen;
@@ -269,6 +297,7 @@ TEST_F(BoardPicture, PinOneMarksStayClearOfTheLettering)
             for (const pictures::PackagePlan& plan : pictures::PlanPackages(block)) {
                 SCOPED_TRACE(std::to_string(board.id) + " " + block.label.toStdString());
                 seen.insert({board.id, block.label.toStdString()});
+                ExpectCaptionKeepsItsRoom(plan, texts);
                 if (!plan.mark) {
                     EXPECT_LT(std::min(block.rect.width(), block.rect.height()), 24);
                     continue;
@@ -291,7 +320,10 @@ TEST_F(BoardPicture, PinOneMarksStayClearOfTheLettering)
 // A chip keeps its mark by its body's corner, its caption drawn whole and clear of it, where the
 // two fit together (a small chip's caption moved aside, a big chip's where it was); a chip too
 // small for both, or for the mark alone, draws no mark at all. A chip with no room for its
-// caption keeps the mark.
+// caption keeps the mark. A moved caption keeps its size and its room from the outline: it goes
+// below the mark where beside it the text would come near the outline (POWER, EEPROM,
+// the second G-SENSOR), beside it against the far end's room where the corner leaves room
+// enough (CDCM61004, QSPI), and where neither fits, the mark is left out.
 TEST_F(BoardPicture, PinOneMarkYieldsToTheCaption)
 {
     const struct {
@@ -299,10 +331,14 @@ TEST_F(BoardPicture, PinOneMarkYieldsToTheCaption)
         const char* label;
         bool mark;
     } cases[] = {
-        {{10, 10, 100, 90}, "Stratix V GX", true}, {{10, 10, 52, 16}, "TPS40428", true},
+        {{10, 10, 100, 90}, "Stratix V GX", true}, {{10, 10, 52, 16}, "TPS40428", false},
         {{10, 10, 44, 26}, "TEMP", true},          {{10, 10, 34, 160}, "DDR3", true},
         {{10, 10, 40, 24}, "G-SENSOR", true},      {{10, 10, 30, 16}, "61001", false},
         {{10, 10, 52, 22}, "Si5338", false},       {{10, 10, 8, 8}, "Si5340A", false},
+        {{10, 10, 42, 20}, "POWER", true},         {{10, 10, 50, 24}, "EEPROM", true},
+        {{10, 10, 56, 26}, "G-SENSOR", true},      {{10, 10, 44, 18}, "Si5340B", false},
+        {{10, 10, 70, 18}, "CDCM61004", true},     {{10, 10, 44, 22}, "QSPI", true},
+        {{10, 10, 40, 18}, "PLL 0", false},        {{10, 10, 36, 22}, "DAC", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -318,6 +354,8 @@ TEST_F(BoardPicture, PinOneMarkYieldsToTheCaption)
         ASSERT_EQ(plan.mark.has_value(), c.mark);
         const std::vector<QRectF> texts = lettering.Lettering(picture);
         ASSERT_EQ(texts.size(), plan.caption.font ? 1u : 0u);
+        EXPECT_EQ(plan.body, QRectF(c.rect).adjusted(2, 2, -2, -2));
+        ExpectCaptionKeepsItsRoom(plan, texts);
         if (!plan.caption.font) continue;
         EXPECT_GE(plan.caption.font->pixelSize(), 7);
         const QRectF& text = texts.front();

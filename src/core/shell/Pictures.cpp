@@ -76,7 +76,7 @@ void DrawPlannedLabel(QPainter& p, const QRectF& area, const QString& text, cons
 LabelPlan PlanLabel(const QRectF& area, const QString& text, int pixels)
 {
     auto fitting = [&](QSizeF box) {
-        std::optional<QFont> font = FontFitting(text, box - QSizeF(6, 0), pixels);
+        std::optional<QFont> font = FontFitting(text, box - QSizeF(2 * kLabelRoom, 0), pixels);
         return font ? font : FontFitting(text, box, pixels);
     };
     if (std::optional<QFont> font = fitting(area.size())) return {area, font, false};
@@ -109,9 +109,43 @@ QRectF TextBox(const LabelPlan& plan, const QString& text)
     return upwards.mapRect(metrics.boundingRect(lying, Qt::AlignCenter, text).intersected(lying));
 }
 
+// The size of a text as it is drawn, overhanging ink included.
+QSizeF TextSize(const QFont& font, const QString& text) { return QFontMetricsF(font).size(0, text); }
+
+// What a planned label leaves at either end of its text, up to the room a label keeps.
+qreal EndRoom(const LabelPlan& plan, const QString& text)
+{
+    const qreal length = plan.upright ? plan.area.height() : plan.area.width();
+    return std::clamp((length - TextSize(*plan.font, text).width()) / 2, qreal(0), kLabelRoom);
+}
+
+// A label in that font and reading that way, keeping `room` at either end of its text; no
+// font where it does not fit the area so.
+LabelPlan PlanLabelIn(const QRectF& area, const QString& text, const QFont& font, bool upright, qreal room)
+{
+    const QSizeF needed = TextSize(font, text) + QSizeF(2 * room, 0);
+    const QSizeF box = upright ? area.size().transposed() : area.size();
+    if (needed.width() <= box.width() && needed.height() <= box.height()) return {area, font, upright};
+    return {area, std::nullopt, upright};
+}
+
+// Where a caption may move out of the pin-1 mark's corner, by the sides of the body that give up
+// the corner's breadth: beside the mark and below it, centred on the body, then on the rest of
+// it, and last beside the mark with the room at its near end lying in the corner, which is
+// already that far from the outline.
+struct CaptionPlace {
+    bool left, top, right, bottom;
+    bool roomInCorner;
+};
+constexpr CaptionPlace kCaptionPlaces[] = {
+    {true, false, true, false, false},  {false, true, false, true, false}, {true, false, false, false, false},
+    {false, true, false, false, false}, {true, false, false, false, true},
+};
+
 // The caption keeps the whole body unless its text would cover the pin-1 mark. It then moves
-// out of the mark's corner, beside or below it, and centred on the body where that fits, but
-// only if it keeps its size there: else the mark is left out, the caption mattering more.
+// out of the mark's corner to the first place that holds it at its own size, reading the same
+// way, with the room it had at either end: else the mark is left out, the caption mattering
+// more.
 PackagePlan PlanPackage(const QRectF& r, const QString& label)
 {
     const QRectF inner = r.adjusted(2, 2, -2, -2);
@@ -119,17 +153,23 @@ PackagePlan PlanPackage(const QRectF& r, const QString& label)
     // The corner the mark takes: the dot and a pixel's gap around it. A body that cannot hold it
     // has no mark.
     const qreal corner = 5 + kMarkRadius + 1;
-    if (inner.width() < corner + 1 || inner.height() < corner + 1) return {whole, std::nullopt};
+    if (inner.width() < corner + 1 || inner.height() < corner + 1) return {whole, std::nullopt, inner};
     const QPointF mark = inner.topLeft() + QPointF(5, 5);
     const QRectF markCorner(mark - QPointF(kMarkRadius + 1, kMarkRadius + 1), QSizeF(2, 2) * (kMarkRadius + 1));
-    if (!whole.font || !TextBox(whole, label).intersects(markCorner)) return {whole, mark};
-    for (const QRectF& area : {inner.adjusted(corner, 0, -corner, 0), inner.adjusted(0, corner, 0, -corner),
-                               inner.adjusted(corner, 0, 0, 0), inner.adjusted(0, corner, 0, 0)}) {
+    if (!whole.font || !TextBox(whole, label).intersects(markCorner)) return {whole, mark, inner};
+    const qreal room = EndRoom(whole, label);
+    for (const CaptionPlace& place : kCaptionPlaces) {
+        // The room lies at the ends of the text, along the way it reads.
+        auto cut = [&](bool side, bool along) {
+            return side ? (along && place.roomInCorner ? corner - room : corner) : 0;
+        };
+        const QRectF area = inner.adjusted(cut(place.left, !whole.upright), cut(place.top, whole.upright),
+                                           -cut(place.right, !whole.upright), -cut(place.bottom, whole.upright));
         if (area.isEmpty()) continue;
-        const LabelPlan moved = PlanLabel(area, label, 10);
-        if (moved.font && moved.font->pixelSize() >= whole.font->pixelSize()) return {moved, mark};
+        const LabelPlan moved = PlanLabelIn(area, label, *whole.font, whole.upright, room);
+        if (moved.font) return {moved, mark, inner};
     }
-    return {whole, std::nullopt};
+    return {whole, std::nullopt, inner};
 }
 
 void DrawPackage(QPainter& p, const QRectF& r, const QString& label, const QColor& body)

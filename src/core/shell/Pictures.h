@@ -91,6 +91,10 @@ struct RowPlan {
 // The plan of a row block; any other part has an empty one.
 RowPlan PlanRow(const Block& block);
 
+// The room a label keeps at either end of its text, along the way it reads, wherever a
+// readable size allows it.
+constexpr qreal kLabelRoom = 3;
+
 // Where a label lies and in what font; none when no readable size fits its area.
 struct LabelPlan {
     QRectF area;  // the text lies centred in it
@@ -104,6 +108,7 @@ constexpr qreal kMarkRadius = 1.8;
 struct PackagePlan {
     LabelPlan caption;
     std::optional<QPointF> mark;  // none on a chip too small for both
+    QRectF body;                  // the package's outline
 };
 // The plans of the packages a block shows: a chip's or a memory's own, those of the parts a
 // large region holds; none for any other block.
