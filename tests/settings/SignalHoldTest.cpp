@@ -5,11 +5,13 @@
 // may be taken by it instead of the one holding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstring>
 #include <fstream>
 #include <pthread.h>
+#include <string>
 #include <sys/mman.h>
 #include <sys/syscall.h>
 #include <thread>
@@ -353,7 +355,9 @@ TEST(SignalHold, ASignalSentToOneThreadGoesBackToIt)
                          char byte;
                          outcome = ::read(fds[0], &byte, 1) < 0 && errno == EINTR ? 1 : 2;
                      });
-                     WaitTill([&] { return reader != 0 && ThreadStatus(reader, "State").find('S') != std::string::npos; });
+                     WaitTill([&] {  // asleep in read()
+                         return reader != 0 && ThreadStatus(reader, "State").find('S') != std::string::npos;
+                     });
                      {
                          const SignalHold hold;
                          ::pthread_kill(thread.native_handle(), signal);
@@ -373,7 +377,9 @@ TEST(SignalHold, ASignalSentToOneThreadGoesBackToIt)
     }
 }
 
+namespace {
 std::atomic<int> g_holdsInHandler{0};
+}  // namespace
 
 // The program's handler writes a file too, and may come while its thread takes or ends a hold.
 TEST(SignalHold, AHandlerThatHoldsMayComeWhileItsThreadTakesOrEndsAHold)
@@ -394,7 +400,9 @@ TEST(SignalHold, AHandlerThatHoldsMayComeWhileItsThreadTakesOrEndsAHold)
                      }
                      sent = true;
                  });
-                 while (!sent) const SignalHold hold;
+                 while (!sent) {
+                     const SignalHold hold;
+                 }
                  sender.join();
                  return std::string(g_holdsInHandler > 0 ? "held in the handler" : "no handler ran");
              }},

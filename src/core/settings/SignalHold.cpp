@@ -23,8 +23,8 @@ enum : int { kNone, kWriting, kRecorded };
 struct Delivery {
     int signal = 0;
     siginfo_t info{};
-    pid_t thread = 0;         // the thread the recorder ran on
-    unsigned arrival = 0;     // from g_arrivals
+    pid_t thread = 0;      // the thread the recorder ran on
+    unsigned arrival = 0;  // from g_arrivals
 };
 
 struct HeldSignal {
@@ -34,7 +34,7 @@ struct HeldSignal {
     Delivery delivery;          // unchanged while kRecorded
 };
 
-// The recorder takes no mutex: it may run on the very thread that holds one.
+// The recorder takes no lock: it may interrupt any code, the program's included.
 static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free &&
               std::atomic<unsigned>::is_always_lock_free);
 
@@ -52,7 +52,8 @@ constinit std::atomic_flag g_busy = ATOMIC_FLAG_INIT;
 
 pid_t ThisThread() { return static_cast<pid_t>(::syscall(SYS_gettid)); }
 
-// A handler that takes or ends a hold cannot run on a thread that holds g_mutex or g_busy.
+// For a thread that holds g_mutex or g_busy: no handler runs there, so none that takes or ends
+// a hold waits for what its own thread holds.
 class AllBlocked {
 public:
     AllBlocked()
@@ -139,7 +140,8 @@ void Send(const Delivery& delivery, const sigset_t& normal)
     if (ToOneThread(delivery.info)) {
         if (delivery.thread == ThisThread()) return ToThisThread(delivery, normal);
         // Its sender becomes this process, as it was for one the process sent itself.
-        if (::syscall(SYS_tgkill, ::getpid(), delivery.thread, delivery.signal) == 0 || errno != ESRCH) return;
+        if (::syscall(SYS_tgkill, ::getpid(), delivery.thread, delivery.signal) == 0 || errno != ESRCH)
+            return;
         // That thread has ended: the process takes it.
     }
     if (::sigismember(&normal, delivery.signal))
@@ -149,38 +151,40 @@ void Send(const Delivery& delivery, const sigset_t& normal)
 }
 
 // The earliest record, taken out of the table; its signal's action is put back, as the program
-// may have put the recorder back after the holds ended. False when there is none, or when
-// another thread is at it or a hold came first: they look again once done.
+// may have put the recorder back after the holds ended. Under g_busy.
 bool TakeEarliest(Delivery& earliest)
 {
-    const AllBlocked blocked;
-    if (g_busy.test_and_set()) return false;
     int first = -1;
-    if (!g_active.load()) {
-        for (int i = 0; i < kCount; ++i) {
-            if (g_held[i].record.load() != kRecorded) continue;
-            // Wrapping arithmetic: the counter may have come round.
-            if (first < 0 ||
-                static_cast<int>(g_held[i].delivery.arrival - g_held[first].delivery.arrival) < 0)
-                first = i;
-        }
+    for (int i = 0; i < kCount; ++i) {
+        if (g_held[i].record.load() != kRecorded) continue;
+        // Wrapping arithmetic: the counter may have come round.
+        if (first < 0 || static_cast<int>(g_held[i].delivery.arrival - g_held[first].delivery.arrival) < 0)
+            first = i;
     }
-    if (first >= 0) {
-        earliest = g_held[first].delivery;
-        g_held[first].record.store(kNone);
-        PutBack(first);
-    }
-    g_busy.clear();
-    return first >= 0;
+    if (first < 0) return false;
+    earliest = g_held[first].delivery;
+    g_held[first].record.store(kNone);
+    PutBack(first);
+    return true;
 }
 
 // Sends the records on to the program's actions while no hold is in force, one at a time in
-// the order they arrived. Outside g_busy, so that a handler the signal runs here may itself
-// write a file.
+// the order they came. One that finds another at it leaves the records to them, as they look
+// again once done. Outside g_busy, so that a handler the signal runs here may itself write a
+// file.
 void PassOn(const sigset_t& normal)
 {
-    Delivery delivery;
-    while (!g_active.load() && AnyRecorded() && TakeEarliest(delivery)) Send(delivery, normal);
+    while (!g_active.load() && AnyRecorded()) {
+        Delivery delivery;
+        bool taken = false;
+        {
+            const AllBlocked blocked;
+            if (g_busy.test_and_set()) return;
+            taken = !g_active.load() && TakeEarliest(delivery);  // a hold that came first keeps them
+            g_busy.clear();
+        }
+        if (taken) Send(delivery, normal);
+    }
 }
 
 // Only what is async-signal-safe. Deliveries before the record is passed on merge into one,
