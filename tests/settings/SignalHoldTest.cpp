@@ -296,19 +296,33 @@ struct TwoSignals {
     const char* what;
     int first, second;  // sent in this order while one hold lives
     bool firstHandled, secondHandled;  // else the default action
-    int endsBy;          // 0: the process goes on
-    const char* runs;    // of the handler, in order
+    bool otherThread;   // the holding thread blocks both: the child's idle thread takes them
+    int endsBy;         // 0: the process goes on
+    const char* runs;   // of the handler, in order
 };
+
+// The handler, whose run no other of the four cuts short: one that comes meanwhile waits.
+void SetWhole(int signal)
+{
+    struct sigaction action {};
+    action.sa_sigaction = Handle;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    for (int held : kHeldSignals) sigaddset(&action.sa_mask, held);
+    ::sigaction(signal, &action, nullptr);
+}
 
 // The system delivers waiting signals lowest number first; these must act as they came.
 TEST(SignalHold, TwoSignalsDuringOneHoldActInTheOrderTheyCame)
 {
     constexpr TwoSignals cases[] = {
-        {"hangup, then interrupt", SIGHUP, SIGINT, false, false, SIGHUP, ""},
-        {"interrupt, then terminate", SIGINT, SIGTERM, false, false, SIGINT, ""},
-        {"hangup handled, then interrupt", SIGHUP, SIGINT, true, false, SIGINT, "HUP"},
-        {"quit, then hangup, both handled", SIGQUIT, SIGHUP, true, true, 0, "QUIT HUP"},
-        {"interrupt, then terminate, both handled", SIGINT, SIGTERM, true, true, 0, "INT TERM"},
+        {"hangup, then interrupt", SIGHUP, SIGINT, false, false, false, SIGHUP, ""},
+        {"interrupt, then terminate", SIGINT, SIGTERM, false, false, false, SIGINT, ""},
+        {"hangup handled, then interrupt", SIGHUP, SIGINT, true, false, false, SIGINT, "HUP"},
+        {"quit, then hangup, both handled", SIGQUIT, SIGHUP, true, true, false, 0, "QUIT HUP"},
+        {"interrupt, then terminate, both handled", SIGINT, SIGTERM, true, true, false, 0, "INT TERM"},
+        {"hangup, then interrupt, another thread", SIGHUP, SIGINT, false, false, true, SIGHUP, ""},
+        {"quit, then hangup, both handled by another thread", SIGQUIT, SIGHUP, true, true, true, 0, "QUIT HUP"},
     };
     SharedSeen seen;
     ASSERT_TRUE(seen.Ready());
@@ -318,12 +332,22 @@ TEST(SignalHold, TwoSignalsDuringOneHoldActInTheOrderTheyCame)
         const ChildRun run = RunInChildSignalled(
             {.report =
                  [&c] {
-                     if (c.firstHandled) Set(c.first, Handle, 0);
-                     if (c.secondHandled) Set(c.second, Handle, 0);
-                     const SignalHold hold;
-                     // Each taken by this thread before kill() returns: they come in this order.
-                     ::kill(::getpid(), c.first);
-                     ::kill(::getpid(), c.second);
+                     if (c.firstHandled) SetWhole(c.first);
+                     if (c.secondHandled) SetWhole(c.second);
+                     if (c.otherThread) {
+                         BlockHere(c.first);
+                         BlockHere(c.second);
+                     }
+                     {
+                         const SignalHold hold;
+                         // Each taken before the next is sent (by this thread before kill()
+                         // returns, where it does not block them): they come in this order.
+                         for (int signal : {c.first, c.second}) {
+                             ::kill(::getpid(), signal);
+                             WaitTillTaken(signal);
+                         }
+                     }
+                     WaitTill([] { return g_seen->handled == 2; });
                      return std::string();
                  }},
             0, [] {});

@@ -117,8 +117,8 @@ void ToThisThread(const Delivery& delivery, const sigset_t& normal)
 }
 
 // To the process, for a thread that does not block it. Its details are kept where the kernel
-// lets them be queued; kill()'s else. Waited for until a thread takes it, so that it acts before
-// the next record is sent; for a second at most, as none may.
+// lets them be queued; kill()'s else. While another record waits, waited for until a thread
+// takes it, so that it acts first; for a second at most, as none may.
 void ToProcess(const Delivery& delivery)
 {
     siginfo_t info = delivery.info;
@@ -126,7 +126,8 @@ void ToProcess(const Delivery& delivery)
         ::kill(::getpid(), delivery.signal);
     const timespec millisecond{0, 1000000};
     sigset_t pending;
-    for (int wait = 0; wait < 1000 && ::sigpending(&pending) == 0 && ::sigismember(&pending, delivery.signal);
+    for (int wait = 0; wait < 1000 && AnyRecorded() && ::sigpending(&pending) == 0 &&
+                       ::sigismember(&pending, delivery.signal);
          ++wait)
         ::nanosleep(&millisecond, nullptr);
 }

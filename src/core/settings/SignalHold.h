@@ -14,7 +14,7 @@
 // the program's handler sees. A record is passed on by the thread that ends the last hold (or by
 // one that takes a signal just as it ends):
 // - One sent to the process goes to that thread, with all of them, unless that thread blocks
-//   it. Then it goes to the process, to be taken by a thread that does not block it, and the
+//   it. Then it goes to the process, to be taken by a thread that does not block it, and a
 //   next record waits for that (a second at most). There it keeps them if the main thread passes
 //   it on or if it was queued (sigqueue, timers, message queues, asynchronous I/O: si_code below
 //   0); else, as for one sent with kill() or by the system (a terminal, another program: si_code
