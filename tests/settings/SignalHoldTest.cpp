@@ -9,6 +9,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <pthread.h>
 #include <string>
@@ -104,11 +105,28 @@ std::string ThreadStatus(pid_t thread, const std::string& key)
     return {};
 }
 
-// Whether a signal sent to that thread alone waits for it.
+// Whether the signal waits for the thread, or for the process as seen from there.
 bool PendingOn(pid_t thread, int signal)
 {
-    const std::string pending = ThreadStatus(thread, "SigPnd");
-    return !pending.empty() && ((std::stoull(pending, nullptr, 16) >> (signal - 1)) & 1) != 0;
+    for (const char* key : {"SigPnd", "ShdPnd"}) {
+        const std::string pending = ThreadStatus(thread, key);
+        if (!pending.empty() && ((std::stoull(pending, nullptr, 16) >> (signal - 1)) & 1) != 0) return true;
+    }
+    return false;
+}
+
+// Until the signal waits for nobody and every other thread sleeps again: the one that took it
+// is done with it.
+void WaitTillDealtWith(int signal)
+{
+    WaitTill([signal] {
+        for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+            const pid_t thread = std::stoi(task.path().filename().string());
+            if (PendingOn(thread, signal)) return false;
+            if (thread != ThisThread() && ThreadStatus(thread, "State").find('S') == std::string::npos) return false;
+        }
+        return true;
+    });
 }
 
 // The signals the handler ran for, in order.
@@ -278,7 +296,7 @@ TEST(SignalHold, AKillKeepsItsSenderWhereAThreadOtherThanTheMainOneEndsTheHold)
                  },
              .report =
                  [&] {
-                     WaitTillTaken(signal);
+                     WaitTillDealtWith(signal);
                      step = 2;
                      holder.join();
                      WaitTill([] { return g_seen->handled > 0; });
@@ -340,11 +358,11 @@ TEST(SignalHold, TwoSignalsDuringOneHoldActInTheOrderTheyCame)
                      }
                      {
                          const SignalHold hold;
-                         // Each taken before the next is sent (by this thread before kill()
+                         // Each recorded before the next is sent (by this thread before kill()
                          // returns, where it does not block them): they come in this order.
                          for (int signal : {c.first, c.second}) {
                              ::kill(::getpid(), signal);
-                             WaitTillTaken(signal);
+                             WaitTillDealtWith(signal);
                          }
                      }
                      WaitTill([] { return g_seen->handled == 2; });
@@ -385,7 +403,7 @@ TEST(SignalHold, ASignalSentToOneThreadGoesBackToIt)
                      {
                          const SignalHold hold;
                          ::pthread_kill(thread.native_handle(), signal);
-                         WaitTill([&] { return !PendingOn(reader, signal); });
+                         WaitTillDealtWith(signal);
                      }
                      WaitTill([&] { return outcome != 0; });
                      if (outcome == 0 && ::write(fds[1], "x", 1) != 1) std::abort();  // lets it go

@@ -24,6 +24,10 @@
 //   this process (as it was for one this process sent itself), and the next record does not
 //   wait for it to act. One whose thread has ended goes to the process as the first kind, and
 //   keeps its details as one sent with kill() does.
+// A system call that the recorder cuts short goes on (SA_RESTART), even where the program's
+// handler, passed the record on at once by the recorder for a signal that comes just as the
+// last hold ends, would have it fail with EINTR. Such a signal may also act before earlier
+// records that another thread is still passing on.
 class SignalHold {
 public:
     SignalHold();
