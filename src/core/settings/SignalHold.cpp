@@ -36,7 +36,7 @@ struct HeldSignal {
 
 // The recorder takes no lock: it may interrupt any code, the program's included.
 static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free &&
-              std::atomic<unsigned>::is_always_lock_free);
+              std::atomic<unsigned>::is_always_lock_free && std::atomic<pid_t>::is_always_lock_free);
 
 // Constant-initialized: ready for a write made while other files' statics are set up.
 constinit HeldSignal g_held[kCount];
@@ -44,6 +44,10 @@ constinit std::mutex g_mutex;  // between threads that take and end holds
 constinit int g_holds = 0;     // under g_mutex
 constinit std::atomic<bool> g_active{false};  // a hold is in force
 constinit std::atomic<unsigned> g_arrivals{0};
+// The thread that passes a record on, if any: another leaves the records to it, so that each
+// acts before the next is sent. A hold that begins lets go of it for one whose handler never
+// returned.
+constinit std::atomic<pid_t> g_passer{0};
 // Taken by whoever swaps the actions or picks a record to pass on, with every signal blocked on
 // its thread (AllBlocked): so no handler, the recorder included, runs where it is held. A thread
 // spins for it only outside the recorder, while its holder on another thread lets go after a
@@ -172,19 +176,27 @@ bool TakeEarliest(Delivery& earliest)
 // Sends the records on to the program's actions while no hold is in force, one at a time in
 // the order they came. One that finds another at it leaves the records to them, as they look
 // again once done. Outside g_busy, so that a handler the signal runs here may itself write a
-// file.
+// file (and pass on what is recorded meanwhile).
 void PassOn(const sigset_t& normal)
 {
+    const pid_t self = ThisThread();
     while (!g_active.load() && AnyRecorded()) {
         Delivery delivery;
-        bool taken = false;
         {
             const AllBlocked blocked;
             if (g_busy.test_and_set()) return;
-            taken = !g_active.load() && TakeEarliest(delivery);  // a hold that came first keeps them
+            const pid_t passer = g_passer.load();
+            const bool mine = passer == 0 || passer == self;
+            // A hold that came first keeps them.
+            const bool taken = mine && !g_active.load() && TakeEarliest(delivery);
+            if (taken) g_passer.store(self);
             g_busy.clear();
+            if (!mine) return;
+            if (!taken) continue;
         }
-        if (taken) Send(delivery, normal);
+        Send(delivery, normal);
+        pid_t passer = self;
+        g_passer.compare_exchange_strong(passer, 0);
     }
 }
 
@@ -232,6 +244,7 @@ SignalHold::SignalHold()
         }
     }
     g_active.store(true);
+    g_passer.store(0);
     g_busy.clear();
 }
 

@@ -26,8 +26,8 @@
 //   keeps its details as one sent with kill() does.
 // A system call that the recorder cuts short goes on (SA_RESTART), even where the program's
 // handler, passed the record on at once by the recorder for a signal that comes just as the
-// last hold ends, would have it fail with EINTR. Such a signal may also act before earlier
-// records that another thread is still passing on.
+// last hold ends, would have it fail with EINTR. Where a handler does not return (siglongjmp),
+// the records after its own wait for the end of the next hold.
 class SignalHold {
 public:
     SignalHold();
