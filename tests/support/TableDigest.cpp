@@ -35,15 +35,22 @@ std::string ConnectorText(const TConnector& connector)
     return text;
 }
 
-void TableDigest::Add(const TConnector& connector)
+void TableDigest::Add(const TMainBoard& board)
 {
-    m_Texts.insert(ConnectorText(connector));
+    std::string text;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) text += ConnectorText(*board.GetConnector(c));
+    m_Builds.insert(Fnv1a64(text));
+}
+
+void TableDigest::Add(const TConnector& card)
+{
+    m_Builds.insert(Fnv1a64(ConnectorText(card)));
 }
 
 std::string TableDigest::Hex() const
 {
     std::string all;
-    for (const std::string& text : m_Texts) all += text;
+    for (uint64_t build : m_Builds) all += std::to_string(build) + "\n";
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(Fnv1a64(all)));
     return hex;
