@@ -129,21 +129,27 @@ std::function<std::vector<Record>(const Record&)> Changes(std::vector<std::funct
 const std::map<std::string, std::function<std::vector<Record>(const Record&)>>& Extras()
 {
     static const std::map<std::string, std::function<std::vector<Record>(const Record&)>> extras = {
+        // The GPIO header's voltage sets the standard of the rows in its banks.
         {"Kavrin", Changes<KAVRIN_CONFIG>({[](auto& r) { r.nGpioVoltage = 1; }, [](auto& r) { r.nGpioVoltage = 2; },
                                            [](auto& r) { r.nGpioVoltage = 3; }})},
-        {"Pandrel", Changes<PANDREL_CONFIG>({[](auto& r) { r.bOSC = 0, r.bExtPLL = 1; }})},
-        {"Yastrel_X1", Changes<YASTREL_X1_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0, r.bExtPLL = 1; }})},
+        // The clock and reset the external PLL's controller needs, without their groups.
+        {"Pandrel", Changes<PANDREL_CONFIG>({[](auto& r) { r.bOSC = 0; r.bExtPLL = 1; }})},
+        {"Yastrel_X1", Changes<YASTREL_X1_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; r.bExtPLL = 1; }})},
+        // The same for the clock chips; the lanes' reference clock has a group of its own only
+        // without an SFP+ port, and the 1G one joins the last port's group without the Si570.
         {"Cresswin", Changes<CRESSWIN_CONFIG>({
-                         [](auto& r) { r.bOSC = 0, r.bButton = 0, r.nSi570 = 1, r.nCdcm61004 = 1; },
-                         // The lanes' reference clock has a group of its own only without an SFP+ port.
-                         [](auto& r) { r.bSfpA = r.bSfpB = r.bSfpC = r.bSfpD = r.bSata_0 = r.bSata_1 = 0, r.nCdcm61004 = 1; },
-                         [](auto& r) { r.nSi570 = 0, r.nCdcm61004 = 1; },
+                         [](auto& r) { r.bOSC = 0; r.bButton = 0; r.nSi570 = 1; r.nCdcm61004 = 1; },
+                         [](auto& r) {
+                             r.bSfpA = r.bSfpB = r.bSfpC = r.bSfpD = r.bSata_0 = r.bSata_1 = 0;
+                             r.nCdcm61004 = 1;
+                         },
+                         [](auto& r) { r.nSi570 = 0; r.nCdcm61004 = 1; },
                      })},
-        {"Morrast", Changes<MORRAST_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0, r.nSi570 = 1; }})},
-        {"Sarnoth", Changes<SARNOTH_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0, r.nSi570 = 1; }})},
-        {"Vellani", Changes<VELLANI_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0; }})},
-        {"Nobrecht", Changes<NOBRECHT_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0, r.nSi5340A[0] = 1; }})},
-        {"Dravelle", Changes<DRAVELLE_CONFIG>({[](auto& r) { r.bOSC = 0, r.bButton = 0, r.nSi5340A[0] = 1; }})},
+        {"Morrast", Changes<MORRAST_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; r.nSi570 = 1; }})},
+        {"Sarnoth", Changes<SARNOTH_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; r.nSi570 = 1; }})},
+        {"Vellani", Changes<VELLANI_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; }})},
+        {"Nobrecht", Changes<NOBRECHT_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; r.nSi5340A[0] = 1; }})},
+        {"Dravelle", Changes<DRAVELLE_CONFIG>({[](auto& r) { r.bOSC = 0; r.bButton = 0; r.nSi5340A[0] = 1; }})},
     };
     return extras;
 }
