@@ -200,7 +200,7 @@ TEST(BoardTableDigest, TablesAsRecorded)
         EXPECT_EQ(digest, row->digest)
             << board.name << ": its pin tables give digest " << digest << ", not the recorded one. An entry of a "
             << "group or of a connector's position table changed (location, position, direction, I/O standard, name "
-            << "or clock data): check every changed entry against the board's data and, once they agree, record "
-            << digest << " for " << board.name << ".";
+            << "or clock data), or a record now builds them otherwise: check every changed entry against the board's "
+            << "data and, once they agree, record " << digest << " for " << board.name << ".";
     }
 }
