@@ -18,6 +18,7 @@
 #include "boards/cyclone5_max10/CONFIG_Tamblin.h"
 #include "boards/cyclone5_max10/CONFIG_Ulvarin.h"
 #include "boards/cyclone5_max10/CONFIG_Wistrell.h"
+#include "boards/cyclone5_max10/KestwinFamily.h"
 #include "boards/early/CONFIG_FENNICK.h"
 #include "boards/early/CONFIG_HARNIX.h"
 #include "boards/early/CONFIG_LOTHVAR.h"
@@ -38,7 +39,9 @@
 #include "boards/stratix5/CONFIG_MORRAST.h"
 #include "boards/stratix5/CONFIG_SARNOTH.h"
 #include "boards/stratix5/CONFIG_VELLANI.h"
+#include "boards/stratix5/ConfigVellani.h"
 #include "boards/stratix5/StratixVClockCodes.h"
+#include "core/model/BoardDefinition.h"
 
 namespace boardtest {
 namespace {
@@ -87,13 +90,14 @@ std::vector<R> Each(const R& record, F R::*field, std::initializer_list<F> value
 template <class R>
 BoardUnderTest Board(std::string name, uint8_t id, const std::vector<R>& bases,
                      std::vector<CardChoice> (*choices)(const R&), void (*build)(const R&, const BoardUse&),
-                     bool (*generate)(const R&, const std::string&))
+                     bool (*generate)(const R&, const std::string&), void (*define)(const R&, const BoardUse&))
 {
-    BoardUnderTest board{std::move(name), id, {}, nullptr, nullptr, nullptr, {}};
+    BoardUnderTest board{std::move(name), id, {}, nullptr, nullptr, nullptr, {}, nullptr};
     for (const R& base : bases) board.bases.push_back(Bytes(base));
     board.choices = [choices](const Record& bytes) { return choices(As<R>(bytes)); };
     board.build = [build](const Record& bytes, const BoardUse& use) { build(As<R>(bytes), use); };
     board.generate = [generate](const Record& bytes, const std::string& file) { return generate(As<R>(bytes), file); };
+    board.define = [define](const Record& bytes, const BoardUse& use) { define(As<R>(bytes), use); };
     return board;
 }
 
@@ -175,6 +179,49 @@ bool SettingsGenerated(const decltype(S::Config)& record, const std::string& fil
     return Generate(settings, file);
 }
 
+// The definition alone, for a pair that hands the record to it as it stands.
+template <class R, void (*Define)(TMainBoard*, const R&)>
+void Defined(const R& record, const BoardUse& use)
+{
+    TMainBoard board;
+    Define(&board, record);
+    use(board);
+}
+
+// The same after the header pairing of BuildWithGpioHeaderPair.
+template <class R, void (*Define)(TMainBoard*, const R&)>
+void PairedDefined(const R& record, const BoardUse& use)
+{
+    R paired = record;
+    PairGpioRecord(paired.nGpioDaughterId, paired.szGpioPrefixName, GPIO_0);
+    Defined<R, Define>(paired, use);
+}
+
+template <class R, void (*Define)(TMainBoard*, const R&)>
+void ListedHeadersDefined(const R& record, const BoardUse& use)
+{
+    R request = record;
+    KeepListedGpioCards(request.nGpioDaughterId);
+    Defined<R, Define>(request, use);
+}
+
+template <class S, void (*Define)(TMainBoard*, S*)>
+void SettingsDefined(const decltype(S::Config)& record, const BoardUse& use)
+{
+    S settings;
+    settings.Config = record;
+    TMainBoard board;
+    Define(&board, &settings);
+    use(board);
+}
+
+// A pair that makes the form's record of a stored one first.
+template <class R, R (*Prepare)(const R&), void (*Define)(TMainBoard*, const R&)>
+void PreparedDefined(const R& record, const BoardUse& use)
+{
+    Defined<R, Define>(Prepare(record), use);
+}
+
 template <class R>
 std::vector<CardChoice> NoCards(const R&)
 {
@@ -189,34 +236,42 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     boards.push_back(Board<ULV>(
         "Ulvarin", MAINBOARD_Ulvarin,
         Each(Ticked(TConfigUlvarin::DefaultConfig(), &ULV::bClock, &ULV::bHps), &ULV::nHsmcVoltage, {1, 0, 2, 3}),
-        &UlvarinCardChoices, &SettingsBuilt<TConfigUlvarin, &BuildUlvarinProjectBoard>, &SettingsGenerated<TConfigUlvarin, &GenerateUlvarinProject>));
+        &UlvarinCardChoices, &SettingsBuilt<TConfigUlvarin, &BuildUlvarinProjectBoard>, &SettingsGenerated<TConfigUlvarin, &GenerateUlvarinProject>,
+        &SettingsDefined<TConfigUlvarin, &BuildMainBoard_Ulvarin>));
     using PRE = PRESSEL_CONFIG;
     boards.push_back(Board<PRE>("Pressel", MAINBOARD_Pressel,
                                 {Ticked(TConfigPressel::DefaultConfig(), &PRE::bClock, &PRE::bArduino)},
-                                &PresselCardChoices, &SettingsBuilt<TConfigPressel, &BuildPresselProjectBoard>, &SettingsGenerated<TConfigPressel, &GeneratePresselProject>));
+                                &PresselCardChoices, &SettingsBuilt<TConfigPressel, &BuildPresselProjectBoard>, &SettingsGenerated<TConfigPressel, &GeneratePresselProject>,
+                                &SettingsDefined<TConfigPressel, &BuildMainBoard_Pressel>));
     using WIS = WISTRELL_CONFIG;
     boards.push_back(Board<WIS>("Wistrell", MAINBOARD_Wistrell, {Ticked(DefaultWistrellConfig(), &WIS::bClock, &WIS::bHps)},
-                                &WistrellCardChoices, &Built<WIS, &BuildWistrellProjectBoard>, &GenerateWistrellProject));
+                                &WistrellCardChoices, &Built<WIS, &BuildWistrellProjectBoard>, &GenerateWistrellProject,
+                                &Defined<WIS, &BuildMainBoard_Wistrell>));
     using PLI = PLIMMET_CONFIG;
     boards.push_back(Board<PLI>("Plimmet", MAINBOARD_Plimmet, {Ticked(DefaultPlimmetConfig(), &PLI::bClock, &PLI::bAdc)},
-                                &PlimmetCardChoices, &Built<PLI, &BuildPlimmetProjectBoard>, &GeneratePlimmetProject));
+                                &PlimmetCardChoices, &Built<PLI, &BuildPlimmetProjectBoard>, &GeneratePlimmetProject,
+                                &Defined<PLI, &BuildMainBoard_Plimmet>));
     using GLE = GLENMARCH_CONFIG;
     boards.push_back(Board<GLE>("Glenmarch", MAINBOARD_Glenmarch,
                                 {Ticked(GLENMARCH_CONFIG::DefaultConfig(), &GLE::bClock, &GLE::bHps)},
-                                &GlenmarchCardChoices, &Built<GLE, &BuildGlenmarchProjectBoard>, &GenerateGlenmarchProject));
+                                &GlenmarchCardChoices, &Built<GLE, &BuildGlenmarchProjectBoard>, &GenerateGlenmarchProject,
+                                &PairedDefined<GLE, &BuildMainBoard_Glenmarch>));
     using EBB = EBBRICK_CONFIG;
     boards.push_back(Board<EBB>("Ebbrick", MAINBOARD_Ebbrick, {Ticked(DefaultEbbrickConfig(), &EBB::bClock, &EBB::bSdCard)},
-                                &EbbrickCardChoices, &Built<EBB, &BuildEbbrickProjectBoard>, &GenerateEbbrickProject));
+                                &EbbrickCardChoices, &Built<EBB, &BuildEbbrickProjectBoard>, &GenerateEbbrickProject,
+                                &PairedDefined<EBB, &BuildMainBoard_Ebbrick>));
     using KES = KESTWIN_CONFIG;
     KES kestwin;
     DefaultConfig(kestwin);
     boards.push_back(Board<KES>("Kestwin", MAINBOARD_Kestwin, {Ticked(kestwin, &KES::bClock, &KES::bArduino)},
-                                &KestwinCardChoices, &Built<KES, &BuildKestwinProjectBoard>, &GenerateKestwinProject));
+                                &KestwinCardChoices, &Built<KES, &BuildKestwinProjectBoard>, &GenerateKestwinProject,
+                                &ListedHeadersDefined<KES, &BuildMainBoard_Kestwin>));
     using LUM = LUMBRAE_CONFIG;
     LUM lumbrae;
     DefaultConfig(lumbrae);
     boards.push_back(Board<LUM>("Lumbrae", MAINBOARD_Lumbrae, {Ticked(lumbrae, &LUM::bClock, &LUM::bHdmiTx)},
-                                &LumbraeCardChoices, &Built<LUM, &BuildLumbraeProjectBoard>, &GenerateLumbraeProject));
+                                &LumbraeCardChoices, &Built<LUM, &BuildLumbraeProjectBoard>, &GenerateLumbraeProject,
+                                &ListedHeadersDefined<LUM, &BuildMainBoard_Lumbrae>));
     using JOR = JORVALE_CONFIG;
     boards.push_back(Board<JOR>(
         "Jorvale", MAINBOARD_Jorvale,
@@ -227,12 +282,14 @@ std::vector<BoardUnderTest> MakeEveryBoard()
             BuildJorvaleProjectBoard(board, copy);
             use(board);
         },
-        &GenerateJorvaleProject));
+        &GenerateJorvaleProject,
+        &Defined<JOR, &BuildMainBoard_Jorvale>));
     using POC = POCKLIN_CONFIG;
     POC pocklin;
     DefaultConfig(pocklin);
     boards.push_back(Board<POC>("Pocklin", MAINBOARD_Pocklin, {Ticked(pocklin, &POC::bClock, &POC::bRavesh)},
-                                &PocklinCardChoices, &Built<POC, &BuildPocklinProjectBoard>, &GeneratePocklinProject));
+                                &PocklinCardChoices, &Built<POC, &BuildPocklinProjectBoard>, &GeneratePocklinProject,
+                                &Defined<POC, &BuildMainBoard_Pocklin>));
     using TAM = TAMBLIN_CONFIG;
     TAM tamblin;
     DefaultConfig(tamblin);
@@ -242,38 +299,49 @@ std::vector<BoardUnderTest> MakeEveryBoard()
         tamblins.push_back(tamblins.front());
         tamblins.back().nBoardRevision = revision;
     }
-    boards.push_back(Board<TAM>("Tamblin", MAINBOARD_Tamblin, tamblins, &NoCards<TAM>, &Built<TAM, &BuildTamblinProjectBoard>, &GenerateTamblinProject));
+    boards.push_back(Board<TAM>("Tamblin", MAINBOARD_Tamblin, tamblins, &NoCards<TAM>, &Built<TAM, &BuildTamblinProjectBoard>, &GenerateTamblinProject,
+        +[](const TAM& record, const BoardUse& use) {
+            TAM request = record;
+            if (request.nBbbHeaderIndex >= kBbbHeaderModeCount) request.nBbbHeaderIndex = 0;
+            Defined<TAM, &BuildMainBoard_Tamblin>(request, use);
+        }));
 
     using HAR = HARNIX_CONFIG;
     HAR harnix;
     DefaultConfig(harnix);
     boards.push_back(Board<HAR>("Harnix", MAINBOARD_Harnix, {Ticked(harnix, &HAR::bOSC, &HAR::bRS232)},
-                                &HarnixCardChoices, &Built<HAR, &BuildHarnixProjectBoard>, &GenerateHarnixProject));
+                                &HarnixCardChoices, &Built<HAR, &BuildHarnixProjectBoard>, &GenerateHarnixProject,
+                                &PairedDefined<HAR, &BuildMainBoard_Harnix>));
     using FEN = FENNICK_CONFIG;
     FEN fennick;
     DefaultConfig(fennick);
     boards.push_back(Board<FEN>("Fennick", MAINBOARD_Fennick, {Ticked(fennick, &FEN::bOSC, &FEN::bAudio)},
-                                &FennickCardChoices, &Built<FEN, &BuildFennickProjectBoard>, &GenerateFennickProject));
+                                &FennickCardChoices, &Built<FEN, &BuildFennickProjectBoard>, &GenerateFennickProject,
+                                &PairedDefined<FEN, &BuildMainBoard_Fennick>));
     using MIR = MIRROW_CONFIG;
     MIR mirrow;
     DefaultConfig(mirrow);
     boards.push_back(Board<MIR>("Mirrow", MAINBOARD_Mirrow, {Ticked(mirrow, &MIR::bOSC, &MIR::bUSB)}, &MirrowCardChoices,
-                                &Built<MIR, &BuildMirrowProjectBoard>, &GenerateMirrowProject));
+                                &Built<MIR, &BuildMirrowProjectBoard>, &GenerateMirrowProject,
+                                &PairedDefined<MIR, &BuildMainBoard_Mirrow>));
     using PEL = PELLISH_CONFIG;
     PEL pellish;
     DefaultConfig(pellish);
     boards.push_back(Board<PEL>("Pellish", MAINBOARD_Pellish, {Ticked(pellish, &PEL::bOSC, &PEL::bUSB)},
-                                &PellishCardChoices, &Built<PEL, &BuildPellishProjectBoard>, &GeneratePellishProject));
+                                &PellishCardChoices, &Built<PEL, &BuildPellishProjectBoard>, &GeneratePellishProject,
+                                &PairedDefined<PEL, &BuildMainBoard_Pellish>));
     using TIV = TIVERNE_CONFIG;
     TIV tiverne;
     DefaultConfig(tiverne);
     boards.push_back(Board<TIV>("Tiverne", MAINBOARD_Tiverne, {Ticked(tiverne, &TIV::bOSC, &TIV::bFlashSSRAM)},
-                                &TiverneCardChoices, &Built<TIV, &BuildTiverneProjectBoard>, &GenerateTiverneProject));
+                                &TiverneCardChoices, &Built<TIV, &BuildTiverneProjectBoard>, &GenerateTiverneProject,
+                                &Defined<TIV, &BuildMainBoard_Tiverne>));
     using LOT = LOTHVAR_CONFIG;
     LOT lothvar;
     DefaultConfig(lothvar);
     boards.push_back(Board<LOT>("Lothvar", MAINBOARD_Lothvar, {Ticked(lothvar, &LOT::bPortBExtras, &LOT::bPciBus)},
-                                &LothvarCardChoices, &Built<LOT, &BuildLothvarProjectBoard>, &GenerateLothvarProject));
+                                &LothvarCardChoices, &Built<LOT, &BuildLothvarProjectBoard>, &GenerateLothvarProject,
+                                &Defined<LOT, &BuildMainBoard_Lothvar>));
     using ORL = ORLENN_CONFIG;
     ORL orlenn;
     DefaultConfig(orlenn);
@@ -282,53 +350,71 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     orlennGpio.bGPIO = 1;  // in place of Kelpin-A
     orlennDdr2.bDDR2 = 1;  // in place of Kelpin-B
     boards.push_back(Board<ORL>("Orlenn", MAINBOARD_Orlenn, {orlennGpio, orlennDdr2}, &OrlennCardChoices,
-                                &Built<ORL, &BuildOrlennProjectBoard>, &GenerateOrlennProject));
+                                &Built<ORL, &BuildOrlennProjectBoard>, &GenerateOrlennProject,
+                                +[](const ORL& record, const BoardUse& use) {
+                                    ORL request = record;
+                                    if (request.bGPIO) PairGpioRecord(request.nGpioDaughterId, request.szGpioPrefixName, GPIO_0);
+                                    else request.nGpioDaughterId[GPIO_0] = request.nGpioDaughterId[GPIO_1] = DAUGHTER_NONE;
+                                    Defined<ORL, &BuildMainBoard_Orlenn>(request, use);
+                                }));
     using WEM = WEMBREL_CONFIG;
     WEM wembrel;
     DefaultConfig(wembrel);
     wembrel.BoardId = MAINBOARD_Wembrel;  // the form writes both before it generates
     wembrel.Size = sizeof wembrel;
     boards.push_back(Board<WEM>("Wembrel", MAINBOARD_Wembrel, {Ticked(wembrel, &WEM::bOSC, &WEM::bPciBus)},
-                                &WembrelCardChoices, &Built<WEM, &BuildWembrelProjectBoard>, &GenerateWembrelProject));
+                                &WembrelCardChoices, &Built<WEM, &BuildWembrelProjectBoard>, &GenerateWembrelProject,
+                                &Defined<WEM, &BuildMainBoard_Wembrel>));
 
     using ASH = ASHVORN_CONFIG;
     ASH ashvorn;
     DefaultConfig(ashvorn);
     boards.push_back(Board<ASH>("Ashvorn", MAINBOARD_Ashvorn, {Ticked(ashvorn, &ASH::bOSC, &ASH::bPCIeSoftIP)},
-                                &AshvornCardChoices, &Built<ASH, &BuildAshvornProjectBoard>, &GenerateAshvornProject));
+                                &AshvornCardChoices, &Built<ASH, &BuildAshvornProjectBoard>, &GenerateAshvornProject,
+                                &Defined<ASH, &BuildMainBoard_Ashvorn>));
     using COR = CORBANTH_CONFIG;
     COR corbanth;
     DefaultConfig(corbanth);
     boards.push_back(Board<COR>("Corbanth", MAINBOARD_Corbanth, {Ticked(corbanth, &COR::bOSC, &COR::bFlash)},
-                                &CorbanthCardChoices, &Built<COR, &BuildCorbanthProjectBoard>, &GenerateCorbanthProject));
+                                &CorbanthCardChoices, &Built<COR, &BuildCorbanthProjectBoard>, &GenerateCorbanthProject,
+                                &Defined<COR, &BuildMainBoard_Corbanth>));
     using GOR = GORVATH_CONFIG;
     GOR gorvath;
     DefaultConfig(gorvath);
     boards.push_back(Board<GOR>("Gorvath", MAINBOARD_Gorvath, {Ticked(gorvath, &GOR::bOSC, &GOR::bLCD)},
-                                &GorvathCardChoices, &Built<GOR, &BuildGorvathProjectBoard>, &GenerateGorvathProject));
+                                &GorvathCardChoices, &Built<GOR, &BuildGorvathProjectBoard>, &GenerateGorvathProject,
+                                &Defined<GOR, &BuildMainBoard_Gorvath>));
     using KAV = KAVRIN_CONFIG;
     KAV kavrin;
     DefaultConfig(kavrin);
     boards.push_back(Board<KAV>("Kavrin", MAINBOARD_Kavrin,
                                 Each(Ticked(kavrin, &KAV::bOSC, &KAV::bEXIO), &KAV::nHsmcVoltage, {1, 0, 2, 3}),
-                                &KavrinCardChoices, &Built<KAV, &BuildKavrinProjectBoard>, &GenerateKavrinProject));
+                                &KavrinCardChoices, &Built<KAV, &BuildKavrinProjectBoard>, &GenerateKavrinProject,
+                                +[](const KAV& record, const BoardUse& use) {
+                                    KAV request = record;
+                                    if (const uint8_t generic = KavrinGenericGpioCard(request.nGpioVoltage)) request.nGpioDaughterId = generic;
+                                    Defined<KAV, &BuildMainBoard_Kavrin>(request, use);
+                                }));
     using PAN = PANDREL_CONFIG;
     PAN pandrel;
     DefaultConfig(pandrel);
     boards.push_back(Board<PAN>("Pandrel", MAINBOARD_Pandrel,
                                 Each(Ticked(pandrel, &PAN::bOSC, &PAN::bExtPLL), &PAN::bHsmcCIsGpio,
                                      {uint8_t{0}, uint8_t{1}}),
-                                &PandrelCardChoices, &Built<PAN, &BuildPandrelProjectBoard>, &GeneratePandrelProject));
+                                &PandrelCardChoices, &Built<PAN, &BuildPandrelProjectBoard>, &GeneratePandrelProject,
+                                &PreparedDefined<PAN, &PandrelProjectRecord, &BuildMainBoard_Pandrel>));
     using RUS = RUSKEL_CONFIG;
     RUS ruskel;
     DefaultConfig(ruskel);
     boards.push_back(Board<RUS>("Ruskel", MAINBOARD_Ruskel, {Ticked(ruskel, &RUS::bOSC, &RUS::bHeader)},
-                                &RuskelCardChoices, &Built<RUS, &BuildRuskelProjectBoard>, &GenerateRuskelProject));
+                                &RuskelCardChoices, &Built<RUS, &BuildRuskelProjectBoard>, &GenerateRuskelProject,
+                                &Defined<RUS, &BuildMainBoard_Ruskel>));
     using YX1 = YASTREL_X1_CONFIG;
     YX1 yastrelX1;
     DefaultConfig(yastrelX1);
     boards.push_back(Board<YX1>("Yastrel_X1", MAINBOARD_Yastrel_X1, {Ticked(yastrelX1, &YX1::bOSC, &YX1::bRS232)},
-                                &Yastrel_X1CardChoices, &Built<YX1, &BuildYastrel_X1ProjectBoard>, &GenerateYastrel_X1Project));
+                                &Yastrel_X1CardChoices, &Built<YX1, &BuildYastrel_X1ProjectBoard>, &GenerateYastrel_X1Project,
+                                &PreparedDefined<YX1, &Yastrel_X1ProjectRecord, &BuildMainBoard_Yastrel_X1>));
     using YX2 = YASTREL_X2_CONFIG;
     YX2 yastrelX2;
     DefaultConfig(yastrelX2);
@@ -342,7 +428,14 @@ std::vector<BoardUnderTest> MakeEveryBoard()
             BuildYastrel_X2ProjectBoard(board, record, 0);
             use(board);
         },
-        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 0, file); }));
+        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 0, file); },
+        +[](const YX2& record, const BoardUse& use) {
+            YX2 request = record;
+            request.nBoardType = 0;
+            TMainBoard board;
+            BuildMainBoard_Yastrel_X2(&board, request, 0);
+            use(board);
+        }));
     boards.push_back(Board<YX2>(
         "Yastrel_X2 F2", MAINBOARD_Yastrel_X2, {yastrelX2},
         +[](const YX2& record) { return Yastrel_X2CardChoices(record, 1); },
@@ -351,28 +444,38 @@ std::vector<BoardUnderTest> MakeEveryBoard()
             BuildYastrel_X2ProjectBoard(board, record, 1);
             use(board);
         },
-        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 1, file); }));
+        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 1, file); },
+        +[](const YX2& record, const BoardUse& use) {
+            YX2 request = record;
+            request.nBoardType = 0;
+            TMainBoard board;
+            BuildMainBoard_Yastrel_X2(&board, request, 1);
+            use(board);
+        }));
 
     using CRE = CRESSWIN_CONFIG;
     CRE cresswin;
     DefaultConfig(cresswin);
     cresswin = Ticked(cresswin, &CRE::bOSC, &CRE::bRs422);
     boards.push_back(Board<CRE>("Cresswin", MAINBOARD_Cresswin, {cresswin}, &CresswinCardChoices,
-                                &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject));
+                                &Built<CRE, &BuildCresswinProjectBoard>, &GenerateCresswinProject,
+                                &PreparedDefined<CRE, &CresswinFormRecord, &BuildMainBoard_Cresswin>));
     boards.back().clockChips = StratixVChips(cresswin);
     using MOR = MORRAST_CONFIG;
     MOR morrast;
     DefaultConfig(morrast);
     morrast = Ticked(morrast, &MOR::bOSC, &MOR::bRs422);
     boards.push_back(Board<MOR>("Morrast", MAINBOARD_Morrast, {morrast}, &NoCards<MOR>,
-                                &Built<MOR, &BuildMorrastProjectBoard>, &GenerateMorrastProject));
+                                &Built<MOR, &BuildMorrastProjectBoard>, &GenerateMorrastProject,
+                                &PreparedDefined<MOR, &MorrastFormRecord, &BuildMainBoard_Morrast>));
     boards.back().clockChips = StratixVChips(morrast);
     using SAR = SARNOTH_CONFIG;
     SAR sarnoth;
     DefaultConfig(sarnoth);
     sarnoth = Ticked(sarnoth, &SAR::bOSC, &SAR::bRs422);
     boards.push_back(Board<SAR>("Sarnoth", MAINBOARD_Sarnoth, {sarnoth}, &NoCards<SAR>,
-                                &Built<SAR, &BuildSarnothProjectBoard>, &GenerateSarnothProject));
+                                &Built<SAR, &BuildSarnothProjectBoard>, &GenerateSarnothProject,
+                                &PreparedDefined<SAR, &SarnothFormRecord, &BuildMainBoard_Sarnoth>));
     boards.back().clockChips = StratixVChips(sarnoth);
     using VEL = VELLANI_CONFIG;
     VEL vellani = Ticked(TConfigVellani::DefaultConfig(), &VEL::bOSC, &VEL::bExtLmkPLL);
@@ -380,31 +483,40 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     for (uint8_t& output : vellani.nPLL) output = 1;
     for (uint8_t& output : vellani.nPLL_PLUS) output = 1;
     boards.push_back(Board<VEL>("Vellani", MAINBOARD_Vellani, {vellani}, &VellaniCardChoices,
-                                &SettingsBuilt<TConfigVellani, &BuildVellaniProjectBoard>, &SettingsGenerated<TConfigVellani, &GenerateVellaniProject>));
+                                &SettingsBuilt<TConfigVellani, &BuildVellaniProjectBoard>, &SettingsGenerated<TConfigVellani, &GenerateVellaniProject>,
+                                +[](const VEL& record, const BoardUse& use) {
+                                    VEL request = record;
+                                    if (request.BoardVariant >= std::size(vellani::kBoardTypes)) request.BoardVariant = 0;
+                                    SettingsDefined<TConfigVellani, &BuildMainBoard_Vellani>(request, use);
+                                }));
 
     using NOB = NOBRECHT_CONFIG;
     const NOB nobrecht = Ticked(TConfigNobrecht::DefaultConfig(), &NOB::bOSC, &NOB::bRs422);
     boards.push_back(Board<NOB>("Nobrecht", MAINBOARD_Nobrecht,
                                 {nobrecht}, &NoCards<NOB>,
-                                &SettingsBuilt<TConfigNobrecht, &BuildNobrechtProjectBoard>, &SettingsGenerated<TConfigNobrecht, &GenerateNobrechtProject>));
+                                &SettingsBuilt<TConfigNobrecht, &BuildNobrechtProjectBoard>, &SettingsGenerated<TConfigNobrecht, &GenerateNobrechtProject>,
+                                &SettingsDefined<TConfigNobrecht, &BuildMainBoard_Nobrecht>));
     boards.back().clockChips = Si5340Chips(nobrecht);
     using DRA = DRAVELLE_CONFIG;
     const DRA dravelle = Ticked(TConfigDravelle::DefaultConfig(), &DRA::bOSC, &DRA::bRs422);
     boards.push_back(Board<DRA>("Dravelle", MAINBOARD_Dravelle,
                                 {dravelle}, &NoCards<DRA>,
-                                &SettingsBuilt<TConfigDravelle, &BuildDravelleProjectBoard>, &SettingsGenerated<TConfigDravelle, &GenerateDravelleProject>));
+                                &SettingsBuilt<TConfigDravelle, &BuildDravelleProjectBoard>, &SettingsGenerated<TConfigDravelle, &GenerateDravelleProject>,
+                                &SettingsDefined<TConfigDravelle, &BuildMainBoard_Dravelle>));
     boards.back().clockChips = Si5340Chips(dravelle);
     using ABE = ABERNOLL_CONFIG;
     const ABE abernoll = Ticked(TConfigAbernoll::DefaultConfig(), &ABE::bOSC, &ABE::bGPIO);
     boards.push_back(Board<ABE>("Abernoll", MAINBOARD_Abernoll,
                                 {abernoll}, &NoCards<ABE>,
-                                &SettingsBuilt<TConfigAbernoll, &BuildAbernollProjectBoard>, &SettingsGenerated<TConfigAbernoll, &GenerateAbernollProject>));
+                                &SettingsBuilt<TConfigAbernoll, &BuildAbernollProjectBoard>, &SettingsGenerated<TConfigAbernoll, &GenerateAbernollProject>,
+                                &SettingsDefined<TConfigAbernoll, &BuildMainBoard_Abernoll>));
     boards.back().clockChips = Si5340Chips(abernoll);
     using IDR = IDRENNE_CONFIG;
     boards.push_back(Board<IDR>("Idrenne", MAINBOARD_Idrenne,
                                 Each(Ticked(TConfigIdrenne::DefaultConfig(), &IDR::bOSC, &IDR::bHPS), &IDR::nFmcVol,
                                      {IDRENNE_FMC_1V8, IDRENNE_FMC_1V5, IDRENNE_FMC_1V2}),
-                                &IdrenneCardChoices, &SettingsBuilt<TConfigIdrenne, &BuildIdrenneProjectBoard>, &SettingsGenerated<TConfigIdrenne, &GenerateIdrenneProject>));
+                                &IdrenneCardChoices, &SettingsBuilt<TConfigIdrenne, &BuildIdrenneProjectBoard>, &SettingsGenerated<TConfigIdrenne, &GenerateIdrenneProject>,
+                                &SettingsDefined<TConfigIdrenne, &BuildMainBoard_Idrenne>));
     return boards;
 }
 

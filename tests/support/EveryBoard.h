@@ -35,6 +35,9 @@ struct BoardUnderTest {
         std::vector<Record> records;
     };
     std::vector<ClockChip> clockChips;
+    // The board's definition alone, the record prepared as the pair prepares it: no card is
+    // attached, so each expansion connector shows the board's own position table.
+    std::function<void(const Record&, const BoardUse&)> define;
 };
 
 const std::vector<BoardUnderTest>& EveryBoard();
