@@ -222,6 +222,38 @@ void PreparedDefined(const R& record, const BoardUse& use)
     Defined<R, Define>(Prepare(record), use);
 }
 
+// Yastrel_X2 is two boards in one record, one per FPGA.
+template <int Fpga>
+std::vector<CardChoice> YastrelX2CardChoices(const YASTREL_X2_CONFIG& record)
+{
+    return Yastrel_X2CardChoices(record, Fpga);
+}
+
+template <int Fpga>
+void YastrelX2Built(const YASTREL_X2_CONFIG& record, const BoardUse& use)
+{
+    TMainBoard board;
+    BuildYastrel_X2ProjectBoard(board, record, Fpga);
+    use(board);
+}
+
+template <int Fpga>
+bool YastrelX2Generated(const YASTREL_X2_CONFIG& record, const std::string& file)
+{
+    return GenerateYastrel_X2Project(record, Fpga, file);
+}
+
+// The definition with the one board type the board offers, as the project pair asks for it.
+template <int Fpga>
+void YastrelX2Defined(const YASTREL_X2_CONFIG& record, const BoardUse& use)
+{
+    YASTREL_X2_CONFIG request = record;
+    request.nBoardType = 0;
+    TMainBoard board;
+    BuildMainBoard_Yastrel_X2(&board, request, Fpga);
+    use(board);
+}
+
 template <class R>
 std::vector<CardChoice> NoCards(const R&)
 {
@@ -420,38 +452,10 @@ std::vector<BoardUnderTest> MakeEveryBoard()
     DefaultConfig(yastrelX2);
     for (YASTREL_X2_NODE_CONFIG& node : yastrelX2.F)
         node = Ticked(node, &YASTREL_X2_NODE_CONFIG::bOSC, &YASTREL_X2_NODE_CONFIG::bEEPROM);
-    boards.push_back(Board<YX2>(
-        "Yastrel_X2 F1", MAINBOARD_Yastrel_X2, {yastrelX2},
-        +[](const YX2& record) { return Yastrel_X2CardChoices(record, 0); },
-        +[](const YX2& record, const BoardUse& use) {
-            TMainBoard board;
-            BuildYastrel_X2ProjectBoard(board, record, 0);
-            use(board);
-        },
-        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 0, file); },
-        +[](const YX2& record, const BoardUse& use) {
-            YX2 request = record;
-            request.nBoardType = 0;
-            TMainBoard board;
-            BuildMainBoard_Yastrel_X2(&board, request, 0);
-            use(board);
-        }));
-    boards.push_back(Board<YX2>(
-        "Yastrel_X2 F2", MAINBOARD_Yastrel_X2, {yastrelX2},
-        +[](const YX2& record) { return Yastrel_X2CardChoices(record, 1); },
-        +[](const YX2& record, const BoardUse& use) {
-            TMainBoard board;
-            BuildYastrel_X2ProjectBoard(board, record, 1);
-            use(board);
-        },
-        +[](const YX2& record, const std::string& file) { return GenerateYastrel_X2Project(record, 1, file); },
-        +[](const YX2& record, const BoardUse& use) {
-            YX2 request = record;
-            request.nBoardType = 0;
-            TMainBoard board;
-            BuildMainBoard_Yastrel_X2(&board, request, 1);
-            use(board);
-        }));
+    boards.push_back(Board<YX2>("Yastrel_X2 F1", MAINBOARD_Yastrel_X2, {yastrelX2}, &YastrelX2CardChoices<0>,
+                                &YastrelX2Built<0>, &YastrelX2Generated<0>, &YastrelX2Defined<0>));
+    boards.push_back(Board<YX2>("Yastrel_X2 F2", MAINBOARD_Yastrel_X2, {yastrelX2}, &YastrelX2CardChoices<1>,
+                                &YastrelX2Built<1>, &YastrelX2Generated<1>, &YastrelX2Defined<1>));
 
     using CRE = CRESSWIN_CONFIG;
     CRE cresswin;
