@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -147,4 +148,52 @@ TEST(SmallFile, ALeaseIsWaitedForWithoutProc)
             faults += "the in-place save failed";
         return faults;
     });
+}
+
+// An advisory lock that another program holds for long (ours are held for a few writes) is
+// waited for a while, then passed by: the settings still load and save, where refusing would
+// show the defaults and save them over the user's.
+TEST(SmallFile, ALockHeldForLongDelaysButNeverRefuses)
+{
+    tooltest::TempDir dir;
+    const std::string cfg = dir.Write("default.cfg", "0123456789abcdef");
+    fs::create_hard_link(cfg, dir.Path() + "second.cfg");  // so the save goes in place
+    char loaded[16] = {};
+    struct Case {
+        const char* what;
+        int lock;  // what the other program holds: it keeps out what this one asks for
+        std::function<bool()> use;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"loading settings", LOCK_EX, [&] { return LoadRecordFile(cfg, loaded, sizeof loaded); }, "0123456789abcdef"},
+        {"saving settings in place", LOCK_SH,
+         [&] { return static_cast<bool>(WriteFileReplacing(cfg, "fedcba9876543210", 16, FileFlush::No)); },
+         "fedcba9876543210"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        if (holder == 0) {
+            const int fd = ::open(cfg.c_str(), O_RDONLY);
+            const char ok = fd >= 0 && ::flock(fd, c.lock) == 0 ? '1' : '0';
+            [[maybe_unused]] ssize_t n = ::write(ready[1], &ok, 1);
+            for (;;) ::pause();
+        }
+        char ok = '0';
+        ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        ASSERT_EQ(ok, '1');
+        HangGuard guard(c.what, 30);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(c.use());
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+        EXPECT_EQ(ReadFile(dir.Path() + "second.cfg"), c.after);
+    }
+    EXPECT_EQ(std::string(loaded, sizeof loaded), "0123456789abcdef");
 }
