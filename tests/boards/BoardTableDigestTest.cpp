@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 #include "EveryBoard.h"
@@ -115,12 +114,10 @@ std::function<std::vector<Record>(const Record&)> Changes(std::vector<std::funct
     return [changes](const Record& base) {
         std::vector<Record> records;
         for (const std::function<void(R&)>& change : changes) {
-            R record;
-            EXPECT_EQ(base.size(), sizeof record);
-            std::memcpy(&record, base.data(), sizeof record);
+            EXPECT_EQ(base.size(), sizeof(R));
+            R record = As<R>(base);
             change(record);
-            records.emplace_back(sizeof record);
-            std::memcpy(records.back().data(), &record, sizeof record);
+            records.push_back(Bytes(record));
         }
         return records;
     };

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <chrono>
 #include <functional>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
@@ -140,8 +139,7 @@ TEST(InPlaceWrite, AnOverlaysLowerFileIsWritten)
         const std::string root = dir.Path() + base;
         for (const char* folder : {"lower", "upper", "work", "merged"}) fs::create_directories(root + folder);
         const ChildRun run = RunInChild([&]() -> std::string {
-            if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-                ::_exit(2);
+            if (!EnterPrivateMounts()) ::_exit(2);
             if (layers.tmpfsLower && ::mount("none", (root + "lower").c_str(), "tmpfs", 0, nullptr) != 0) ::_exit(2);
             dir.Write(base + "lower/f.cfg", "old settings");
             fs::create_hard_link(root + "lower/f.cfg", root + "lower/second.cfg");

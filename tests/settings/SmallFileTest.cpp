@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <sched.h>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -36,8 +35,7 @@ constexpr auto kHeldFor = std::chrono::milliseconds(300);
 void WithoutProc(const std::function<std::string()>& body)
 {
     const ChildRun run = RunInChild([&] {
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("none", "/proc", "tmpfs", 0, nullptr) != 0 || fs::exists("/proc/self"))
+        if (!EnterPrivateMounts() || ::mount("none", "/proc", "tmpfs", 0, nullptr) != 0 || fs::exists("/proc/self"))
             ::_exit(2);
         return body();
     });

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <csignal>
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -36,6 +38,11 @@ ChildRun Collect(pid_t child, int fromChild)
 }  // namespace
 
 bool BecomeNobody() { return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0; }
+
+bool EnterPrivateMounts()
+{
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
 
 ChildRun RunInChild(const std::function<std::string()>& body)
 {

@@ -17,6 +17,10 @@ constexpr unsigned kNobody = 65534;
 // Makes this (child) process user and group "nobody"; false where it may not.
 bool BecomeNobody();
 
+// Gives this (child) process mounts of its own, none of them shared back: what it mounts then
+// stays out of every other process's sight. False where it may not.
+bool EnterPrivateMounts();
+
 // Runs `body` in a forked child, whose text comes back through a pipe; the child exits with 0
 // once the text is sent. The body may end the child itself, with _exit or by a signal.
 ChildRun RunInChild(const std::function<std::string()>& body);

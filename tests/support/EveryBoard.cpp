@@ -46,23 +46,6 @@
 namespace boardtest {
 namespace {
 
-template <class R>
-Record Bytes(const R& record)
-{
-    Record bytes(sizeof record);
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
-}
-
-template <class R>
-R As(const Record& bytes)
-{
-    if (bytes.size() != sizeof(R)) throw std::logic_error("a record of another board");
-    R record;
-    std::memcpy(&record, bytes.data(), sizeof record);
-    return record;
-}
-
 // The record with every byte from `first` to `last` set: the run of group flags a form's
 // check boxes write.
 template <class R>

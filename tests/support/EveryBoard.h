@@ -4,7 +4,9 @@
 // pair builds.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,24 @@ namespace boardtest {
 
 using Record = std::vector<uint8_t>;
 using BoardUse = std::function<void(const TMainBoard&)>;
+
+template <class R>
+Record Bytes(const R& record)
+{
+    Record bytes(sizeof record);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    return bytes;
+}
+
+// A record of type R from its bytes; a record of another board (another size) throws.
+template <class R>
+R As(const Record& bytes)
+{
+    if (bytes.size() != sizeof(R)) throw std::logic_error("a record of another board");
+    R record;
+    std::memcpy(&record, bytes.data(), sizeof record);
+    return record;
+}
 
 struct BoardUnderTest {
     std::string name;  // "Gorvath", "Yastrel_X2 F2"
